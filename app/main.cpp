@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#include <QApplication>
+
+#include "app/calvrn.h"
+#include "platform/system_locale.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Ra Zaduvovi"));
+  platform::ApplySystemLocale();
+  TCalVrn window;
+  window.resize(260, 90);
+  window.show();
+  return QApplication::exec();
+}

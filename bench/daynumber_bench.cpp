@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+// Speed of the day-number core: every date of the system passes through it.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/daynumber.h"
+#include "engine/week.h"
+
+namespace {
+
+using engine::CalendarKind;
+
+// Date texts spread over the whole range, so that no branch is always taken.
+std::vector<std::string> SampleDates(CalendarKind kind) {
+  std::vector<std::string> dates;
+  for (int jd = engine::kFirstDayNumber; jd <= engine::kLastDayNumber; jd += 997) {
+    dates.push_back(engine::JDToDate(jd, kind).date);
+  }
+  return dates;
+}
+
+void BM_DateToJD(benchmark::State& state) {
+  const auto dates = SampleDates(CalendarKind::Gregorian);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::DateToJD(dates[i], CalendarKind::Gregorian));
+    if (++i == dates.size()) i = 0;
+  }
+}
+BENCHMARK(BM_DateToJD);
+
+void BM_JDToDate(benchmark::State& state) {
+  int jd = engine::kFirstDayNumber;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::JDToDate(jd, CalendarKind::Gregorian));
+    jd += 997;
+    if (jd > engine::kLastDayNumber) jd -= engine::kLastDayNumber - engine::kFirstDayNumber;
+  }
+}
+BENCHMARK(BM_JDToDate);
+
+void BM_JDToDateText(benchmark::State& state) {
+  const std::string jd = "2461383";
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::JDToDate(jd, CalendarKind::Julian));
+  }
+}
+BENCHMARK(BM_JDToDateText);
+
+void BM_WeekOf(benchmark::State& state) {
+  const auto dates = SampleDates(CalendarKind::Gregorian);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::WeekOf(dates[i], CalendarKind::Gregorian));
+    if (++i == dates.size()) i = 0;
+  }
+}
+BENCHMARK(BM_WeekOf);
+
+void BM_WeekOfDayNumber(benchmark::State& state) {
+  int jd = engine::kFirstDayNumber;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::WeekOfDayNumber(jd, CalendarKind::Gregorian));
+    jd += 997;
+    if (jd > engine::kLastDayNumber) jd -= engine::kLastDayNumber - engine::kFirstDayNumber;
+  }
+}
+BENCHMARK(BM_WeekOfDayNumber);
+
+}  // namespace

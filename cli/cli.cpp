@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "cli/common.h"
+
+namespace cli {
+namespace {
+
+// German labels for CLI11's help texts.
+void GermanHelp(CLI::App& app) {
+  auto formatter = app.get_formatter();
+  formatter->label("Usage", "Aufruf");
+  formatter->label("OPTIONS", "OPTIONEN");
+  formatter->label("SUBCOMMAND", "BEFEHL");
+  formatter->label("SUBCOMMANDS", "BEFEHLE");
+  formatter->label("Positionals", "Argumente");
+  formatter->label("REQUIRED", "(Pflicht)");
+  formatter->label("TEXT", "TEXT");
+  formatter->label("INT", "ZAHL");
+  formatter->label("Needs", "Benötigt");
+  formatter->label("Excludes", "Schließt aus");
+  formatter->column_width(34);
+  app.option_defaults()->group("Optionen");
+  app.set_help_flag("-h,--help", "Diese Hilfe anzeigen");
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const Io io{out, err};
+  CLI::App app{
+      "Ra Zaduvovi: Kalender von 01.01.0001 bis 31.12.3000 (julianisch und gregorianisch).\n"
+      "Datumsangaben als TT.MM.JJJJ; ungültige Eingaben enden mit Code 2.",
+      "razaduvovi-cli"};
+  GermanHelp(app);
+  app.require_subcommand(1);
+  SetupDayNumberCommands(app, io);
+  for (CLI::App* command : app.get_subcommands({})) {
+    command->group("Befehle");
+    GermanHelp(*command);
+  }
+
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    const CLI::App* shown = &app;
+    for (const CLI::App* command : app.get_subcommands()) shown = command;
+    out << shown->help();
+    return 0;
+  } catch (const CLI::CallForAllHelp&) {
+    out << app.help("", CLI::AppFormatMode::All);
+    return 0;
+  } catch (const CLI::ParseError& e) {
+    err << "Fehler: ungültiger Aufruf (" << e.what() << ").\nHilfe: razaduvovi-cli --help\n";
+    return 2;
+  } catch (const UsageError& e) {
+    err << "Fehler: " << e.what() << '\n';
+    return 2;
+  } catch (const std::exception& e) {
+    err << "Interner Fehler: " << e.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace cli

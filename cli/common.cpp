@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "cli/common.h"
+
+#include <ostream>
+
+namespace cli {
+
+using engine::CalendarKind;
+
+CalendarKind CalendarOption::Kind() const {
+  if (auto kind = engine::CalendarKindOfCode(code)) return *kind;
+  throw UsageError("Kalender \"" + code + "\" ist unbekannt (G = gregorianisch, J = julianisch).");
+}
+
+void AddCalendarOption(CLI::App& command, CalendarOption& option) {
+  command
+      .add_option("-k,--kalender", option.code, "Kalender: G gregorianisch (Vorgabe), J julianisch")
+      ->type_name("G|J");
+}
+
+void AddJsonFlag(CLI::App& command, bool& json) {
+  command.add_flag("--json", json, "Ausgabe als JSON-Dokument");
+}
+
+void PrintJson(const Io& io, const nlohmann::json& document) {
+  io.out << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+}
+
+int CheckedDayNumber(const std::string& date, CalendarKind kind) {
+  const std::string quoted = "\"" + date + "\"";
+  const engine::JdResult jd = engine::DateToJD(date, kind);
+  if (jd.code == 1) {
+    const int number = engine::ParseDayNumber(jd.jd);
+    if (engine::JDInRange(number) == 1) return number;
+  }
+  if (date.size() != 10) {
+    throw UsageError(quoted + " ist kein Datum der Form TT.MM.JJJJ.");
+  }
+  if (jd.code == -1 || jd.code == 1) {
+    throw UsageError(quoted + " liegt außerhalb des unterstützten Bereichs " +
+                     (kind == CalendarKind::Julian ? "03.01.0001 bis 10.12.3000 (julianisch)."
+                                                   : "01.01.0001 bis 31.12.3000."));
+  }
+  if (date[2] != '.' || date[5] != '.') {
+    throw UsageError(quoted + " ist kein Datum der Form TT.MM.JJJJ.");
+  }
+  if (engine::ValidateYearText(date.substr(6)).code == -2) {
+    throw UsageError(quoted + ": Ein Jahr 0 gibt es nicht.");
+  }
+  if (engine::ValidateYearText(date.substr(6)).code != 1) {
+    throw UsageError(quoted + ": Das Jahr muss aus vier Ziffern bestehen.");
+  }
+  if (engine::ValidateDayText(date.substr(0, 2)).code != 1) {
+    throw UsageError(quoted + ": Der Tag muss zwischen 01 und 31 liegen.");
+  }
+  if (engine::ValidateMonthText(date.substr(3, 2)).code != 1) {
+    throw UsageError(quoted + ": Der Monat muss zwischen 01 und 12 liegen.");
+  }
+  const int month = std::stoi(date.substr(3, 2));
+  const int year = std::stoi(date.substr(6));
+  throw UsageError(quoted + ": Der " + engine::MonthName(month) + " " + date.substr(6) +
+                   " hat nur " + std::to_string(engine::DaysInMonthOf(month, year, kind)) +
+                   " Tage.");
+}
+
+}  // namespace cli

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+// What the commands of the command line share: the I/O streams, the error for
+// invalid input, the common options and the JSON output.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <iosfwd>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "engine/daynumber.h"
+
+namespace cli {
+
+struct Io {
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// UsageError: invalid input; RunCli prints "Fehler: " and the message and
+// exits with 2.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// The option --kalender G|J; Gregorian unless given.
+struct CalendarOption {
+  std::string code = "G";
+  engine::CalendarKind Kind() const;  // throws UsageError
+};
+void AddCalendarOption(CLI::App& command, CalendarOption& option);
+
+// The flag --json.
+void AddJsonFlag(CLI::App& command, bool& json);
+
+// PrintJson: one JSON document in UTF-8, indented, with a final newline.
+void PrintJson(const Io& io, const nlohmann::json& document);
+
+// CheckedDayNumber: the day number of a date text in the supported range, or
+// a UsageError that names what is wrong with the date.
+int CheckedDayNumber(const std::string& date, engine::CalendarKind kind);
+
+// Each command adds itself to the program; its callback writes to io.
+void SetupDayNumberCommands(CLI::App& app, const Io& io);
+
+}  // namespace cli

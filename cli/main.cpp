@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  return cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+// Day numbers and calendars: the chronological Julian Day number of a date of
+// the Julian or the (proleptic) Gregorian calendar and back, leap years,
+// weekdays, days of the year and month, today, and the validation of typed
+// date fields. Every date operation of the system goes through this file.
+//
+// Dates are exchanged as the ten-character text DD.MM.YYYY, day numbers as
+// plain integers or their decimal text. Nothing here decides which calendar a
+// date belongs to: the caller passes the kind.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+enum class CalendarKind { Julian, Gregorian };
+
+// The control codes of the calendar kinds: "J" and "G".
+std::string_view CalendarCode(CalendarKind kind);  // CalendarCode(Julian) == "J"
+// CalendarKindOfCode: "J" or "j" is Julian, "G" or "g" Gregorian, else nullopt.
+std::optional<CalendarKind> CalendarKindOfCode(std::string_view code);
+
+// The supported range of day numbers, both ends included:
+// 01.01.0001 to 31.12.3000 Gregorian, 03.01.0001 to 10.12.3000 Julian.
+inline constexpr int kFirstDayNumber = 1721426;
+inline constexpr int kLastDayNumber = 2817152;
+// First day of the Gregorian calendar, Friday 15.10.1582 (= 05.10.1582 Jul.).
+inline constexpr int kGregorianSwitchDay = 2299161;
+
+struct DateTriple {
+  int day = 0;
+  int month = 0;
+  int year = 0;
+  friend bool operator==(const DateTriple&, const DateTriple&) = default;
+};
+
+// ---- Integer core --------------------------------------------------------
+
+// IsLeapYear: Julian every fourth year; Gregorian without the century years
+// not divisible by 400.
+constexpr bool IsLeapYear(int year, CalendarKind kind) {
+  if (kind == CalendarKind::Julian) return year % 4 == 0;
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// IsNextYearLeap: whether year + 1 is a Gregorian leap year (interest counting).
+constexpr bool IsNextYearLeap(int year) {
+  return IsLeapYear(year + 1, CalendarKind::Gregorian);
+}
+
+// DaysInYear: 365 or 366.
+constexpr int DaysInYear(int year, CalendarKind kind) {
+  return IsLeapYear(year, kind) ? 366 : 365;
+}
+
+// DaysBeforeMonth: days of the year before the first of the month (1..12).
+int DaysBeforeMonth(int month, bool leap);  // DaysBeforeMonth(3, true) == 60
+
+// DayNumberOfTriple: the day number of an existing date, for any year.
+int DayNumberOfTriple(const DateTriple& date, CalendarKind kind);  // {1,1,2000}, G -> 2451545
+
+// TripleOfDayNumber: the date of a day number, for any day number.
+DateTriple TripleOfDayNumber(int jd, CalendarKind kind);  // 2299160, J -> {4,10,1582}
+
+// FormatDateText: DD.MM.YYYY with leading zeros.
+std::string FormatDateText(const DateTriple& date);  // {3,1,1} -> "03.01.0001"
+
+// WeekDayOf: 1 = Monday ... 7 = Sunday.
+constexpr int WeekDayOf(int jd) {
+  return (jd % 7 + 7) % 7 + 1;
+}  // WeekDayOf(2451545) == 6
+
+// ---- The text interface of the controls ------------------------------------
+
+// Result code and day number text. Codes: 1 valid; 0 invalid date; -2
+// separators or year invalid; -1 (Julian only) outside the supported range.
+struct JdResult {
+  int code = 0;
+  std::string jd;
+};
+
+// DateToJD: the day number of a date text. The output is "0" unless valid.
+// The Gregorian conversion checks the separators but not the range, the
+// Julian one checks the range but not the separators.
+JdResult DateToJD(std::string_view date, CalendarKind kind);  // "01.01.2000", G -> {1, "2451545"}
+
+// Result code, date text and day of the year of a day number.
+struct DateResult {
+  int code = -1;
+  std::string date;
+  int dayOfYear = 0;
+};
+
+// JDToDate: code 1, or -1 for a text that is no number or a day number
+// outside the supported range (outputs then empty).
+DateResult JDToDate(std::string_view jd,
+                    CalendarKind kind);  // "2451545", G -> {1, "01.01.2000", 1}
+DateResult JDToDate(int jd, CalendarKind kind);
+
+// JDInRange: 1 inside the supported range, -1 outside. The same bounds hold
+// for both kinds.
+constexpr int JDInRange(long long jd) {
+  return jd >= kFirstDayNumber && jd <= kLastDayNumber ? 1 : -1;
+}
+
+struct YearDay {
+  int code = 1;
+  int year = 0;
+  bool leap = false;
+  int dayOfYear = 0;
+};
+
+// JDToYearDay: the year, its leap flag and the day of the year; always 1.
+YearDay JDToYearDay(int jd, CalendarKind kind);  // 2451545, G -> {1, 2000, true, 1}
+
+// YearDayToDate: the date text of a day that exists in the year.
+std::string YearDayToDate(int dayOfYear, int year,
+                          CalendarKind kind);  // 60, 2024, G -> "29.02.2024"
+
+struct DayMonth {
+  int code = 0;
+  int day = 0;
+  int month = 0;
+};
+
+// DayOfYearToDayMonth: code 0 for a value below 1 or above 366, or 366 in a
+// common year.
+DayMonth DayOfYearToDayMonth(int dayOfYear, bool leap);  // 60, true -> {1, 29, 2}
+
+// WeekDayOfDate: weekday of a Gregorian date text, 0 when invalid.
+int WeekDayOfDate(std::string_view date);  // "15.10.1582" -> 5
+
+// WeekDayName, MonthName: German names; any other index gives "".
+std::string WeekDayName(int weekday);  // WeekDayName(1) == "Montag"
+std::string MonthName(int month);      // MonthName(3) == "März"
+
+// DayOfYear: 1..366, or the code of DateToJD when the date is invalid.
+int DayOfYear(std::string_view date, CalendarKind kind);  // "31.12.2024", G -> 366
+
+// DaysInMonth: 28..31 by the Gregorian leap rule, 0 for a month outside 1..12.
+int DaysInMonth(int month, int year);  // DaysInMonth(2, 1900) == 28
+
+// DaysInMonthOf: the same by the leap rule of the kind.
+int DaysInMonthOf(int month, int year, CalendarKind kind);  // (2, 1900, J) -> 29
+
+// TodayJD: the day number of today's local date (the engine's clock).
+int TodayJD();
+
+// TodayText: today's date text in the calendar.
+std::string TodayText(CalendarKind kind);
+
+// ConvertCalendar: the same day in the other calendar, "" when invalid or
+// outside the supported range.
+std::string ConvertCalendar(std::string_view date,
+                            CalendarKind from);  // "15.10.1582", G -> "05.10.1582"
+
+// DateToJDText, JDToDateText: the conversions for callers that only need
+// the value; empty when the conversion does not return 1.
+std::string DateToJDText(std::string_view date, CalendarKind kind);
+std::string JDToDateText(std::string_view jd, CalendarKind kind);
+
+// ParseDayNumber: the integer of a decimal text (blanks around it allowed);
+// 0 for a text that is no number or does not fit.
+int ParseDayNumber(std::string_view text);  // " 2451545" -> 2451545
+
+// ---- Validation of typed fields ------------------------------------------
+
+// Result code and normalised field text.
+struct FieldResult {
+  int code = -1;
+  std::string text;
+};
+
+// ValidateDayText: -1 empty or not digits; 0 a single digit "0".."3" (the
+// user may type a second one, returned unchanged); "4".."9" gets a leading
+// zero; then 1 for 1..31, else -1.
+FieldResult ValidateDayText(std::string_view field);  // "5" -> {1, "05"}
+
+// ValidateMonthText: the same with "0".."1" incomplete and 1..12 valid.
+FieldResult ValidateMonthText(std::string_view field);  // "1" -> {0, "1"}
+
+// ValidateYearText: an optional "-", then up to four digits; -1 when not
+// digits, -2 for the year 0, else 1 with four digits and the sign put back.
+FieldResult ValidateYearText(std::string_view field);  // "33" -> {1, "0033"}
+
+struct ParsedDate {
+  int code = 0;
+  DateTriple date;
+};
+
+// ParseDateText: the checks of DateToJD without its range test; the date is
+// set when the code is 1.
+ParsedDate ParseDateText(std::string_view date, CalendarKind kind);  // "29.02.1900", G -> code 0
+
+}  // namespace engine

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "engine/week.h"
+
+#include <string>
+
+namespace engine {
+namespace {
+
+Week WeekOfParts(int jd, const DateTriple& date, int dayOfYear, CalendarKind kind) {
+  const int weekday = WeekDayOf(jd);
+  Week result{(dayOfYear - weekday + 10) / 7, date.year};  // dividend >= 4
+  if (result.week == 0) {
+    // The first days of January belong to the last week of the previous year.
+    result.week = (dayOfYear - weekday + 10 + DaysInYear(date.year - 1, kind)) / 7;
+    result.weekYear = date.year - 1;
+  } else if (result.week == 53 && date.day - weekday > 27) {
+    // The Thursday of this week lies in the next year.
+    result.week = 1;
+    result.weekYear = date.year + 1;
+  }
+  return result;
+}
+
+}  // namespace
+
+Week WeekOfDayNumber(int jd, CalendarKind kind) {
+  const YearDay yd = JDToYearDay(jd, kind);
+  const DateTriple date = TripleOfDayNumber(jd, kind);
+  return WeekOfParts(jd, date, yd.dayOfYear, kind);
+}
+
+WeekResult WeekOf(std::string_view date, CalendarKind kind) {
+  const ParsedDate parsed = ParseDateText(date, kind);
+  if (parsed.code != 1) return {parsed.code, {}};
+  const int jd = DayNumberOfTriple(parsed.date, kind);
+  if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, {}};
+  const int dayOfYear =
+      DaysBeforeMonth(parsed.date.month, IsLeapYear(parsed.date.year, kind)) + parsed.date.day;
+  return {1, WeekOfParts(jd, parsed.date, dayOfYear, kind)};
+}
+
+JdResult MondayOfWeek(int week, int year, CalendarKind kind) {
+  // Years outside four digits cannot be written into the year field.
+  if (year > 9999 || year < -9999) return {0, ""};
+  const JdResult first = DateToJD("01.01." + std::to_string(year), kind);
+  if (first.code != 1) return {first.code, ""};
+  const int j1 = ParseDayNumber(first.jd);
+  const int weekday = WeekDayOf(j1);
+  const bool firstInWeekOne = WeekOfDayNumber(j1, kind).weekYear == year;
+  const long long monday =
+      static_cast<long long>(j1) - weekday + (firstInWeekOne ? 1 : 8) + 7LL * (week - 1);
+  if (monday < -2'000'000'000LL || monday > 2'000'000'000LL) return {0, ""};
+  if (week > 50 && WeekOfDayNumber(static_cast<int>(monday), kind).week != week) return {-2, ""};
+  return {1, std::to_string(monday)};
+}
+
+}  // namespace engine

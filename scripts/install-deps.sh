@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs; does nothing when all are present.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
+  libbenchmark-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core)
+if [[ "${1:-}" == "--dev" ]]; then
+  # Sanitizer and fuzzing builds, screenshots.
+  packages+=(clang libclang-rt-14-dev xvfb)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installiere: ${missing[*]}"
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
