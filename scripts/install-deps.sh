@@ -4,10 +4,10 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
   libbenchmark-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core)
-if [[ "${1:-}" == "--dev" ]]; then
-  # Sanitizer and fuzzing builds, screenshots.
-  packages+=(clang libclang-rt-14-dev xvfb)
-fi
+case "${1:-}" in
+  --dev) packages+=(clang libclang-rt-14-dev) ;;       # sanitizer and fuzzing builds
+  --screenshot) packages+=(xvfb x11-apps imagemagick) ;; # pictures of the real windows
+esac
 
 missing=()
 for p in "${packages[@]}"; do
