@@ -47,8 +47,8 @@ JdResult MondayOfWeek(int week, int year, CalendarKind kind) {
   const int j1 = ParseDayNumber(first.jd);
   const int weekday = WeekDayOf(j1);
   const bool firstInWeekOne = WeekOfDayNumber(j1, kind).weekYear == year;
-  const long long monday =
-      static_cast<long long>(j1) - weekday + (firstInWeekOne ? 1 : 8) + 7LL * (week - 1);
+  const long long monday = static_cast<long long>(j1) - weekday + (firstInWeekOne ? 1 : 8) +
+                           7 * (static_cast<long long>(week) - 1);
   if (monday < -2'000'000'000LL || monday > 2'000'000'000LL) return {0, ""};
   if (week > 50 && WeekOfDayNumber(static_cast<int>(monday), kind).week != week) return {-2, ""};
   return {1, std::to_string(monday)};

@@ -50,14 +50,17 @@ TEST(Week, MondayOfWeekEdgeCases) {
     int code;
     const char* jd;
   } kCases[] = {
-      {1, 2026, G, 1, "2461039"},                       // 29.12.2025
-      {53, 2020, G, 1, "2459212"},                      // 28.12.2020
-      {53, 2021, G, -2, ""},                            // 2021 has 52 weeks
-      {1, 1, J, -1, ""},           {30, 1, J, -1, ""},  // 01.01.0001 Jul. is out of range
-      {1, 0, G, -2, ""},                                // no year 0
-      {1, 2000, G, 1, "2451547"},                       // 03.01.2000
-      {60, 2020, G, -2, ""},                            // past every week
+      {1, 2026, G, 1, "2461039"},   // 29.12.2025
+      {53, 2020, G, 1, "2459212"},  // 28.12.2020
+      {53, 2021, G, -2, ""},        // 2021 has 52 weeks
+      {1, 1, J, -1, ""},
+      {30, 1, J, -1, ""},          // 01.01.0001 Jul. is out of range
+      {1, 0, G, -2, ""},           // no year 0
+      {1, 2000, G, 1, "2451547"},  // 03.01.2000
+      {60, 2020, G, -2, ""},       // past every week
       {1, 10000, G, 0, ""},
+      {-2147483647 - 1, 2000, G, 0, ""},  // the week count once overflowed int
+      {2147483647, 2000, G, 0, ""},
   };
   for (const auto& c : kCases) {
     const JdResult r = MondayOfWeek(c.week, c.year, c.kind);
