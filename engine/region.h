@@ -4,11 +4,10 @@
 // political era of a region in a year, and the years from which a country's
 // holidays count as legal holidays.
 //
-// The table is constant data compiled into the program. Each date edit used to
-// fill it with the same rows when it was created; with constant data there is
-// nothing to fill and nothing that could change between two readings. Every
-// lookup scans all 129 rows in order; the empty rows after the 29 filled ones
-// never match. Holidays themselves are not computed here.
+// The table is constant data compiled into the program: the date edits need
+// not fill it when they are created, and it cannot change between two
+// readings. Every lookup scans all 129 rows in order; the empty rows after the
+// 29 filled ones never match. Holidays themselves are not computed here.
 #pragma once
 
 #include <span>
