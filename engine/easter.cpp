@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: MIT
+#include "engine/easter.h"
+
+#include <array>
+
+#include "engine/region.h"
+
+namespace engine {
+namespace {
+
+constexpr auto G = CalendarKind::Gregorian;
+constexpr auto J = CalendarKind::Julian;
+
+// Day of the year of the paschal full moon in a common year, by golden number
+// (index 0 unused). The Gregorian values hold for 1583..1699 before the
+// century corrections.
+constexpr std::array<int, 20> kGregorianFullMoon = {0,  102, 91,  80, 99,  88, 107, 96,  85, 104,
+                                                    93, 82,  101, 90, 108, 98, 87,  106, 95, 84};
+constexpr std::array<int, 20> kJulianFullMoon = {0,  95,  84, 103, 92,  81, 100, 89, 108, 97,
+                                                 86, 105, 94, 83,  102, 91, 80,  99, 88,  107};
+
+// The Julian Easter dates repeat every 532 years (19-year moon cycle times
+// 28-year weekday cycle); reducing the year keeps the day numbers small.
+constexpr int kJulianEasterCycle = 532;
+
+// The first Sunday strictly after day p of a year whose 1 January has weekday w1.
+constexpr int SundayAfter(int p, int w1) {
+  const int t = -((1 - w1 - p) / 7);  // truncation toward zero
+  return 8 - w1 + 7 * t;
+}
+
+int WeekDayOfNewYear(int year, CalendarKind kind) {
+  return WeekDayOf(DayNumberOfTriple(DateTriple{1, 1, year}, kind));
+}
+
+bool HasCorpusChristiAsLegalHoliday(std::string_view code) {
+  return code == "D-BW" || code == "D-BY" || code == "D-HE" || code == "D-NW" || code == "D-RP" ||
+         code == "D-SL";
+}
+
+int RepentanceDayLegal(std::string_view code, int year) {
+  if (year <= 1919) return 0;
+  if (year >= 1967 && year <= 1989 && IsEastRegion(code, year)) return 0;
+  if (year <= 1994) return 1;
+  return code == "D-SN" ? 1 : 0;
+}
+
+// Easter Monday and Ascension were working days in the East from 1968.
+int EastSuppressedLegal(std::string_view code, int year) {
+  return year >= 1968 && year <= 1989 && IsEastRegion(code, year) ? 0 : 1;
+}
+
+Feast GermanAustrianFeast(int day, int easter, int year, std::string_view code, bool leap,
+                          bool german) {
+  const int offset = day - easter;
+  if (year >= 1934 && year <= 1945 && RegionEra(code, year) == kEraNs) {
+    const bool heroesDay = year >= 1939 ? day == HeroesSundayDay(easter, leap) : offset == -35;
+    if (heroesDay) return {"Heldengedenktag", 1};
+  }
+  switch (offset) {
+    case -48:
+      if (year >= 1823) return {"Rosenmontag", 0};
+      return {};
+    case -46:
+      return {"Aschermittwoch", 0};
+    case -35:
+      if (german && ((year >= 1926 && year <= 1933) ||
+                     (year >= 1948 && year <= 1951 && !IsEastRegion(code, year)))) {
+        return {"Volkstrauertag", 0};
+      }
+      return {};
+    case -7:
+      if (year >= 851) return {"Palmsonntag", 0};
+      return {};
+    case -3:
+      return {"Gründonnerstag", 0};
+    case -2:
+      return {"Karfreitag", 1};
+    case -1:
+      return {"Karsamstag", 0};
+    case 0:
+      return {"Ostersonntag", german ? 1 : 0};
+    case 1:
+      return {"Ostermontag", EastSuppressedLegal(code, year)};
+    case 7:
+      return {"Weißer Sonntag", 0};
+    case 39:
+      return {"Himmelfahrt", EastSuppressedLegal(code, year)};
+    case 49:
+      return {"Pfingstsonntag", german ? 1 : 0};
+    case 50:
+      return {"Pfingstmontag", 1};
+    case 60:
+      return {"Fronleichnam", HasCorpusChristiAsLegalHoliday(code) ? 1 : 0};
+    default:
+      break;
+  }
+  // The remaining feasts lie from the end of September on, far after the
+  // latest Corpus Christi (day 176).
+  if (day < 250) return {};
+  if (german && day == HarvestSundayDay(easter, leap)) {
+    const bool nsHarvest = year >= 1934 && year <= 1944 && RegionEra(code, year) == kEraNs;
+    return {"Erntedanktag", nsHarvest ? 1 : 0};
+  }
+  switch (FourthAdventDay(easter, leap) - day) {
+    case 35:
+      if (german && year >= 1952) return {"Volkstrauertag", 0};
+      return {};
+    case 32:
+      if (german) return {"Buß- und Bettag", RepentanceDayLegal(code, year)};
+      return {};
+    case 28:
+      if (german && year >= 1816) return {"Totensonntag", 0};
+      return {};
+    case 21:
+      return {"1. Advent", 0};
+    case 14:
+      return {"2. Advent", 0};
+    case 7:
+      return {"3. Advent", 0};
+    case 0:
+      return {"4. Advent", 0};
+    default:
+      return {};
+  }
+}
+
+Feast CroatianFeast(int offset) {
+  if (offset == 1) return {"Ostermontag", 1};
+  if (offset == 60) return {"Fronleichnam", 1};
+  return {};
+}
+
+Feast DanishFeast(int offset, int year) {
+  switch (offset) {
+    case -48:
+      if (year >= 1823) return {"Fastnacht", 0};
+      return {};
+    case -3:
+      return {"Gründonnerstag", 1};
+    case -2:
+      return {"Karfreitag", 1};
+    case -1:
+      return {"Karsamstag", 0};
+    case 0:
+      return {"Ostersonntag", 1};
+    case 1:
+      return {"Ostermontag", 1};
+    case 26:
+      return {"Buß- und Bettag", 1};
+    case 39:
+      return {"Himmelfahrt", 1};
+    case 49:
+      return {"Pfingstsonntag", 1};
+    case 50:
+      return {"Pfingstmontag", 1};
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+int GoldenNumber(int year) {
+  return year < 1 ? -1 : year % 19 + 1;
+}
+
+int EasterGregorian(int year) {
+  if (year < 1583 || year > 2299) return -1;
+  const int golden = GoldenNumber(year);
+  int p = kGregorianFullMoon[static_cast<std::size_t>(golden)];
+  if (year > 1699) ++p;
+  if (year > 1899) ++p;
+  if (year > 2199) ++p;
+  if (year > 1899 && golden == 6) {
+    --p;
+    if (year > 2199) p -= 29;
+  }
+  if (year > 1699 && golden == 14) p -= 29;
+  if (year > 1899 && golden == 17) --p;
+  if (IsLeapYear(year, G)) ++p;
+  return SundayAfter(p, WeekDayOfNewYear(year, G));
+}
+
+int EasterJulian(int year) {
+  if (year < 1) return -1;
+  const int reduced = (year - 1) % kJulianEasterCycle + 1;
+  const int p =
+      kJulianFullMoon[static_cast<std::size_t>(GoldenNumber(reduced))] + IsLeapYear(reduced, J);
+  return SundayAfter(p, WeekDayOfNewYear(reduced, J));
+}
+
+int EasterDay(int year, CalendarKind kind) {
+  return kind == J ? EasterJulian(year) : EasterGregorian(year);
+}
+
+int FourthAdventDay(int easterDay, bool leap) {
+  const int daysInYear = leap ? 366 : 365;
+  return easterDay + 7 * ((daysInYear - 7 - easterDay) / 7);
+}
+
+int HarvestSundayDay(int easterDay, bool leap) {
+  const int daysInYear = leap ? 366 : 365;
+  int day = easterDay % 7 + 266;
+  while (day <= daysInYear - 93) day += 7;
+  return day;
+}
+
+int HeroesSundayDay(int easterDay, bool leap) {
+  const int daysInYear = leap ? 366 : 365;
+  int day = easterDay % 7 + 91;
+  while (day >= daysInYear - 289) day -= 7;
+  return day;
+}
+
+Feast MovableFeast(int dayOfYear, int easterDay, int year, std::string_view code, bool leap) {
+  if (easterDay < 1) return {"", -1};
+  // Every list starts in the year 101 or later.
+  if (year < 101) return {};
+  const bool german = IsGermanRegion(code);
+  if (german || IsAustrianRegion(code)) {
+    return GermanAustrianFeast(dayOfYear, easterDay, year, code, leap, german);
+  }
+  if (IsCroatianRegion(code)) return CroatianFeast(dayOfYear - easterDay);
+  if (IsDanishRegion(code)) return DanishFeast(dayOfYear - easterDay, year);
+  return {};
+}
+
+}  // namespace engine
