@@ -33,8 +33,10 @@ int WeekDayOfNewYear(int year, CalendarKind kind) {
   return WeekDayOf(DayNumberOfTriple(DateTriple{1, 1, year}, kind));
 }
 
+// Corpus Christi is a public holiday throughout Austria, and in Germany only
+// in the states with a large Catholic population.
 bool HasCorpusChristiAsLegalHoliday(std::string_view code) {
-  return code == "D-BW" || code == "D-BY" || code == "D-HE" || code == "D-NW" || code == "D-RP" ||
+  return IsAustrianRegion(code) || code == "D-BW" || code == "D-BY" || code == "D-HE" || code == "D-NW" || code == "D-RP" ||
          code == "D-SL";
 }
 
@@ -147,7 +149,8 @@ Feast DanishFeast(int offset, int year) {
     case 1:
       return {"Ostermontag", 1};
     case 26:
-      return {"Buß- und Bettag", 1};
+      // Denmark abolished its Great Prayer Day as a public holiday from 2024.
+      return {"Buß- und Bettag", year < 2024 ? 1 : 0};
     case 39:
       return {"Himmelfahrt", 1};
     case 49:

@@ -162,7 +162,9 @@ TEST(MovableFeast, EdgeCases) {
       {"30.05.2024", "D-SL", "Fronleichnam", 1},
       {"30.05.2024", "D", "Fronleichnam", 0},
       {"30.05.2024", "D-NI", "Fronleichnam", 0},
-      {"30.05.2024", "A-W", "Fronleichnam", 0},
+      {"30.05.2024", "A-W", "Fronleichnam", 1},  // a public holiday in all of Austria
+      {"30.05.2024", "A-T", "Fronleichnam", 1},
+      {"30.05.2024", "A", "Fronleichnam", 1},
       {"06.10.2024", "D-NI", "Erntedanktag", 0},
       {"30.09.2018", "D-NI", "Erntedanktag", 0},
       {"06.10.2024", "A-W", "", 0},
@@ -196,7 +198,8 @@ TEST(MovableFeast, EdgeCases) {
       {"30.03.2024", "DK", "Karsamstag", 0},
       {"31.03.2024", "DK", "Ostersonntag", 1},
       {"01.04.2024", "DK-84", "Ostermontag", 1},
-      {"26.04.2024", "DK", "Buß- und Bettag", 1},
+      {"26.04.2024", "DK", "Buß- und Bettag", 0},  // abolished as a public holiday from 2024
+      {"05.05.2023", "DK", "Buß- und Bettag", 1},
       {"09.05.2024", "DK", "Himmelfahrt", 1},
       {"19.05.2024", "DK", "Pfingstsonntag", 1},
       {"20.05.2024", "DK", "Pfingstmontag", 1},
