@@ -1,0 +1,311 @@
+// SPDX-License-Identifier: MIT
+#include "engine/holidays.h"
+
+#include "engine/region.h"
+#include "engine/urlencode.h"
+
+namespace engine {
+namespace {
+
+// The day of the year of a date in a common year; the rules are keyed by it.
+constexpr int Common(int day, int month) {
+  constexpr int kBefore[] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  return kBefore[month] + day;
+}
+
+bool IsOneOf(std::string_view code, std::initializer_list<std::string_view> codes) {
+  for (std::string_view c : codes) {
+    if (code == c) return true;
+  }
+  return false;
+}
+
+Feast MayDay(int year, bool austrian, bool east) {
+  if (year < 1919) return {};
+  const auto german = [&]() -> Feast {
+    if (year == 1919) return {"Tag der Arbeit", 1};
+    if (year <= 1932) return {"Tag der Arbeit", 0};
+    if (year == 1933) return {"Feiertag der nationalen Arbeit", 1};
+    if (year <= 1945) return {"Nationaler Feiertag des deutschen Volkes", 1};
+    if (east && year >= 1950 && year <= 1990) return {"Int. Kampf- u. Feiertag der Werktätigen", 1};
+    return {"Tag der Arbeit", 1};
+  };
+  if (!austrian) return german();
+  if (year >= 1938 && year <= 1945) return {german().name, 0};
+  return {"Staatsfeiertag", 1};
+}
+
+Feast ReformationDay(int year, std::string_view code, bool east) {
+  if (year < 1667) return {};
+  if (year == 2017) return {"Reformationstag (500 Jahre)", 1};
+  const bool legal = (east && year >= 1949 && year <= 1966 && code != "D-OB" && code != "D-ST") ||
+                     (year >= 1990 && IsOneOf(code, {"D-BB", "D-MV", "D-SN", "D-ST", "D-TH"})) ||
+                     (year >= 2018 && IsOneOf(code, {"D-SH", "D-HH", "D-NI", "D-HB"}));
+  return {"Reformationstag", legal ? 1 : 0};
+}
+
+Feast GermanAustrianFixed(int day, int year, std::string_view code) {
+  const bool austrian = IsAustrianRegion(code);
+  const bool german = !austrian;
+  const bool east = IsEastRegion(code, year);
+  const auto legal = [](bool condition) { return condition ? 1 : 0; };
+  switch (day) {
+    case Common(1, 1):
+      return {"Neujahr", 1};
+    case Common(6, 1):
+      if (year < 101) return {};
+      return {"Heilige Drei Könige",
+              legal(!east && (austrian || IsOneOf(code, {"D-BW", "D-BY", "D-ST"})))};
+    case Common(2, 2):
+      if (year < 501) return {};
+      return {"Mariä Lichtmeß", 0};
+    case Common(19, 3):
+      if (year < 1101 || !(austrian || code == "D-BY")) return {};
+      return {"Josef", legal(year >= 1950 && (IsOneOf(code, {"A-K", "A-ST", "A-T", "A-V"}) ||
+                                              (code == "D-BY" && year <= 1969)))};
+    case Common(20, 4):
+      if (year < 1939 || year > 1945) return {};
+      return {"Führergeburtstag", legal(year == 1939)};
+    case Common(1, 5):
+      return MayDay(year, austrian, east);
+    case Common(4, 5):
+      if (year < 305 || !austrian) return {};
+      return {"Florian", legal(code == "A-OÖ")};
+    case Common(8, 5):
+      if (year < 1950 || !east) return {};
+      return {"Tag der Befreiung", legal(year <= 1966 || year == 1985)};
+    case Common(9, 5):
+      if (year < 1965 || !east) return {};
+      return {"Tag des Sieges", legal(year == 1975)};
+    case Common(11, 5):
+      if (year < 600) return {};
+      return {"Eishlg. Mamertus", 0};
+    case Common(12, 5):
+      if (year < 600) return {};
+      return {"Eishlg. Pankratius", 0};
+    case Common(13, 5):
+      if (year < 600) return {};
+      return {"Eishlg. Servatius", 0};
+    case Common(14, 5):
+      if (year < 600) return {};
+      return {"Eishlg. Bonifatius", 0};
+    case Common(15, 5):
+      if (year < 600) return {};
+      return {"Eishlg. Sophia = Kalte Sophie", 0};
+    case Common(17, 6):
+      if (year < 1954 || year > 1990 || !german || east) return {};
+      return {"Tag der deutschen Einheit", 1};
+    case Common(8, 8):
+      if (year < 1650 || code != "D-BY") return {};
+      return {"Augsburger Hohes Friedensfest", 0};
+    case Common(15, 8):
+      if (year < 814) return {};
+      return {"Mariä Himmelfahrt", legal(austrian || code == "D-SL")};
+    case Common(2, 9):
+      if (year < 1871 || year > 1918 || !german) return {};
+      return {"Sedantag", 0};
+    case Common(24, 9):
+      if (year < 719 || !austrian) return {};
+      return {"Rupert von Salzburg", legal(code == "A-S")};
+    case Common(3, 10):
+      if (year < 1990 || !german) return {};
+      return {"Tag der deutschen Einheit", 1};
+    case Common(7, 10):
+      if (year < 1950 || year > 1989 || !east) return {};
+      return {"Tag der Republik", 1};
+    case Common(10, 10):
+      if (year < 1920 || !austrian) return {};
+      return {"Volksabstimmung 1920 in Kärnten", legal(code == "A-K")};
+    case Common(26, 10):
+      if (year < 1965 || !austrian) return {};
+      return {"Nationalfeiertag", legal(year >= 1967)};
+    case Common(31, 10):
+      if (!german) return {};
+      return ReformationDay(year, code, east);
+    case Common(1, 11):
+      if (year < 814) return {};
+      return {"Allerheiligen",
+              legal(austrian || IsOneOf(code, {"D-BW", "D-BY", "D-NW", "D-RP", "D-SL"}))};
+    case Common(2, 11):
+      if (year < 991) return {};
+      return {"Allerseelen", 0};
+    case Common(9, 11):
+      if (year < 1939 || year > 1944) return {};
+      return {"Gedenktag für die Bewegung", 1};
+    case Common(11, 11):
+      if (year < 401) return {};
+      return {"Martinstag", legal(code == "A-B")};
+    case Common(15, 11):
+      if (year < 1485 || !austrian) return {};
+      return {"Leopold III. (Österreich)", legal(code == "A-W" || code == "A-NÖ")};
+    case Common(6, 12):
+      if (year < 551) return {};
+      return {"Nikolaus", 0};
+    case Common(8, 12):
+      if (year < 551) return {};
+      return {"Mariä Empfängnis", legal(austrian)};
+    case Common(24, 12):
+      if (year < 336) return {};
+      return {"Heiligabend", legal(austrian)};
+    case Common(25, 12):
+      if (year < 336) return {};
+      return {"1. Weihnachtstag", 1};
+    case Common(26, 12):
+      if (year < 336) return {};
+      return {"2. Weihnachtstag", 1};
+    case Common(31, 12):
+      if (year < 813) return {};
+      return {"Silvester", legal(austrian)};
+    default:
+      return {};
+  }
+}
+
+// Croatia's two days of statehood moved: 30 May until 2001, 25 June from
+// 2002 to 2019, and 30 May again from 2020.
+Feast CroatianFixed(int day, int year) {
+  switch (day) {
+    case Common(1, 1):
+      return {"Neujahr", 1};
+    case Common(6, 1):
+      return {"Dreikönigsfest", 1};
+    case Common(1, 5):
+      return {"Tag der Arbeit", 1};
+    case Common(30, 5):
+      if (year >= 1991 && (year <= 2001 || year >= 2020)) return {"Tag der Staatlichkeit", 1};
+      return {};
+    case Common(22, 6):
+      if (year >= 1991) return {"Tag des antifaschistischen Kampfes", 1};
+      return {};
+    case Common(25, 6):
+      if (year >= 2002 && year <= 2019) return {"Tag der Staatlichkeit", 1};
+      return {};
+    case Common(5, 8):
+      return {"Tag des Sieges und der heimatlichen Dankbarkeit", 1};
+    case Common(15, 8):
+      if (year < 814) return {};
+      return {"Mariä Himmelfahrt", 1};
+    case Common(8, 10):
+      return {"Unabhängigkeitstag", 1};
+    case Common(1, 11):
+      if (year < 814) return {};
+      return {"Allerheiligen", 1};
+    case Common(25, 12):
+      if (year < 336) return {};
+      return {"1. Weihnachtstag", 1};
+    case Common(26, 12):
+      if (year < 336) return {};
+      return {"2. Weihnachtstag", 1};
+    default:
+      return {};
+  }
+}
+
+Feast DanishFixed(int day, int year) {
+  switch (day) {
+    case Common(1, 1):
+      return {"Neujahr", 1};
+    case Common(5, 6):
+      if (year < 336) return {};
+      return {"Tag der dänischen Verfassung", 0};
+    case Common(24, 12):
+      if (year < 336) return {};
+      return {"Heiligabend", 0};
+    case Common(25, 12):
+      if (year < 336) return {};
+      return {"1. Weihnachtstag", 1};
+    case Common(26, 12):
+      if (year < 336) return {};
+      return {"2. Weihnachtstag", 1};
+    case Common(31, 12):
+      return {"Silvester", 0};
+    default:
+      return {};
+  }
+}
+
+// The first character of a UTF-8 text that is position `index` (0-based),
+// or 0 when the text is shorter.
+char CharacterAt(std::string_view text, std::size_t index) {
+  std::size_t position = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // continuation byte
+    if (position++ == index) return text[i];
+  }
+  return 0;
+}
+
+}  // namespace
+
+Feast FixedHoliday(int dayOfYear, int year, bool leap, std::string_view code) {
+  const bool set = IsGermanRegion(code) || IsAustrianRegion(code);
+  if (!set && !IsCroatianRegion(code) && !IsDanishRegion(code)) {
+    return {std::string(kNoRulesName), 0};
+  }
+  if (dayOfYear < 1 || dayOfYear > (leap ? 366 : 365) || (leap && dayOfYear == 60)) return {};
+  const int day = leap && dayOfYear > 60 ? dayOfYear - 1 : dayOfYear;
+  if (set) return GermanAustrianFixed(day, year, code);
+  if (IsCroatianRegion(code)) return CroatianFixed(day, year);
+  return DanishFixed(day, year);
+}
+
+bool IsMothersDay(int dayOfYear, int year, std::string_view code, CalendarKind kind) {
+  if (!IsGermanRegion(code) && !IsAustrianRegion(code)) return false;
+  if (kind == CalendarKind::Gregorian) {
+    if (year <= 1933) return false;
+    const int firstOfMay = Common(1, 5) + (IsLeapYear(year, kind) ? 1 : 0);
+    const int weekday = WeekDayOf(DayNumberOfTriple({1, 5, year}, kind));
+    return dayOfYear == firstOfMay + (7 - weekday) % 7 + 7;
+  }
+  // The same physical day as the Gregorian Mother's Day.
+  const int jd = DayNumberOfTriple({1, 1, year}, kind) + dayOfYear - 1;
+  const YearDay gregorian = JDToYearDay(jd, CalendarKind::Gregorian);
+  return IsMothersDay(gregorian.dayOfYear, gregorian.year, code, CalendarKind::Gregorian);
+}
+
+std::string MothersDay(int dayOfYear, int year, std::string_view code, std::string name,
+                       CalendarKind kind) {
+  if (!IsMothersDay(dayOfYear, year, code, kind)) return name;
+  if (name.empty()) return "Muttertag";
+  return name + ", Muttertag";
+}
+
+std::string JoinHolidayNames(std::string_view movable, std::string_view fixed) {
+  std::string text;
+  text.reserve(movable.size() + fixed.size() + 2);
+  text += movable;
+  if (!movable.empty() && !fixed.empty()) text += ", ";
+  text += fixed;
+  return text;
+}
+
+HolidayParts HolidayPartsOfDay(int dayOfYear, int easterDay, int year, std::string_view code,
+                               bool leap, CalendarKind kind) {
+  HolidayParts parts{MovableFeast(dayOfYear, easterDay, year, code, leap),
+                     FixedHoliday(dayOfYear, year, leap, code)};
+  parts.movable.name = MothersDay(dayOfYear, year, code, std::move(parts.movable.name), kind);
+  parts.movable.legal = CountryValidFlag(code, year, parts.movable.legal);
+  parts.fixed.legal = CountryValidFlag(code, year, parts.fixed.legal);
+  return parts;
+}
+
+Holiday HolidayOfDay(int dayOfYear, int easterDay, int year, std::string_view code, bool leap,
+                     CalendarKind kind) {
+  const HolidayParts parts = HolidayPartsOfDay(dayOfYear, easterDay, year, code, leap, kind);
+  return {JoinHolidayNames(parts.movable.name, parts.fixed.name),
+          parts.movable.legal > 0 || parts.fixed.legal > 0 ? 1 : 0};
+}
+
+std::string HolidayArticleLink(std::string_view holidayText) {
+  if (holidayText.empty() || holidayText.substr(0, 1) == kNoRulesName) return "";
+  const std::string_view first = holidayText.substr(0, holidayText.find(','));
+  std::string_view title = first;
+  if (CharacterAt(first, 3) == 'A') {
+    title = "Adventssonntag";
+  } else if (first.substr(0, 4) == "1. W") {
+    title = "Weihnachten";
+  }
+  return std::string(kEncyclopaediaArticleBase) + UrlEncode(title);
+}
+
+}  // namespace engine
