@@ -99,8 +99,12 @@ SummerTime SummerTimeOf(int year, const RegionFacts& region) {
       // did not exist yet, went its own way only from May.
       const int begin = Nth(4, 1945, 1, kMonday);
       if (region.sovietZone) {
-        return {begin, Nth(11, 1945, 3, kSunday),  3,
-                2,     Nth(5, 1945, 4, kThursday), Last(9, 1945, kMonday)};
+        return {.begin = begin,
+                .end = Nth(11, 1945, 3, kSunday),
+                .beginCode = 3,
+                .endCode = 2,
+                .doubleBegin = Nth(5, 1945, 4, kThursday),
+                .doubleEnd = Last(9, 1945, kMonday)};
       }
       if (region.austrian) return {begin, Day(12, 4, 1945), 3, 1};
       return {begin, Nth(9, 1945, 3, kSunday), 3, 1};
@@ -111,8 +115,12 @@ SummerTime SummerTimeOf(int year, const RegionFacts& region) {
       return {Nth(4, 1946, 2, kSunday), Day(7, 10, 1946), 3, 2};
     case 1947:
       if (region.austrian) return {Day(6, 4, 1947), Day(5, 10, 1947), 3, 2};
-      return {Nth(4, 1947, 1, kSunday), Nth(10, 1947, 1, kSunday), 4, 2,
-              Nth(5, 1947, 2, kSunday), Last(6, 1947, kSunday)};
+      return {.begin = Nth(4, 1947, 1, kSunday),
+              .end = Nth(10, 1947, 1, kSunday),
+              .beginCode = 4,
+              .endCode = 2,
+              .doubleBegin = Nth(5, 1947, 2, kSunday),
+              .doubleEnd = Last(6, 1947, kSunday)};
     case 1948:
       if (region.austrian) return {Day(18, 4, 1948), Day(3, 10, 1948), 3, 2};
       return {Nth(4, 1948, 3, kSunday), Nth(10, 1948, 1, kSunday), 3, 2};

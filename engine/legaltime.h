@@ -41,9 +41,9 @@ struct DstResult {
 
 // DstState: the legal time of a day number in a region ("D", "D-BY", "A",
 // "A-W", ...); state 0 and empty texts outside the supported range.
-DstResult DstState(int jd,
-                   std::string_view region);  // (2458938 = 29.03.2020, "D-NI") -> {2, 3,
-                                              // "Sommerzeit: 02:00 MEZ = 03:00 MESZ\n\r", "MESZ"}
+//   DstState(2458938, "D-NI")  // 29.03.2020
+//       -> {2, 3, "Sommerzeit: 02:00 MEZ = 03:00 MESZ\n\r", "MESZ"}
+DstResult DstState(int jd, std::string_view region);
 
 // NthWeekdayOfMonth: the day number of the n-th (1..5) weekday (1 Monday ..
 // 7 Sunday) of a Gregorian month; 0 when an argument is out of range or the

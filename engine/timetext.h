@@ -24,8 +24,7 @@ struct TimeTextResult {
 // leading sign and gives the full form with the sign kept; hours above 24
 // become 24 (with minutes, seconds and milliseconds 0), minutes and seconds
 // above 59 become 59.
-TimeTextResult NormalizeTimeText(
-    std::string_view time);  // "-7:5" fails; "+01:30" -> "+01:30:00.000"
+TimeTextResult NormalizeTimeText(std::string_view time);  // "+01:30" -> {true, "+01:30:00.000"}
 
 // The result of adding a signed offset to a time of day.
 struct TimeSum {
