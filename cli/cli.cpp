@@ -38,6 +38,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   GermanHelp(app);
   app.require_subcommand(1);
   SetupDayNumberCommands(app, io);
+  SetupTimeCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Befehle");
     GermanHelp(*command);

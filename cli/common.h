@@ -45,5 +45,6 @@ int CheckedDayNumber(const std::string& date, engine::CalendarKind kind);
 
 // Each command adds itself to the program; its callback writes to io.
 void SetupDayNumberCommands(CLI::App& app, const Io& io);
+void SetupTimeCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli
