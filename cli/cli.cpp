@@ -40,6 +40,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   SetupDayNumberCommands(app, io);
   SetupEasterCommands(app, io);
   SetupNumberCommands(app, io);
+  SetupTimeCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Befehle");
     GermanHelp(*command);

@@ -47,5 +47,6 @@ int CheckedDayNumber(const std::string& date, engine::CalendarKind kind);
 void SetupDayNumberCommands(CLI::App& app, const Io& io);
 void SetupEasterCommands(CLI::App& app, const Io& io);
 void SetupNumberCommands(CLI::App& app, const Io& io);
+void SetupTimeCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli
