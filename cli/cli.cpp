@@ -38,6 +38,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   GermanHelp(app);
   app.require_subcommand(1);
   SetupDayNumberCommands(app, io);
+  SetupDayCommands(app, io);
   SetupEasterCommands(app, io);
   SetupNumberCommands(app, io);
   SetupTimeCommands(app, io);

@@ -3,6 +3,8 @@
 
 #include <ostream>
 
+#include "engine/region.h"
+
 namespace cli {
 
 using engine::CalendarKind;
@@ -18,12 +20,30 @@ void AddCalendarOption(CLI::App& command, CalendarOption& option) {
       ->type_name("G|J");
 }
 
+std::string RegionOption::Code() const {
+  if (!engine::RegionNameOfCode(value).empty()) return value;
+  if (std::string code = engine::RegionCodeOfName(value); !code.empty()) return code;
+  std::string upper = value;
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  if (!engine::RegionNameOfCode(upper).empty()) return upper;
+  if (engine::IsCroatianRegion(upper) || engine::IsDanishRegion(upper)) return upper;
+  throw UsageError("Land \"" + value +
+                   "\" ist unbekannt (ein Code wie D-BY, A-W, HR, DK oder ein Name wie Bayern).");
+}
+
+void AddRegionOption(CLI::App& command, RegionOption& option) {
+  command.add_option("-l,--land", option.value, "Land: Code oder Name, Vorgabe D-NI")
+      ->type_name("LAND");
+}
+
 void AddJsonFlag(CLI::App& command, bool& json) {
   command.add_flag("--json", json, "Ausgabe als JSON-Dokument");
 }
 
-void PrintJson(const Io& io, const nlohmann::json& document) {
-  io.out << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+void PrintJson(const Io& io, const nlohmann::ordered_json& document) {
+  io.out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
 int CheckedDayNumber(const std::string& date, CalendarKind kind) {

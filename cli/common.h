@@ -33,11 +33,21 @@ struct CalendarOption {
 };
 void AddCalendarOption(CLI::App& command, CalendarOption& option);
 
+// The option --land CODE: a code of the region table ("D-BY"), a region name
+// ("Bayern"), or a Croatian or Danish code ("HR", "DK-84"); "D-NI" unless
+// given.
+struct RegionOption {
+  std::string value = "D-NI";
+  std::string Code() const;  // throws UsageError
+};
+void AddRegionOption(CLI::App& command, RegionOption& option);
+
 // The flag --json.
 void AddJsonFlag(CLI::App& command, bool& json);
 
 // PrintJson: one JSON document in UTF-8, indented, with a final newline.
-void PrintJson(const Io& io, const nlohmann::json& document);
+// Keys keep the order in which they are given.
+void PrintJson(const Io& io, const nlohmann::ordered_json& document);
 
 // CheckedDayNumber: the day number of a date text in the supported range, or
 // a UsageError that names what is wrong with the date.
@@ -45,6 +55,7 @@ int CheckedDayNumber(const std::string& date, engine::CalendarKind kind);
 
 // Each command adds itself to the program; its callback writes to io.
 void SetupDayNumberCommands(CLI::App& app, const Io& io);
+void SetupDayCommands(CLI::App& app, const Io& io);
 void SetupEasterCommands(CLI::App& app, const Io& io);
 void SetupNumberCommands(CLI::App& app, const Io& io);
 void SetupTimeCommands(CLI::App& app, const Io& io);

@@ -17,7 +17,7 @@ struct ConversionOptions {
   bool json = false;
 };
 
-nlohmann::json DayJson(int jd, CalendarKind kind) {
+nlohmann::ordered_json DayJson(int jd, CalendarKind kind) {
   const engine::DateResult date = engine::JDToDate(jd, kind);
   const engine::Week week = engine::WeekOfDayNumber(jd, kind);
   const int weekday = engine::WeekDayOf(jd);

@@ -13,7 +13,7 @@ namespace {
 
 struct TimeOptions {
   std::string date;
-  std::string land = "D-NI";
+  RegionOption region;
   CalendarOption calendar;
   bool json = false;
 };
@@ -27,8 +27,7 @@ std::string_view OneLine(std::string_view text) {
 void RunTime(const TimeOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const int jd = CheckedDayNumber(options.date, kind);
-  if (options.land.empty()) throw UsageError("Der Ländercode darf nicht leer sein.");
-  const engine::DstResult legal = engine::DstState(jd, options.land);
+  const engine::DstResult legal = engine::DstState(jd, options.region.Code());
   if (options.json) {
     PrintJson(io, {{"zone", legal.zone},
                    {"status", legal.state},
@@ -50,7 +49,7 @@ void SetupTimeCommands(CLI::App& app, const Io& io) {
   CLI::App* command =
       app.add_subcommand("zeit", "Gesetzliche Zeit eines Tages (MEZ, MESZ, MEHSZ, MOZ, WOZ)");
   command->add_option("DATUM", options->date, "Datum TT.MM.JJJJ")->required();
-  command->add_option("--land", options->land, "Ländercode, Vorgabe D-NI")->type_name("CODE");
+  AddRegionOption(*command, options->region);
   AddCalendarOption(*command, options->calendar);
   AddJsonFlag(*command, options->json);
   command->callback([options, io] { RunTime(*options, io); });

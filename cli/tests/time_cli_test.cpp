@@ -72,7 +72,8 @@ TEST(TimeCli, InvalidInputExitsWithTwo) {
   } kCases[] = {
       {{"zeit", "31.04.2001"}, "Der April 2001 hat nur 30 Tage."},
       {{"zeit", "2020-03-29"}, "kein Datum der Form TT.MM.JJJJ"},
-      {{"zeit", "01.01.2000", "--land", ""}, "Der Ländercode darf nicht leer sein."},
+      {{"zeit", "01.01.2000", "--land", ""}, "Land \"\" ist unbekannt"},
+      {{"zeit", "01.01.2000", "--land", "Atlantis"}, "Land \"Atlantis\" ist unbekannt"},
       {{"zeit", "01.01.2000", "--kalender", "X"}, "Kalender \"X\" ist unbekannt"},
       {{"zeit"}, "ungültiger Aufruf"},
   };

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+// tag DATUM: what a day is, in a region and calendar.
+#include <memory>
+#include <ostream>
+
+#include "cli/common.h"
+#include "engine/dayfacts.h"
+
+namespace cli {
+namespace {
+
+struct DayOptions {
+  std::string date;
+  RegionOption region;
+  CalendarOption calendar;
+  bool json = false;
+};
+
+// The holiday text as shown: a region without rules has none.
+std::string ShownHolidays(const engine::DayFacts& facts) {
+  return facts.holidayText.rfind('x', 0) == 0 ? std::string() : facts.holidayText;
+}
+
+nlohmann::ordered_json FactsJson(const engine::DayFacts& facts, const std::string& code,
+                                 engine::CalendarKind kind) {
+  return {{"datum", facts.date},
+          {"kalender", std::string(engine::CalendarCode(kind))},
+          {"land", code},
+          {"jd", facts.dayNumber},
+          {"wochentag", facts.weekday},
+          {"wochentag_name", facts.weekdayName},
+          {"tag_des_jahres", facts.dayOfYear},
+          {"tage_im_jahr", facts.daysInYear},
+          {"woche", facts.week},
+          {"wochenjahr", facts.weekYear},
+          {"goldene_zahl", facts.goldenNumber},
+          {"mondalter", facts.moonAge},
+          {"mondphase", facts.moonPhase},
+          {"ostertag", facts.easterDay},
+          {"feiertage", ShownHolidays(facts)},
+          {"gesetzlich", facts.holidayFlag == 1}};
+}
+
+void RunDay(const DayOptions& options, const Io& io) {
+  const engine::CalendarKind kind = options.calendar.Kind();
+  const int jd = CheckedDayNumber(options.date, kind);
+  const std::string code = options.region.Code();
+  const engine::DayFacts facts = engine::DayFactsOfJD(jd, code, kind);
+  const nlohmann::ordered_json json = FactsJson(facts, code, kind);
+  if (options.json) {
+    PrintJson(io, json);
+    return;
+  }
+  for (const auto& [key, value] : json.items()) {
+    io.out << key << ": " << (value.is_string() ? value.get<std::string>() : value.dump()) << '\n';
+  }
+}
+
+}  // namespace
+
+void SetupDayCommands(CLI::App& app, const Io& io) {
+  auto options = std::make_shared<DayOptions>();
+  CLI::App* command = app.add_subcommand("tag", "Beschreibung eines Tages mit Feiertagen");
+  command->add_option("DATUM", options->date, "Datum TT.MM.JJJJ")->required();
+  AddRegionOption(*command, options->region);
+  AddCalendarOption(*command, options->calendar);
+  AddJsonFlag(*command, options->json);
+  command->callback([options, io] { RunDay(*options, io); });
+}
+
+}  // namespace cli

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "cli/cli.h"
+
+namespace cli {
+namespace {
+
+struct CliRun {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  const int code = RunCli(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+TEST(DayCli, JsonHoldsTheFactsOfTheDay) {
+  const CliRun r = Cli({"tag", "03.10.2024", "--json"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const auto json = nlohmann::json::parse(r.out);
+  EXPECT_EQ(json["datum"], "03.10.2024");
+  EXPECT_EQ(json["kalender"], "G");
+  EXPECT_EQ(json["land"], "D-NI");
+  EXPECT_EQ(json["jd"], 2460587);
+  EXPECT_EQ(json["wochentag"], 4);
+  EXPECT_EQ(json["wochentag_name"], "Donnerstag");
+  EXPECT_EQ(json["tag_des_jahres"], 277);
+  EXPECT_EQ(json["tage_im_jahr"], 366);
+  EXPECT_EQ(json["woche"], 40);
+  EXPECT_EQ(json["wochenjahr"], 2024);
+  EXPECT_EQ(json["goldene_zahl"], 11);
+  EXPECT_EQ(json["ostertag"], 91);
+  EXPECT_EQ(json["feiertage"], "Tag der deutschen Einheit");
+  EXPECT_EQ(json["gesetzlich"], true);
+  EXPECT_TRUE(json["mondalter"].is_number());
+  EXPECT_TRUE(json["mondphase"].is_string());
+}
+
+TEST(DayCli, RegionByNameAndCalendar) {
+  const auto bavaria =
+      nlohmann::json::parse(Cli({"tag", "15.08.2024", "--land", "Saarland", "--json"}).out);
+  EXPECT_EQ(bavaria["land"], "D-SL");
+  EXPECT_EQ(bavaria["gesetzlich"], true);
+  const auto julian =
+      nlohmann::json::parse(Cli({"tag", "01.11.1900", "--land", "d-by", "-k", "J", "--json"}).out);
+  EXPECT_EQ(julian["land"], "D-BY");
+  EXPECT_EQ(julian["tag_des_jahres"], 306);
+  EXPECT_EQ(julian["feiertage"], "Allerheiligen");
+  // A Danish code has rules of its own; an unknown country is refused.
+  EXPECT_EQ(
+      nlohmann::json::parse(Cli({"tag", "05.06.2024", "--land", "DK", "--json"}).out)["feiertage"],
+      "Tag der dänischen Verfassung");
+  const CliRun unknown = Cli({"tag", "05.06.2024", "--land", "XY"});
+  EXPECT_EQ(unknown.code, 2);
+  EXPECT_NE(unknown.err.find("Land \"XY\" ist unbekannt"), std::string::npos);
+}
+
+TEST(DayCli, InvalidDateExitsWithTwo) {
+  const CliRun r = Cli({"tag", "31.06.2024"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("Der Juni 2024 hat nur 30 Tage."), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace cli

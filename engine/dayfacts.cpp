@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "engine/dayfacts.h"
+
+#include "engine/easter.h"
+#include "engine/holidays.h"
+#include "engine/moonsun.h"
+#include "engine/week.h"
+
+namespace engine {
+namespace {
+
+DayFacts FactsOf(int jd, const DateTriple& date, std::string_view code, CalendarKind kind) {
+  DayFacts facts;
+  facts.result = 1;
+  const bool leap = IsLeapYear(date.year, kind);
+  facts.date = FormatDateText(date);
+  facts.jd = std::to_string(jd);
+  facts.dayNumber = jd;
+  facts.weekday = WeekDayOf(jd);
+  facts.weekdayName = WeekDayName(facts.weekday);
+  facts.dayOfYear = DaysBeforeMonth(date.month, leap) + date.day;
+  facts.daysInYear = leap ? 366 : 365;
+  const Week week = WeekOfDayNumber(jd, kind);
+  facts.week = week.week;
+  facts.weekYear = week.weekYear;
+  facts.daysInWeekYear = DaysInYear(week.weekYear, kind);
+  facts.goldenNumber = GoldenNumber(date.year);
+  MoonPhaseResult moon = MoonPhase(jd);
+  facts.moonAge = moon.age;
+  facts.moonPhase = std::move(moon.text);
+  facts.easterDay = EasterDay(date.year, kind);
+  Holiday holiday = HolidayOfDay(facts.dayOfYear, facts.easterDay, date.year, code, leap, kind);
+  facts.holidayFlag = holiday.flag;
+  facts.holidayText = std::move(holiday.text);
+  facts.version = kEngineVersion;
+  return facts;
+}
+
+}  // namespace
+
+DayFacts DayFactsOfDate(std::string_view date, std::string_view code, CalendarKind kind) {
+  const ParsedDate parsed = ParseDateText(date, kind);
+  DayFacts facts;
+  if (parsed.code != 1) {
+    facts.result = parsed.code;
+    return facts;
+  }
+  const int jd = DayNumberOfTriple(parsed.date, kind);
+  if (kind == CalendarKind::Julian && JDInRange(jd) != 1) {
+    facts.result = -1;
+    return facts;
+  }
+  return FactsOf(jd, parsed.date, code, kind);
+}
+
+DayFacts DayFactsOfJD(int jd, std::string_view code, CalendarKind kind) {
+  if (JDInRange(jd) != 1) {
+    DayFacts facts;
+    facts.result = -1;
+    return facts;
+  }
+  return FactsOf(jd, TripleOfDayNumber(jd, kind), code, kind);
+}
+
+DayFacts DayFactsOfJD(std::string_view jd, std::string_view code, CalendarKind kind) {
+  return DayFactsOfJD(ParseDayNumber(jd), code, kind);
+}
+
+}  // namespace engine
