@@ -2,6 +2,7 @@
 #include "engine/legaltime.h"
 
 #include "engine/daynumber.h"
+#include "engine/region.h"
 
 namespace engine {
 namespace {
@@ -20,16 +21,10 @@ struct RegionFacts {
   bool earlyZoneTime = false;  // Baden and Bavaria had zone time a year before the others
 };
 
-bool IsCountryOrState(std::string_view code, std::string_view country) {
-  return code == country ||
-         (code.size() > country.size() && code.substr(0, country.size()) == country &&
-          code[country.size()] == '-');
-}
-
 RegionFacts FactsOf(std::string_view code) {
   RegionFacts facts;
-  facts.german = IsCountryOrState(code, "D");
-  facts.austrian = IsCountryOrState(code, "A");
+  facts.german = IsGermanRegion(code);
+  facts.austrian = IsAustrianRegion(code);
   facts.austrianState = facts.austrian && code != "A";
   if (facts.german) {
     constexpr std::string_view kSovietZone[] = {"D-BE", "D-BB", "D-MV", "D-SN",
