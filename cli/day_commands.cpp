@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/common.h"
+#include "engine/daydescription.h"
 #include "engine/dayfacts.h"
 
 namespace cli {
@@ -46,14 +47,24 @@ void RunDay(const DayOptions& options, const Io& io) {
   const int jd = CheckedDayNumber(options.date, kind);
   const std::string code = options.region.Code();
   const engine::DayFacts facts = engine::DayFactsOfJD(jd, code, kind);
-  const nlohmann::ordered_json json = FactsJson(facts, code, kind);
-  if (options.json) {
-    PrintJson(io, json);
+  const engine::DayDescription description =
+      engine::DescribeDay(facts, code, kind, engine::TodayJD());
+  if (!options.json) {
+    for (const std::string& line : description.lines) io.out << line << '\n';
     return;
   }
-  for (const auto& [key, value] : json.items()) {
-    io.out << key << ": " << (value.is_string() ? value.get<std::string>() : value.dump()) << '\n';
-  }
+  nlohmann::ordered_json json = FactsJson(facts, code, kind);
+  const engine::DayTimes times = engine::DayTimesOf(jd, code);
+  json["zone"] = times.legal.zone;
+  json["sommerzeit_status"] = times.legal.state;
+  json["umstellung_code"] = times.legal.switchCode;
+  json["umstellung"] = times.legal.switchText;
+  json["sonnenaufgang"] = times.sunrise;
+  json["sonnenuntergang"] = times.sunset;
+  json["daemmerung_morgens"] = times.dawn;
+  json["daemmerung_abends"] = times.dusk;
+  json["beschreibung"] = description.lines;
+  PrintJson(io, json);
 }
 
 }  // namespace

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: MIT
+#include "engine/daydescription.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/holidays.h"
+#include "engine/moonsun.h"
+#include "engine/region.h"
+#include "engine/rounding.h"
+
+namespace engine {
+namespace {
+
+constexpr std::string_view kBreak = kDescriptionBreak;
+
+// hh:mm of clock hours, rounded to the minute and taken into the day.
+std::string ClockText(double hours) {
+  long minutes = std::lround(hours * 60.0);
+  minutes = ((minutes % 1440) + 1440) % 1440;
+  char text[8];
+  std::snprintf(text, sizeof text, "%02ld:%02ld", minutes / 60, minutes % 60);
+  return text;
+}
+
+// +hh:mm or -hh:mm of signed hours, rounded to the minute.
+std::string SignedClockText(double hours) {
+  long minutes = std::lround(hours * 60.0);
+  const char sign = minutes < 0 ? '-' : '+';
+  minutes = std::labs(minutes) % (100 * 60);
+  char text[8];
+  std::snprintf(text, sizeof text, "%c%02ld:%02ld", sign, minutes / 60, minutes % 60);
+  return text;
+}
+
+int ZoneOffsetHours(std::string_view zone) {
+  if (zone == "MESZ") return 2;
+  if (zone == "MEHSZ") return 3;
+  return 1;
+}
+
+// The whole years (anniversary to anniversary) and the days after the last
+// anniversary from the earlier day to the later one.
+struct YearsAndDays {
+  int years = 0;
+  int days = 0;
+};
+
+YearsAndDays YearsAndDaysBetween(int from, int to) {
+  const DateTriple start = TripleOfDayNumber(from, CalendarKind::Gregorian);
+  const DateTriple end = TripleOfDayNumber(to, CalendarKind::Gregorian);
+  const auto anniversary = [&](int years) {
+    DateTriple date{start.day, start.month, start.year + years};
+    // A 29 February has its anniversary on 28 February of a common year.
+    if (date.month == 2 && date.day == 29 && !IsLeapYear(date.year, CalendarKind::Gregorian)) {
+      date.day = 28;
+    }
+    return DayNumberOfTriple(date, CalendarKind::Gregorian);
+  };
+  int years = end.year - start.year;
+  if (years > 0 && anniversary(years) > to) --years;
+  return {years, to - anniversary(years)};
+}
+
+std::string DistanceToToday(int jd, int todayJd, std::string_view date) {
+  if (jd == todayJd) return "";
+  const std::string today = JDToDate(todayJd, CalendarKind::Gregorian).date;
+  std::string text(kBreak);
+  if (jd < todayJd) {
+    text += "Vom " + std::string(date) + " (incl.)" + std::string(kBreak) + "bis " + today +
+            " (heute, excl.):";
+  } else {
+    text += "Vom " + today + " (heute, incl.)" + std::string(kBreak) + "bis " + std::string(date) +
+            " (excl.):";
+  }
+  const int days = jd < todayJd ? todayJd - jd : jd - todayJd;
+  const YearsAndDays split =
+      jd < todayJd ? YearsAndDaysBetween(jd, todayJd) : YearsAndDaysBetween(todayJd, jd);
+  text += std::string(kBreak) + std::to_string(days) + (days == 1 ? " Tag bzw." : " Tage bzw.");
+  text += std::string(kBreak) + std::to_string(split.years) +
+          (split.years == 1 ? " Zeitjahr" : " Zeitjahre") + " " + std::to_string(split.days) +
+          (split.days == 1 ? " Tag" : " Tage");
+  return text;
+}
+
+// A line of the one-text form without its break, for the list form.
+std::string WithoutBreaks(std::string_view text) {
+  std::string line(text);
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  return line;
+}
+
+}  // namespace
+
+std::string RegionDisplayName(std::string_view code) {
+  std::string name = RegionNameOfCode(code);
+  return name.empty() ? std::string(code) : name;
+}
+
+DayTimes DayTimesOf(int jd, std::string_view code) {
+  DayTimes times;
+  times.legal = DstState(jd, code);
+  const std::string_view zone = times.legal.zone;
+  times.zone = zone == "MESZ" || zone == "MEHSZ" ? std::string(zone) : std::string("MEZ");
+  times.offsetHours = ZoneOffsetHours(times.zone);
+  const RegionPlaceResult place = RegionPlace(code);
+  times.capital = place.capital;
+  const double latitude = DegreesOfCoordinate(place.latitude);
+  const double longitude = DegreesOfCoordinate(place.longitude);
+  const SunTimes sun = SunTimesInZone(jd, longitude, latitude, times.offsetHours);
+  times.dawn = ClockText(sun.dawn);
+  times.sunrise = ClockText(sun.sunrise);
+  times.sunset = ClockText(sun.sunset);
+  times.dusk = ClockText(sun.dusk);
+  const double equation = EquationOfTime(jd);
+  const double meanLocal = longitude / 15.0 - times.offsetHours;
+  times.meanLocalTime = SignedClockText(meanLocal);
+  times.trueLocalTime = SignedClockText(meanLocal + equation / 60.0);
+  const RoundResult rounded = RoundGerman(1, static_cast<long double>(equation));
+  times.equationOfTime = rounded.text;
+  times.equationPositive = rounded.value > 0;
+  times.declination = RoundGerman(2, static_cast<long double>(RadToDeg(SunDeclination(jd)))).text;
+  return times;
+}
+
+DayDescription DescribeDay(const DayFacts& facts, std::string_view code, CalendarKind kind,
+                           int todayJd) {
+  DayDescription description;
+  if (facts.result != 1) return description;
+  const DayTimes times = DayTimesOf(facts.dayNumber, code);
+  const std::string year = facts.date.substr(6);
+  const int month = (facts.date[3] - '0') * 10 + (facts.date[4] - '0');
+  std::vector<std::string>& lines = description.lines;
+  std::string& text = description.text;
+  const auto add = [&](std::string line) {
+    text += line;
+    text += kBreak;
+    lines.push_back(std::move(line));
+  };
+
+  if (kind == CalendarKind::Julian) {
+    text += "Jul. Kalender:";
+    text += kBreak;
+    lines.emplace_back("Julianischer Kalender:");
+  } else if (facts.dayNumber < kGregorianSwitchDay) {
+    text += "Vor-Greg. Kalender:";
+    text += kBreak;
+    lines.emplace_back("Vor-Gregorianischer Kalender:");
+  }
+  add(RegionDisplayName(code));
+  add(facts.weekdayName + ", " + facts.date);
+  add(facts.date.substr(0, 2) + ". " + MonthName(month) + " " + year);
+  if (!facts.holidayText.empty() && facts.holidayText.rfind(kNoRulesName, 0) != 0) {
+    add(facts.holidayText);
+    if (facts.holidayFlag == 1) add("gesetzl. Feiertag");
+  }
+  add(std::to_string(facts.dayOfYear) + ". Tag des Jahres " + year);
+  add(std::to_string(facts.daysInYear - facts.dayOfYear) + " Tage bis Ende " + year);
+  add(std::to_string(facts.week) + ". Woche des Jahres " + std::to_string(facts.weekYear));
+  add(year + " ist ein " + (facts.daysInYear == 366 ? "Schaltjahr" : "Normaljahr"));
+  const std::string_view zone = times.legal.zone;
+  if (zone == "MEZ" || zone == "MESZ" || zone == "MEHSZ") {
+    const char* start = zone == "MEZ" ? " ab 13:00 " : zone == "MESZ" ? " ab 14:00 " : " ab 15:00 ";
+    add("JD: " + facts.jd + start + std::string(zone));
+  }
+  add(std::to_string(facts.goldenNumber) + ". Jahr im Mondzyklus");
+  add(facts.moonPhase);
+  add(std::string(times.equationPositive ? "Zeitgleichung +" : "Zeitgleichung ") +
+      times.equationOfTime + " min");
+  add("Sonnendeklination: " + times.declination + "°");
+  add("in " + times.capital + ":");
+  if (!times.legal.switchText.empty()) {
+    text += times.legal.switchText;
+    lines.push_back(WithoutBreaks(times.legal.switchText));
+  }
+  add(times.dawn + " " + times.zone + " bürgl. Dämmerung ");
+  add(times.sunrise + " " + times.zone + " Sonnenaufgang");
+  add(times.sunset + " " + times.zone + " Sonnenuntergang");
+  add(times.dusk + " " + times.zone + " bürgl. Dämmerung");
+  add("UTC = " + times.zone + " -0" + std::to_string(times.offsetHours) + ":00");
+  add("MOZ = " + times.zone + " " + times.meanLocalTime);
+  lines.push_back("WOZ ~ " + times.zone + " " + times.trueLocalTime);
+  text += lines.back();
+  if (kind == CalendarKind::Gregorian)
+    text += DistanceToToday(facts.dayNumber, todayJd, facts.date);
+  return description;
+}
+
+std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, CalendarKind kind) {
+  std::vector<HolidayRow> rows;
+  if (year < 1 || year > 3000) return rows;
+  const bool leap = IsLeapYear(year, kind);
+  const int easter = EasterDay(year, kind);
+  const int first = DayNumberOfTriple({1, 1, year}, kind);
+  for (int day = 1; day <= (leap ? 366 : 365); ++day) {
+    const int jd = first + day - 1;
+    if (JDInRange(jd) != 1) continue;
+    HolidayParts parts = HolidayPartsOfDay(day, easter, year, code, leap, kind);
+    if (parts.fixed.name == kNoRulesName) continue;
+    std::string names = JoinHolidayNames(parts.movable.name, parts.fixed.name);
+    if (names.empty()) continue;
+    HolidayRow row;
+    row.weekday = WeekDayName(WeekDayOf(jd)).substr(0, 2) + ".";
+    row.date = FormatDateText(TripleOfDayNumber(jd, kind));
+    row.names = std::move(names);
+    row.legal = parts.movable.legal == 1 || parts.fixed.legal == 1;
+    if (row.legal) row.legalText = kind == CalendarKind::Julian ? "Feiertag" : "gesetzl. Feiertag";
+    row.calendarText = kind == CalendarKind::Julian ? "jul." : "greg.";
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, CalendarKind kind) {
+  HolidayList list;
+  const FieldResult field = ValidateYearText(yearText);
+  const int year = field.code == 1 ? std::atoi(field.text.c_str()) : 0;
+  if (year < 1 || year > 3000) {
+    list.text = "Fehler: " + std::string(yearText) + " ist kein gültiges Kalenderjahr!";
+    list.lines.push_back(list.text);
+    return list;
+  }
+  const std::string yearName = field.text;
+  const std::string region = RegionDisplayName(code);
+  list.rows = HolidayRowsOfYear(year, code, kind);
+  std::vector<std::string>& lines = list.lines;
+  // Ends a section: its last line loses the final ",".
+  const auto closeSection = [&](std::size_t firstLine) {
+    if (lines.size() > firstLine && !lines.back().empty() && lines.back().back() == ',') {
+      lines.back().pop_back();
+    }
+  };
+
+  const bool legalSection = kind == CalendarKind::Gregorian && year >= 1871;
+  if (legalSection) {
+    lines.push_back(yearName);
+    lines.push_back("gesetzliche Feiertage in " + region + ":");
+    const std::size_t firstLine = lines.size();
+    for (const HolidayRow& row : list.rows) {
+      if (row.legal) lines.push_back(row.weekday + row.date + " " + row.names + ",");
+    }
+    closeSection(firstLine);
+    lines.emplace_back(47, '-');
+    lines.push_back(yearName);
+    lines.push_back("alle Feiertage in " + region + ":");
+  } else if (kind == CalendarKind::Julian) {
+    lines.push_back(yearName + " Julianischer Kalender");
+    lines.push_back("Feiertage in " + region + ":");
+  } else {
+    lines.push_back(yearName);
+    lines.push_back("Feiertage in " + region + ":");
+  }
+  const std::size_t firstLine = lines.size();
+  for (const HolidayRow& row : list.rows) {
+    lines.push_back(row.weekday + row.date + " " + row.names + (row.legal ? " (gesetzl.)," : ","));
+  }
+  closeSection(firstLine);
+
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) list.text += kBreak;
+    list.text += lines[i];
+  }
+  return list;
+}
+
+}  // namespace engine
