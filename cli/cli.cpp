@@ -29,8 +29,9 @@ void GermanHelp(CLI::App& app) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const Io io{out, err};
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool colour) {
+  const Io io{out, err, colour};
   CLI::App app{
       "Ra Zaduvovi: Kalender von 01.01.0001 bis 31.12.3000 (julianisch und gregorianisch).\n"
       "Datumsangaben als TT.MM.JJJJ; ungültige Eingaben enden mit Code 2.",
@@ -39,6 +40,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.require_subcommand(1);
   SetupDayNumberCommands(app, io);
   SetupDayCommands(app, io);
+  SetupHolidayCommands(app, io);
+  SetupMonthCommands(app, io);
   SetupEasterCommands(app, io);
   SetupNumberCommands(app, io);
   SetupTimeCommands(app, io);

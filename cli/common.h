@@ -18,6 +18,7 @@ namespace cli {
 struct Io {
   std::ostream& out;
   std::ostream& err;
+  bool colour = false;  // out is a terminal that shows colours
 };
 
 // UsageError: invalid input; RunCli prints "Fehler: " and the message and
@@ -56,6 +57,8 @@ int CheckedDayNumber(const std::string& date, engine::CalendarKind kind);
 // Each command adds itself to the program; its callback writes to io.
 void SetupDayNumberCommands(CLI::App& app, const Io& io);
 void SetupDayCommands(CLI::App& app, const Io& io);
+void SetupHolidayCommands(CLI::App& app, const Io& io);
+void SetupMonthCommands(CLI::App& app, const Io& io);
 void SetupEasterCommands(CLI::App& app, const Io& io);
 void SetupNumberCommands(CLI::App& app, const Io& io);
 void SetupTimeCommands(CLI::App& app, const Io& io);

@@ -7,5 +7,6 @@
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  return cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  return cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                     cli::StandardOutputIsTerminal());
 }

@@ -201,7 +201,8 @@ std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, Calen
     std::string names = JoinHolidayNames(parts.movable.name, parts.fixed.name);
     if (names.empty()) continue;
     HolidayRow row;
-    row.weekday = WeekDayName(WeekDayOf(jd)).substr(0, 2) + ".";
+    row.weekdayNumber = WeekDayOf(jd);
+    row.weekday = WeekDayName(row.weekdayNumber).substr(0, 2) + ".";
     row.date = FormatDateText(TripleOfDayNumber(jd, kind));
     row.names = std::move(names);
     row.legal = parts.movable.legal == 1 || parts.fixed.legal == 1;

@@ -57,6 +57,7 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
 // One row of the holiday grid of a year.
 struct HolidayRow {
   std::string weekday;       // "Mo."
+  int weekdayNumber = 0;     // 1 = Monday ... 7 = Sunday
   std::string date;          // "01.01.2024"
   std::string names;         // "Neujahr"
   std::string legalText;     // "gesetzl. Feiertag", "Feiertag" (Julian), or ""

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// feiertage JAHR | VON-BIS: the holidays of one year or of a range of years,
+// computed in one process and written as they are found.
+#include <charconv>
+#include <memory>
+#include <ostream>
+
+#include "cli/common.h"
+#include "engine/daydescription.h"
+
+namespace cli {
+namespace {
+
+struct HolidayOptions {
+  std::string years;
+  RegionOption region;
+  CalendarOption calendar;
+  bool legalOnly = false;
+  bool json = false;
+};
+
+struct YearRange {
+  int first = 0;
+  int last = 0;
+};
+
+int YearOf(std::string_view text, const std::string& whole) {
+  int year = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+    throw UsageError("\"" + whole + "\" ist kein Jahr und keine Jahresspanne VON-BIS.");
+  }
+  if (year < 1 || year > 3000) {
+    throw UsageError("Das Jahr " + std::string(text) + " liegt nicht zwischen 1 und 3000.");
+  }
+  return year;
+}
+
+YearRange ParseYears(const std::string& text) {
+  const std::size_t dash = text.find('-', 1);
+  if (dash == std::string::npos) {
+    const int year = YearOf(text, text);
+    return {year, year};
+  }
+  const YearRange range{YearOf(std::string_view(text).substr(0, dash), text),
+                        YearOf(std::string_view(text).substr(dash + 1), text)};
+  if (range.first > range.last) {
+    throw UsageError("In \"" + text + "\" liegt das erste Jahr nach dem letzten.");
+  }
+  return range;
+}
+
+void RunHolidays(const HolidayOptions& options, const Io& io) {
+  const engine::CalendarKind kind = options.calendar.Kind();
+  const std::string code = options.region.Code();
+  const YearRange range = ParseYears(options.years);
+  if (options.json) {
+    // One array for all years, written row by row so that a long range needs
+    // no more memory than one year.
+    io.out << '[';
+    bool first = true;
+    for (int year = range.first; year <= range.last; ++year) {
+      for (const engine::HolidayRow& row : engine::HolidayRowsOfYear(year, code, kind)) {
+        if (options.legalOnly && !row.legal) continue;
+        const nlohmann::ordered_json object = {{"datum", row.date},
+                                               {"wochentag", row.weekdayNumber},
+                                               {"namen", row.names},
+                                               {"gesetzlich", row.legal}};
+        io.out << (first ? "\n  " : ",\n  ") << object.dump();
+        first = false;
+      }
+    }
+    io.out << (first ? "]\n" : "\n]\n");
+    return;
+  }
+  for (int year = range.first; year <= range.last; ++year) {
+    if (options.legalOnly) {
+      for (const engine::HolidayRow& row : engine::HolidayRowsOfYear(year, code, kind)) {
+        if (!row.legal) continue;
+        io.out << row.date << ' ' << engine::WeekDayName(row.weekdayNumber) << ' ' << row.names
+               << '\n';
+      }
+      continue;
+    }
+    if (year > range.first) io.out << '\n';
+    const engine::HolidayList list = engine::HolidayListOfYear(std::to_string(year), code, kind);
+    for (const std::string& line : list.lines) io.out << line << '\n';
+  }
+}
+
+}  // namespace
+
+void SetupHolidayCommands(CLI::App& app, const Io& io) {
+  auto options = std::make_shared<HolidayOptions>();
+  CLI::App* command = app.add_subcommand("feiertage", "Feiertage eines Jahres oder einer Spanne");
+  command->add_option("JAHR", options->years, "Jahr (1 bis 3000) oder Spanne VON-BIS")->required();
+  AddRegionOption(*command, options->region);
+  AddCalendarOption(*command, options->calendar);
+  command->add_flag("-g,--gesetzlich", options->legalOnly, "Nur gesetzliche Feiertage");
+  AddJsonFlag(*command, options->json);
+  command->callback([options, io] { RunHolidays(*options, io); });
+}
+
+}  // namespace cli

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+// monat [MM.JJJJ]: a month sheet for the terminal: six weeks from Monday,
+// week numbers, and the month's holidays below. On a terminal Saturdays,
+// Sundays, legal holidays, today and the days of the neighbouring months are
+// coloured; in a pipe legal holidays carry a "*" and neighbouring days stay
+// blank.
+#include <cstdio>
+#include <memory>
+#include <ostream>
+
+#include "cli/common.h"
+#include "engine/daydescription.h"
+#include "engine/week.h"
+
+namespace cli {
+namespace {
+
+struct MonthOptions {
+  std::string month;
+  RegionOption region;
+  CalendarOption calendar;
+};
+
+// ANSI colours near those of the month sheet on screen.
+constexpr const char* kSaturday = "\x1b[31m";    // maroon
+constexpr const char* kSunday = "\x1b[91m";      // red
+constexpr const char* kLegal = "\x1b[95m";       // fuchsia
+constexpr const char* kOtherMonth = "\x1b[90m";  // grey
+constexpr const char* kToday = "\x1b[7m";        // reversed
+constexpr const char* kReset = "\x1b[0m";
+
+engine::DateTriple MonthOf(const MonthOptions& options, engine::CalendarKind kind) {
+  if (options.month.empty()) {
+    engine::DateTriple today = engine::TripleOfDayNumber(engine::TodayJD(), kind);
+    today.day = 1;
+    return today;
+  }
+  const std::string date = "01." + options.month;
+  const engine::ParsedDate parsed = engine::ParseDateText(date, kind);
+  if (options.month.size() != 7 || parsed.code != 1) {
+    throw UsageError("\"" + options.month + "\" ist kein Monat der Form MM.JJJJ.");
+  }
+  const int year = parsed.date.year;
+  if (year < 1 || year > 3000) {
+    throw UsageError("Das Jahr " + options.month.substr(3) + " liegt nicht zwischen 1 und 3000.");
+  }
+  return parsed.date;
+}
+
+void RunMonth(const MonthOptions& options, const Io& io) {
+  const engine::CalendarKind kind = options.calendar.Kind();
+  const std::string code = options.region.Code();
+  const engine::DateTriple month = MonthOf(options, kind);
+  const int first = engine::DayNumberOfTriple(month, kind);
+  const int monday = first - engine::WeekDayOf(first) + 1;
+  const int today = engine::TodayJD();
+
+  io.out << engine::MonthName(month.month) << ' ' << engine::FormatDateText(month).substr(6)
+         << (kind == engine::CalendarKind::Julian ? " (julianisch)" : "") << " - "
+         << engine::RegionDisplayName(code) << '\n';
+  io.out << "KW   Mo  Di  Mi  Do  Fr  Sa  So\n";
+  for (int week = 0; week < 6; ++week) {
+    const int weekMonday = monday + 7 * week;
+    char cell[16];
+    std::snprintf(cell, sizeof cell, "%2d  ", engine::WeekOfDayNumber(weekMonday, kind).week);
+    io.out << cell;
+    for (int weekday = 0; weekday < 7; ++weekday) {
+      const int jd = weekMonday + weekday;
+      const engine::DateTriple date = engine::TripleOfDayNumber(jd, kind);
+      const bool inMonth = date.month == month.month && engine::JDInRange(jd) == 1;
+      if (!inMonth && !io.colour) {
+        io.out << "    ";
+        continue;
+      }
+      const bool legal = inMonth && engine::DayFactsOfJD(jd, code, kind).holidayFlag == 1;
+      std::snprintf(cell, sizeof cell, "%3d%c", date.day, legal ? '*' : ' ');
+      if (!io.colour) {
+        io.out << cell;
+        continue;
+      }
+      const char* colour = !inMonth       ? kOtherMonth
+                           : legal        ? kLegal
+                           : weekday == 6 ? kSunday
+                           : weekday == 5 ? kSaturday
+                                          : "";
+      io.out << colour << (jd == today ? kToday : "") << cell << kReset;
+    }
+    io.out << '\n';
+  }
+
+  bool header = false;
+  for (const engine::HolidayRow& row : engine::HolidayRowsOfYear(month.year, code, kind)) {
+    if (std::stoi(row.date.substr(3, 2)) != month.month) continue;
+    if (!header) io.out << "\nFeiertage:\n";
+    header = true;
+    io.out << row.weekday << row.date << ' ' << row.names << (row.legal ? " (gesetzl.)" : "")
+           << '\n';
+  }
+}
+
+}  // namespace
+
+void SetupMonthCommands(CLI::App& app, const Io& io) {
+  auto options = std::make_shared<MonthOptions>();
+  CLI::App* command = app.add_subcommand("monat", "Monatsblatt mit Wochen und Feiertagen");
+  command->add_option("MONAT", options->month, "Monat MM.JJJJ, Vorgabe: der laufende Monat");
+  AddRegionOption(*command, options->region);
+  AddCalendarOption(*command, options->calendar);
+  command->callback([options, io] { RunMonth(*options, io); });
+}
+
+}  // namespace cli
