@@ -5,32 +5,59 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/environment.h"
 #include "engine/holidays.h"
 #include "engine/moonsun.h"
 #include "engine/region.h"
-#include "engine/rounding.h"
 
 namespace engine {
 namespace {
 
 constexpr std::string_view kBreak = kDescriptionBreak;
 
+// Two digits of a number 0..99.
+void AppendTwoDigits(std::string& text, long value) {
+  text += static_cast<char>('0' + value / 10 % 10);
+  text += static_cast<char>('0' + value % 10);
+}
+
 // hh:mm of clock hours, rounded to the minute and taken into the day.
 std::string ClockText(double hours) {
   long minutes = std::lround(hours * 60.0);
   minutes = ((minutes % 1440) + 1440) % 1440;
-  char text[8];
-  std::snprintf(text, sizeof text, "%02ld:%02ld", minutes / 60, minutes % 60);
+  std::string text;
+  AppendTwoDigits(text, minutes / 60);
+  text += ':';
+  AppendTwoDigits(text, minutes % 60);
   return text;
 }
 
 // +hh:mm or -hh:mm of signed hours, rounded to the minute.
 std::string SignedClockText(double hours) {
   long minutes = std::lround(hours * 60.0);
-  const char sign = minutes < 0 ? '-' : '+';
+  std::string text(1, minutes < 0 ? '-' : '+');
   minutes = std::labs(minutes) % (100 * 60);
-  char text[8];
-  std::snprintf(text, sizeof text, "%c%02ld:%02ld", sign, minutes / 60, minutes % 60);
+  AppendTwoDigits(text, minutes / 60);
+  text += ':';
+  AppendTwoDigits(text, minutes % 60);
+  return text;
+}
+
+// A measured quantity with a fixed number of decimals (1 or 2) and the
+// locale's separator. These are readings of formulas, not amounts, so they
+// need none of the exactness of the rounding service.
+std::string FixedText(double value, int decimals) {
+  const long scale = decimals == 1 ? 10 : 100;
+  const long scaled = std::lround(value * static_cast<double>(scale));
+  std::string text = scaled < 0 ? "-" : "";
+  const long magnitude = std::labs(scaled);
+  text += std::to_string(magnitude / scale);
+  text += DecimalSeparator();
+  if (decimals == 2) {
+    AppendTwoDigits(text, magnitude % scale);
+  } else {
+    text += static_cast<char>('0' + magnitude % scale);
+  }
   return text;
 }
 
@@ -117,10 +144,9 @@ DayTimes DayTimesOf(int jd, std::string_view code) {
   const double meanLocal = longitude / 15.0 - times.offsetHours;
   times.meanLocalTime = SignedClockText(meanLocal);
   times.trueLocalTime = SignedClockText(meanLocal + equation / 60.0);
-  const RoundResult rounded = RoundGerman(1, static_cast<long double>(equation));
-  times.equationOfTime = rounded.text;
-  times.equationPositive = rounded.value > 0;
-  times.declination = RoundGerman(2, static_cast<long double>(RadToDeg(SunDeclination(jd)))).text;
+  times.equationOfTime = FixedText(equation, 1);
+  times.equationPositive = std::lround(equation * 10.0) > 0;
+  times.declination = FixedText(RadToDeg(SunDeclination(jd)), 2);
   return times;
 }
 
@@ -133,6 +159,8 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
   const int month = (facts.date[3] - '0') * 10 + (facts.date[4] - '0');
   std::vector<std::string>& lines = description.lines;
   std::string& text = description.text;
+  text.reserve(1024);
+  lines.reserve(32);
   const auto add = [&](std::string line) {
     text += line;
     text += kBreak;

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+// Speed of what the calendar does for every shown day: the day facts, the
+// day description, the holiday list of a year, a month sheet's engine work,
+// and the rounding of amounts.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/daydescription.h"
+#include "engine/dayfacts.h"
+#include "engine/rounding.h"
+#include "engine/week.h"
+
+namespace {
+
+using engine::CalendarKind;
+
+// Every day of 1990..2030, as date texts.
+const std::vector<std::string>& Dates() {
+  static const std::vector<std::string> dates = [] {
+    std::vector<std::string> all;
+    const int first = engine::DayNumberOfTriple({1, 1, 1990}, CalendarKind::Gregorian);
+    const int last = engine::DayNumberOfTriple({31, 12, 2030}, CalendarKind::Gregorian);
+    for (int jd = first; jd <= last; ++jd)
+      all.push_back(engine::JDToDate(jd, CalendarKind::Gregorian).date);
+    return all;
+  }();
+  return dates;
+}
+
+void BM_DayFactsOfDate(benchmark::State& state) {
+  const auto& dates = Dates();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::DayFactsOfDate(dates[i], "D-BY", CalendarKind::Gregorian));
+    if (++i == dates.size()) i = 0;
+  }
+}
+BENCHMARK(BM_DayFactsOfDate);
+
+void BM_DescribeDay(benchmark::State& state) {
+  const auto& dates = Dates();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const engine::DayFacts facts =
+        engine::DayFactsOfDate(dates[i], "D-BY", CalendarKind::Gregorian);
+    benchmark::DoNotOptimize(engine::DescribeDay(facts, "D-BY", CalendarKind::Gregorian, 2461383));
+    if (++i == dates.size()) i = 0;
+  }
+}
+BENCHMARK(BM_DescribeDay);
+
+void BM_HolidayListOfYear(benchmark::State& state) {
+  int year = 1600;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        engine::HolidayListOfYear(std::to_string(year), "D-BY", CalendarKind::Gregorian));
+    if (++year > 3000) year = 1600;
+  }
+}
+BENCHMARK(BM_HolidayListOfYear);
+
+// What a month sheet asks of the engine: 42 days with facts and
+// descriptions, the week of each of the six rows, and the month's holidays.
+void BM_MonthSheet(benchmark::State& state) {
+  int month = 0;
+  for (auto _ : state) {
+    const int year = 2000 + month / 12;
+    const int first = engine::DayNumberOfTriple({1, month % 12 + 1, year}, CalendarKind::Gregorian);
+    const int monday = first - engine::WeekDayOf(first) + 1;
+    for (int day = 0; day < 42; ++day) {
+      const engine::DayFacts facts =
+          engine::DayFactsOfJD(monday + day, "D-NI", CalendarKind::Gregorian);
+      benchmark::DoNotOptimize(
+          engine::DescribeDay(facts, "D-NI", CalendarKind::Gregorian, 2461383));
+      if (day % 7 == 0) {
+        benchmark::DoNotOptimize(engine::WeekOfDayNumber(monday + day, CalendarKind::Gregorian));
+      }
+    }
+    benchmark::DoNotOptimize(engine::HolidayRowsOfYear(year, "D-NI", CalendarKind::Gregorian));
+    month = (month + 1) % 360;
+  }
+}
+BENCHMARK(BM_MonthSheet)->Unit(benchmark::kMicrosecond);
+
+void BM_RoundValue(benchmark::State& state) {
+  long double value = 1234.56789L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::RoundValue(2, "german", value));
+    value += 0.001L;
+  }
+}
+BENCHMARK(BM_RoundValue);
+
+}  // namespace
