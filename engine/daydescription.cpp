@@ -221,7 +221,7 @@ std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, Calen
   const bool leap = IsLeapYear(year, kind);
   const int easter = EasterDay(year, kind);
   const int first = DayNumberOfTriple({1, 1, year}, kind);
-  for (int day = 1; day <= (leap ? 366 : 365); ++day) {
+  for (int day : HolidayCandidateDays(year, code, kind)) {
     const int jd = first + day - 1;
     if (JDInRange(jd) != 1) continue;
     HolidayParts parts = HolidayPartsOfDay(day, easter, year, code, leap, kind);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "engine/holidays.h"
 
+#include <algorithm>
+
 #include "engine/region.h"
 #include "engine/urlencode.h"
 
@@ -235,7 +237,54 @@ char CharacterAt(std::string_view text, std::size_t index) {
   return 0;
 }
 
+// Every date that a fixed-date rule of any region names.
+constexpr int kFixedRuleDays[] = {
+    Common(1, 1),  Common(6, 1),   Common(2, 2),   Common(19, 3),  Common(20, 4),  Common(1, 5),
+    Common(4, 5),  Common(8, 5),   Common(9, 5),   Common(11, 5),  Common(12, 5),  Common(13, 5),
+    Common(14, 5), Common(15, 5),  Common(30, 5),  Common(5, 6),   Common(17, 6),  Common(22, 6),
+    Common(25, 6), Common(5, 8),   Common(8, 8),   Common(15, 8),  Common(2, 9),   Common(24, 9),
+    Common(3, 10), Common(7, 10),  Common(8, 10),  Common(10, 10), Common(26, 10), Common(31, 10),
+    Common(1, 11), Common(2, 11),  Common(9, 11),  Common(11, 11), Common(15, 11), Common(6, 12),
+    Common(8, 12), Common(24, 12), Common(25, 12), Common(26, 12), Common(31, 12)};
+
+// Every distance from Easter Sunday at which a movable feast of any region lies.
+constexpr int kEasterOffsets[] = {-48, -46, -35, -7, -3, -2, -1, 0, 1, 7, 26, 39, 49, 50, 60};
+
+// Every distance from the fourth Sunday of Advent at which a feast lies.
+constexpr int kAdventOffsets[] = {-35, -32, -28, -21, -14, -7, 0};
+
 }  // namespace
+
+std::vector<int> HolidayCandidateDays(int year, std::string_view code, CalendarKind kind) {
+  const bool leap = IsLeapYear(year, kind);
+  const int daysInYear = leap ? 366 : 365;
+  std::vector<int> days;
+  days.reserve(80);
+  for (int day : kFixedRuleDays) days.push_back(leap && day >= 60 ? day + 1 : day);
+  const int easter = EasterDay(year, kind);
+  if (easter >= 1) {
+    for (int offset : kEasterOffsets) days.push_back(easter + offset);
+    const int advent = FourthAdventDay(easter, leap);
+    for (int offset : kAdventOffsets) days.push_back(advent + offset);
+    days.push_back(HarvestSundayDay(easter, leap));
+    days.push_back(HeroesSundayDay(easter, leap));
+  }
+  if (IsGermanRegion(code) || IsAustrianRegion(code)) {
+    // Mother's Day of the Gregorian years this year's days can fall in.
+    const int first = DayNumberOfTriple({1, 1, year}, kind);
+    for (int gregorianYear = year - 1; gregorianYear <= year + 1; ++gregorianYear) {
+      const int firstOfMay = DayNumberOfTriple({1, 5, gregorianYear}, CalendarKind::Gregorian);
+      const int mothersDay = firstOfMay + (7 - WeekDayOf(firstOfMay)) % 7 + 7;
+      days.push_back(mothersDay - first + 1);
+    }
+  }
+  std::sort(days.begin(), days.end());
+  days.erase(std::unique(days.begin(), days.end()), days.end());
+  days.erase(std::remove_if(days.begin(), days.end(),
+                            [&](int day) { return day < 1 || day > daysInYear; }),
+             days.end());
+  return days;
+}
 
 Feast FixedHoliday(int dayOfYear, int year, bool leap, std::string_view code) {
   const bool set = IsGermanRegion(code) || IsAustrianRegion(code);

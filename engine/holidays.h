@@ -12,6 +12,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/daynumber.h"
 #include "engine/easter.h"
@@ -66,6 +67,11 @@ HolidayParts HolidayPartsOfDay(int dayOfYear, int easterDay, int year, std::stri
 Holiday HolidayOfDay(int dayOfYear, int easterDay, int year, std::string_view code, bool leap,
                      CalendarKind kind = CalendarKind::Gregorian);
 // (122, 119, 2008, "D-BW", true) -> {"Himmelfahrt, Tag der Arbeit", 1}
+
+// HolidayCandidateDays: the days of the year, in order, on which some rule
+// can name a holiday in the region; every other day has none. The holiday
+// list of a year visits only these.
+std::vector<int> HolidayCandidateDays(int year, std::string_view code, CalendarKind kind);
 
 // JoinHolidayNames: "movable, fixed", or the one of them that is not empty.
 std::string JoinHolidayNames(std::string_view movable, std::string_view fixed);

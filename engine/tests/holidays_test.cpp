@@ -317,3 +317,35 @@ TEST(Holidays, ArticleLinks) {
 
 }  // namespace
 }  // namespace engine
+
+namespace engine {
+namespace {
+
+// The holiday list visits only the candidate days; no other day of any year
+// of the range may have a holiday in any region set.
+TEST(Holidays, CandidateDaysHoldEveryHolidayOfEveryYear) {
+  for (CalendarKind kind : {G, J}) {
+    for (const char* code : {"D-BY", "D-SN", "A-W", "HR", "DK"}) {
+      for (int year = 1; year <= 3000; ++year) {
+        const std::vector<int> candidates = HolidayCandidateDays(year, code, kind);
+        const bool leap = IsLeapYear(year, kind);
+        const int easter = EasterDay(year, kind);
+        std::size_t next = 0;
+        for (int day = 1; day <= DaysInYear(year, kind); ++day) {
+          const bool candidate = next < candidates.size() && candidates[next] == day;
+          if (candidate) {
+            ++next;
+            continue;
+          }
+          const HolidayParts parts = HolidayPartsOfDay(day, easter, year, code, leap, kind);
+          ASSERT_TRUE(parts.movable.name.empty() && parts.fixed.name.empty())
+              << code << ' ' << year << ' ' << day << ' ' << parts.movable.name << parts.fixed.name;
+        }
+        ASSERT_EQ(next, candidates.size());
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace engine
