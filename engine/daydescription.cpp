@@ -91,7 +91,8 @@ YearsAndDays YearsAndDaysBetween(int from, int to) {
 }
 
 std::string DistanceToToday(int jd, int todayJd, std::string_view date) {
-  if (jd == todayJd) return "";
+  // A clock outside the calendar's range has no date to count from.
+  if (jd == todayJd || JDInRange(todayJd) != 1) return "";
   const std::string today = JDToDate(todayJd, CalendarKind::Gregorian).date;
   std::string text(kBreak);
   if (jd < todayJd) {

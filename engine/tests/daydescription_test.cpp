@@ -179,6 +179,14 @@ TEST(DayDescription, DistanceToToday) {
   EXPECT_EQ(today.substr(today.rfind("\n\r") + 2, 6), "WOZ ~ ");
 }
 
+// A clock far outside the range once overflowed the day count.
+TEST(DayDescription, NoDistanceFromATodayOutsideTheRange) {
+  for (int today : {0, -2146140032, 2147483647}) {
+    const std::string text = DescribeDay(DayFactsOfJD(1724760, "D-NI", G), "D-NI", G, today).text;
+    EXPECT_EQ(text.find("Vom "), std::string::npos);
+  }
+}
+
 // A 29 February has its anniversary on 28 February in a common year.
 TEST(DayDescription, DistanceFromALeapDay) {
   const int leapDay = DayNumberOfTriple({29, 2, 2024}, G);

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// Time texts, rounding, number texts and interest days from arbitrary bytes.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "engine/interestdays.h"
+#include "engine/numbertext.h"
+#include "engine/rounding.h"
+#include "engine/timetext.h"
+#include "fuzz/fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::Input input(data, size);
+  const int decimals = input.Int();
+  const int method = input.Int();
+  const bool startCounted = input.Bool();
+  const bool endCounted = input.Bool();
+  const std::string a = input.Text();
+  const std::string b = input.Text();
+
+  (void)engine::NormalizeTimeText(a);
+  (void)engine::AddTimeTexts(a, b);
+  (void)engine::OffsetHours(a);
+  (void)engine::ShiftHours(a, decimals % 30);
+  long double value = 0;
+  if (b.size() >= sizeof value) std::memcpy(&value, b.data(), sizeof value);
+  for (const char* mode : {"german", "math", "IEEE", ""})
+    (void)engine::RoundValue(decimals, mode, value);
+  (void)engine::RoundByIndex(method, decimals, value);
+  (void)engine::ExpandExponent(a);
+  (void)engine::PadLeftAligned(a, decimals % 100);
+  (void)engine::PadRightAligned(a, decimals % 100);
+  (void)engine::ZeroFill(a, decimals % 100);
+  (void)engine::TrimZeroDecimals(a);
+  (void)engine::BlankLeadingZeros(a);
+  (void)engine::NumericCharsOnly(a);
+  (void)engine::ToRomanDate(a);
+  (void)engine::FromRomanDate(a);
+  (void)engine::CountInterestDays(method % 16, a, b, startCounted, endCounted);
+  return 0;
+}
