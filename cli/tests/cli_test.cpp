@@ -1,25 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "cli/cli.h"
+#include "cli/tests/cli_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
 namespace cli {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunCli(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 TEST(Cli, DayNumberConversions) {
   const struct {

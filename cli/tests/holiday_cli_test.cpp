@@ -2,25 +2,11 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
-#include "cli/cli.h"
+#include "cli/tests/cli_run.h"
 #include "engine/environment.h"
 
 namespace cli {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args, bool colour = false) {
-  std::ostringstream out, err;
-  const int code = RunCli(args, out, err, colour);
-  return {code, out.str(), err.str()};
-}
 
 TEST(HolidayCli, LineListOfAYear) {
   const CliRun r = Cli({"feiertage", "2024", "--land", "D-BY"});

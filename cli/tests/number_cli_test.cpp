@@ -2,24 +2,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
-#include "cli/cli.h"
+#include "cli/tests/cli_run.h"
 
 namespace cli {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunCli(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 TEST(CliRunden, RoundsInEveryMode) {
   const struct {
