@@ -39,6 +39,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.require_subcommand(1);
   SetupDayNumberCommands(app, io);
   SetupEasterCommands(app, io);
+  SetupFormatCommands(app, io);
   SetupNumberCommands(app, io);
   SetupTimeCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {

@@ -46,6 +46,7 @@ int CheckedDayNumber(const std::string& date, engine::CalendarKind kind);
 // Each command adds itself to the program; its callback writes to io.
 void SetupDayNumberCommands(CLI::App& app, const Io& io);
 void SetupEasterCommands(CLI::App& app, const Io& io);
+void SetupFormatCommands(CLI::App& app, const Io& io);
 void SetupNumberCommands(CLI::App& app, const Io& io);
 void SetupTimeCommands(CLI::App& app, const Io& io);
 
