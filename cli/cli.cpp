@@ -43,6 +43,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   SetupHolidayCommands(app, io);
   SetupMonthCommands(app, io);
   SetupEasterCommands(app, io);
+  SetupFormatCommands(app, io);
   SetupNumberCommands(app, io);
   SetupTimeCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {

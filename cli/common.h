@@ -60,6 +60,7 @@ void SetupDayCommands(CLI::App& app, const Io& io);
 void SetupHolidayCommands(CLI::App& app, const Io& io);
 void SetupMonthCommands(CLI::App& app, const Io& io);
 void SetupEasterCommands(CLI::App& app, const Io& io);
+void SetupFormatCommands(CLI::App& app, const Io& io);
 void SetupNumberCommands(CLI::App& app, const Io& io);
 void SetupTimeCommands(CLI::App& app, const Io& io);
 
