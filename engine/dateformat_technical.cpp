@@ -13,7 +13,6 @@ namespace engine {
 namespace {
 
 constexpr int kMillisPerDay = 86'400'000;
-constexpr int kMillisAtNoon = 43'200'000;
 constexpr int kSecondsPerDay = 86'400;
 constexpr int kSecondsAtNoon = 43'200;
 constexpr int kMjdEpochDay = 2'400'001;         // 17.11.1858

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/dateformat_technical.h"
 #include "engine/interestdays.h"
 #include "engine/numbertext.h"
 #include "engine/rounding.h"
@@ -39,5 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)engine::ToRomanDate(a);
   (void)engine::FromRomanDate(a);
   (void)engine::CountInterestDays(method % 16, a, b, startCounted, endCounted);
+  (void)engine::XsDateToGerman(a);
+  (void)engine::ParseXsDateTime(a);
   return 0;
 }

@@ -3,24 +3,10 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <sstream>
-
-#include "cli/cli.h"
+#include "cli/tests/cli_run.h"
 
 namespace cli {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunCli(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 bool HasLine(const std::string& out, const std::string& line) {
   return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
