@@ -6,6 +6,7 @@
 
 #include "engine/daynumber.h"
 #include "engine/environment.h"
+#include "engine/numbertext.h"
 #include "engine/rounding.h"
 #include "engine/timetext.h"
 
@@ -33,15 +34,6 @@ bool DigitsAt(std::string_view text, std::size_t pos, std::size_t count) {
 
 int TwoDigits(std::string_view text, std::size_t pos) {
   return (text[pos] - '0') * 10 + (text[pos + 1] - '0');
-}
-
-void AppendDigits(std::string& text, int value, int width) {
-  char digits[4];
-  for (int i = width - 1; i >= 0; --i) {
-    digits[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  }
-  text.append(digits, static_cast<std::size_t>(width));
 }
 
 // A day count with a rounded fraction: the whole days (after a carry from
@@ -83,7 +75,7 @@ std::string SecondsText(long long whole, char mark, int seconds) {
 
 std::string MillisText(long long whole, char mark, int seconds, int millis) {
   std::string text = SecondsText(whole, mark, seconds);
-  AppendDigits(text, millis, 3);
+  AppendZeroPadded(text, millis, 3);
   return text;
 }
 
@@ -95,10 +87,10 @@ std::string StampDigits(const DateFields& date, int millis) {
   text += date.yyyy;
   text += date.mm;
   text += date.dd;
-  AppendDigits(text, millis / 3'600'000, 2);
-  AppendDigits(text, millis / 60'000 % 60, 2);
-  AppendDigits(text, millis / 1000 % 60, 2);
-  AppendDigits(text, millis % 1000, 3);
+  AppendZeroPadded(text, millis / 3'600'000, 2);
+  AppendZeroPadded(text, millis / 60'000 % 60, 2);
+  AppendZeroPadded(text, millis / 1000 % 60, 2);
+  AppendZeroPadded(text, millis % 1000, 3);
   return text;
 }
 
@@ -157,9 +149,9 @@ std::optional<std::string> XsOffset(std::string_view text) {
   if (h > 23 || m > 59) return std::nullopt;
   if (h == 0 && m == 0) return "00:00";
   std::string offset(1, text[0]);
-  AppendDigits(offset, h, 2);
+  AppendZeroPadded(offset, h, 2);
   offset += ':';
-  AppendDigits(offset, m, 2);
+  AppendZeroPadded(offset, m, 2);
   return offset;
 }
 

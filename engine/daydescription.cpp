@@ -8,6 +8,7 @@
 #include "engine/environment.h"
 #include "engine/holidays.h"
 #include "engine/moonsun.h"
+#include "engine/numbertext.h"
 #include "engine/region.h"
 
 namespace engine {
@@ -15,20 +16,14 @@ namespace {
 
 constexpr std::string_view kBreak = kDescriptionBreak;
 
-// Two digits of a number 0..99.
-void AppendTwoDigits(std::string& text, long value) {
-  text += static_cast<char>('0' + value / 10 % 10);
-  text += static_cast<char>('0' + value % 10);
-}
-
 // hh:mm of clock hours, rounded to the minute and taken into the day.
 std::string ClockText(double hours) {
   long minutes = std::lround(hours * 60.0);
   minutes = ((minutes % 1440) + 1440) % 1440;
   std::string text;
-  AppendTwoDigits(text, minutes / 60);
+  AppendZeroPadded(text, minutes / 60, 2);
   text += ':';
-  AppendTwoDigits(text, minutes % 60);
+  AppendZeroPadded(text, minutes % 60, 2);
   return text;
 }
 
@@ -37,9 +32,9 @@ std::string SignedClockText(double hours) {
   long minutes = std::lround(hours * 60.0);
   std::string text(1, minutes < 0 ? '-' : '+');
   minutes = std::labs(minutes) % (100 * 60);
-  AppendTwoDigits(text, minutes / 60);
+  AppendZeroPadded(text, minutes / 60, 2);
   text += ':';
-  AppendTwoDigits(text, minutes % 60);
+  AppendZeroPadded(text, minutes % 60, 2);
   return text;
 }
 
@@ -54,7 +49,7 @@ std::string FixedText(double value, int decimals) {
   text += std::to_string(magnitude / scale);
   text += DecimalSeparator();
   if (decimals == 2) {
-    AppendTwoDigits(text, magnitude % scale);
+    AppendZeroPadded(text, magnitude % scale, 2);
   } else {
     text += static_cast<char>('0' + magnitude % scale);
   }

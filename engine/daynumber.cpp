@@ -127,26 +127,36 @@ std::string FormatDateText(const DateTriple& date) {
   return text + year;
 }
 
-FieldResult ValidateDayText(std::string_view field) {
+namespace {
+
+// The value of a day or month field as ValidateDayText and ValidateMonthText
+// judge it, without building their texts: -1 unless the field is complete
+// and valid.
+int FieldValue(std::string_view field, char incompleteBelow, int max) {
+  if (field.size() == 1)
+    return IsDigit(field[0]) && field[0] >= incompleteBelow ? field[0] - '0' : -1;
+  if (field.size() != 2 || !IsDigit(field[0]) || !IsDigit(field[1])) return -1;
+  const int value = (field[0] - '0') * 10 + (field[1] - '0');
+  return value >= 1 && value <= max ? value : -1;
+}
+
+// A day or month field as typed: a single digit below `incompleteBelow` may
+// still get a second one (code 0), a higher one gets a leading zero.
+FieldResult ValidateTwoDigitField(std::string_view field, char incompleteBelow, int max) {
   if (field.empty() || field.size() > 2 || DigitsValue(field) < 0) return {-1, ""};
-  if (field.size() == 1) {
-    if (field[0] < '4') return {0, std::string(field)};
-    return {1, std::string("0") + field[0]};
-  }
-  const int value = DigitsValue(field);
-  if (value < 1 || value > 31) return {-1, ""};
-  return {1, std::string(field)};
+  if (field.size() == 1 && field[0] < incompleteBelow) return {0, std::string(field)};
+  if (FieldValue(field, incompleteBelow, max) < 0) return {-1, ""};
+  return {1, field.size() == 1 ? std::string("0") + field[0] : std::string(field)};
+}
+
+}  // namespace
+
+FieldResult ValidateDayText(std::string_view field) {
+  return ValidateTwoDigitField(field, '4', 31);
 }
 
 FieldResult ValidateMonthText(std::string_view field) {
-  if (field.empty() || field.size() > 2 || DigitsValue(field) < 0) return {-1, ""};
-  if (field.size() == 1) {
-    if (field[0] < '2') return {0, std::string(field)};
-    return {1, std::string("0") + field[0]};
-  }
-  const int value = DigitsValue(field);
-  if (value < 1 || value > 12) return {-1, ""};
-  return {1, std::string(field)};
+  return ValidateTwoDigitField(field, '2', 12);
 }
 
 FieldResult ValidateYearText(std::string_view field) {
@@ -161,17 +171,6 @@ FieldResult ValidateYearText(std::string_view field) {
   text.insert(0, 4 - text.size(), '0');
   if (negative) text.insert(0, 1, '-');
   return {1, text};
-}
-
-// The value of a day or month field as ValidateDayText and ValidateMonthText
-// judge it, without building their texts: -1 unless the field is complete
-// and valid.
-int FieldValue(std::string_view field, char incompleteBelow, int max) {
-  if (field.size() == 1)
-    return IsDigit(field[0]) && field[0] >= incompleteBelow ? field[0] - '0' : -1;
-  if (field.size() != 2 || !IsDigit(field[0]) || !IsDigit(field[1])) return -1;
-  const int value = (field[0] - '0') * 10 + (field[1] - '0');
-  return value >= 1 && value <= max ? value : -1;
 }
 
 ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
@@ -267,9 +266,11 @@ std::string MonthName(int month) {
 }
 
 int DayOfYear(std::string_view date, CalendarKind kind) {
-  const JdResult jd = DateToJD(date, kind);
-  if (jd.code != 1) return jd.code;
   const ParsedDate parsed = ParseDateText(date, kind);
+  if (parsed.code != 1) return parsed.code;
+  if (kind == CalendarKind::Julian && JDInRange(DayNumberOfTriple(parsed.date, kind)) != 1) {
+    return -1;
+  }
   return DaysBeforeMonth(parsed.date.month, IsLeapYear(parsed.date.year, kind)) + parsed.date.day;
 }
 

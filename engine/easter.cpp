@@ -36,8 +36,8 @@ int WeekDayOfNewYear(int year, CalendarKind kind) {
 // Corpus Christi is a public holiday throughout Austria, and in Germany only
 // in the states with a large Catholic population.
 bool HasCorpusChristiAsLegalHoliday(std::string_view code) {
-  return IsAustrianRegion(code) || code == "D-BW" || code == "D-BY" || code == "D-HE" || code == "D-NW" || code == "D-RP" ||
-         code == "D-SL";
+  return IsAustrianRegion(code) || code == "D-BW" || code == "D-BY" || code == "D-HE" ||
+         code == "D-NW" || code == "D-RP" || code == "D-SL";
 }
 
 int RepentanceDayLegal(std::string_view code, int year) {

@@ -98,4 +98,13 @@ std::string NumericCharsOnly(std::string_view text) {
   return result.empty() ? "0" : result;
 }
 
+void AppendZeroPadded(std::string& text, long value, int width) {
+  char digits[9];
+  for (int i = width - 1; i >= 0; --i) {
+    digits[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+  text.append(digits, static_cast<std::size_t>(width));
+}
+
 }  // namespace engine

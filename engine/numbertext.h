@@ -19,6 +19,10 @@ std::string PadLeftAligned(std::string_view text, int width);  // ("2 Tage", 9) 
 // `width` characters; a text of `width` or more characters stays as it is.
 std::string PadRightAligned(std::string_view text, int width);  // ("12,50", 7) -> "  12,50"
 
+// AppendZeroPadded: appends the last `width` (1..9) digits of a value of at
+// least 0, with leading zeros; for the digit fields of dates and times.
+void AppendZeroPadded(std::string& text, long value, int width);  // (s, 7, 2) appends "07"
+
 // ZeroFill: the same with "0" in place of the blank.
 std::string ZeroFill(std::string_view text, int width);  // ("42", 4) -> "0042"
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/environment.h"
+#include "engine/numbertext.h"
 
 namespace engine {
 namespace {
@@ -58,24 +59,15 @@ bool ParseTime(std::string_view text, TimeParts& parts) {
   return true;
 }
 
-void AppendDigits(std::string& text, int value, int width) {
-  char digits[3];
-  for (int i = width - 1; i >= 0; --i) {
-    digits[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  }
-  text.append(digits, static_cast<std::size_t>(width));
-}
-
 // "hh:mm:ss.mmm" of a time of day in milliseconds, hours up to 99.
 void AppendClock(std::string& text, long long millis) {
-  AppendDigits(text, static_cast<int>(millis / 3'600'000), 2);
+  AppendZeroPadded(text, static_cast<int>(millis / 3'600'000), 2);
   text += ':';
-  AppendDigits(text, static_cast<int>(millis / 60'000 % 60), 2);
+  AppendZeroPadded(text, static_cast<int>(millis / 60'000 % 60), 2);
   text += ':';
-  AppendDigits(text, static_cast<int>(millis / 1000 % 60), 2);
+  AppendZeroPadded(text, static_cast<int>(millis / 1000 % 60), 2);
   text += '.';
-  AppendDigits(text, static_cast<int>(millis % 1000), 3);
+  AppendZeroPadded(text, static_cast<int>(millis % 1000), 3);
 }
 
 // A blank-trimmed whole number with an optional sign, 0 when unreadable.
@@ -151,11 +143,11 @@ std::string CurrentTimeText() {
   const LocalDateTime now = Now();
   std::string text;
   text.reserve(8);
-  AppendDigits(text, now.hour, 2);
+  AppendZeroPadded(text, now.hour, 2);
   text += ':';
-  AppendDigits(text, now.minute, 2);
+  AppendZeroPadded(text, now.minute, 2);
   text += ':';
-  AppendDigits(text, now.second, 2);
+  AppendZeroPadded(text, now.second, 2);
   return text;
 }
 

@@ -6,22 +6,10 @@
 #include <string>
 
 #include "engine/environment.h"
+#include "engine/tests/separator_scope.h"
 
 namespace engine {
 namespace {
-
-class SeparatorScope {
- public:
-  explicit SeparatorScope(char separator) : saved_(DecimalSeparator()) {
-    SetDecimalSeparator(separator);
-  }
-  ~SeparatorScope() { SetDecimalSeparator(saved_); }
-  SeparatorScope(const SeparatorScope&) = delete;
-  SeparatorScope& operator=(const SeparatorScope&) = delete;
-
- private:
-  char saved_;
-};
 
 TEST(PadLeftAligned, TrimsPadsAndCutsByCharacters) {
   const struct {

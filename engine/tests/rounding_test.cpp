@@ -10,23 +10,10 @@
 #include <string>
 
 #include "engine/environment.h"
+#include "engine/tests/separator_scope.h"
 
 namespace engine {
 namespace {
-
-// Sets the decimal separator for one test and puts the old one back.
-class SeparatorScope {
- public:
-  explicit SeparatorScope(char separator) : saved_(DecimalSeparator()) {
-    SetDecimalSeparator(separator);
-  }
-  ~SeparatorScope() { SetDecimalSeparator(saved_); }
-  SeparatorScope(const SeparatorScope&) = delete;
-  SeparatorScope& operator=(const SeparatorScope&) = delete;
-
- private:
-  char saved_;
-};
 
 TEST(RoundValue, EdgeCases) {
   const SeparatorScope comma(',');
