@@ -35,18 +35,50 @@ int DigitsValue(std::string_view text) {
 constexpr int kJulianEpoch = 1721424;     // 01.01.0001 Julian
 constexpr int kGregorianEpoch = 1721426;  // 01.01.0001 Gregorian
 
+// "00" to "99" in one row: date and day-number texts are written two digits
+// per step, since every date passing through the system is formatted here.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+void PutTwoDigits(char* out, int value) {  // value in [0, 99]
+  const std::size_t at = static_cast<std::size_t>(value) * 2;
+  out[0] = kDigitPairs[at];
+  out[1] = kDigitPairs[at + 1];
+}
+
+// "DD.MM.YYYY" of a day 1..31, a month 1..12 and a year 0..9999.
+std::string FourDigitYearDateText(const DateTriple& date) {
+  std::string text(10, '.');
+  char* out = text.data();
+  PutTwoDigits(out, date.day);
+  PutTwoDigits(out + 3, date.month);
+  const unsigned year = static_cast<unsigned>(date.year);
+  PutTwoDigits(out + 6, static_cast<int>(year / 100));
+  PutTwoDigits(out + 8, static_cast<int>(year % 100));
+  return text;
+}
+
 std::string TwoDigits(int value) {
   std::string text(2, '0');
-  text[0] = static_cast<char>('0' + value / 10 % 10);
-  text[1] = static_cast<char>('0' + value % 10);
+  PutTwoDigits(text.data(), (value % 100 + 100) % 100);
   return text;
 }
 
 // Day and month of a day of the year; dayOfYear must exist in the year.
+// Counted from 1 March, the months repeat a 153-day pattern of five months
+// (31, 30, 31, 30, 31), so month and day follow without a search.
 DateTriple DayMonthOf(int dayOfYear, int year, bool leap) {
-  int month = dayOfYear > 31 ? 2 + (dayOfYear - 32) / 31 : 1;  // never past the right month
-  while (month < 12 && dayOfYear > DaysBeforeMonth(month + 1, leap)) ++month;
-  return DateTriple{dayOfYear - DaysBeforeMonth(month, leap), month, year};
+  const int beforeMarch = leap ? 60 : 59;
+  const int fromMarch = dayOfYear > beforeMarch ? dayOfYear - beforeMarch - 1 : dayOfYear + 305;
+  const int monthFromMarch = (5 * fromMarch + 2) / 153;  // 0 = March ... 11 = February
+  const int day = fromMarch - (153 * monthFromMarch + 2) / 5 + 1;
+  return DateTriple{day, monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9, year};
 }
 
 }  // namespace
@@ -106,17 +138,9 @@ DateTriple TripleOfDayNumber(int jd, CalendarKind kind) {
 }
 
 std::string FormatDateText(const DateTriple& date) {
-  if (date.year >= 0 && date.year <= 9999) {
-    char text[10] = {'0', '0', '.', '0', '0', '.', '0', '0', '0', '0'};
-    text[0] = static_cast<char>('0' + date.day / 10 % 10);
-    text[1] = static_cast<char>('0' + date.day % 10);
-    text[3] = static_cast<char>('0' + date.month / 10 % 10);
-    text[4] = static_cast<char>('0' + date.month % 10);
-    text[6] = static_cast<char>('0' + date.year / 1000);
-    text[7] = static_cast<char>('0' + date.year / 100 % 10);
-    text[8] = static_cast<char>('0' + date.year / 10 % 10);
-    text[9] = static_cast<char>('0' + date.year % 10);
-    return std::string(text, 10);
+  if (date.year >= 0 && date.year <= 9999 && date.day >= 0 && date.day <= 99 && date.month >= 0 &&
+      date.month <= 99) {
+    return FourDigitYearDateText(date);
   }
   std::string text = TwoDigits(date.day) + '.' + TwoDigits(date.month) + '.';
   const int magnitude = date.year < 0 ? -date.year : date.year;
@@ -207,8 +231,70 @@ ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
   return parsed;
 }
 
+namespace {
+
+// The date of a complete "DD.MM.YYYY" text with an existing day of a year
+// from 1, or a code of 0 for every other text, which then takes the full
+// checks of ParseDateText, which nearly every text arriving here skips.
+ParsedDate ParseCompleteDate(std::string_view date, CalendarKind kind) {
+  ParsedDate parsed;
+  if (date.size() != 10 || date[2] != '.' || date[5] != '.') return parsed;
+  const auto digit = [&](std::size_t i) {
+    return static_cast<unsigned>(static_cast<unsigned char>(date[i])) - unsigned{'0'};
+  };
+  const unsigned d0 = digit(0), d1 = digit(1), m0 = digit(3), m1 = digit(4);
+  const unsigned y0 = digit(6), y1 = digit(7), y2 = digit(8), y3 = digit(9);
+  // A character below '0' wraps around to a large value as well.
+  if (d0 > 9 || d1 > 9 || m0 > 9 || m1 > 9 || y0 > 9 || y1 > 9 || y2 > 9 || y3 > 9) return parsed;
+  const int day = static_cast<int>(d0 * 10 + d1);
+  const int month = static_cast<int>(m0 * 10 + m1);
+  if (day < 1 || month < 1 || month > 12) return parsed;
+  const int year = static_cast<int>(y0 * 1000 + y1 * 100 + y2 * 10 + y3);
+  const int lastDay = month == 2 ? (IsLeapYear(year, kind) ? 29 : 28)
+                                 : kDaysInMonth[static_cast<std::size_t>(month)];
+  if (year == 0 || day > lastDay) return parsed;
+  parsed.code = 1;
+  parsed.date = DateTriple{day, month, year};
+  return parsed;
+}
+
+// The day number of an existing date of a year from 1. Years counted from
+// 1 March put the leap day last, so the year's days are a whole-number
+// function of the year and the months repeat a 153-day pattern of five.
+int DayNumberFromYearOne(const DateTriple& date, CalendarKind kind) {
+  const bool janOrFeb = date.month <= 2;
+  const unsigned y = static_cast<unsigned>(date.year - (janOrFeb ? 1 : 0));
+  const unsigned monthFromMarch = static_cast<unsigned>(date.month + (janOrFeb ? 9 : -3));
+  unsigned days =
+      365 * y + y / 4 + (153 * monthFromMarch + 2) / 5 + static_cast<unsigned>(date.day) - 1;
+  if (kind == CalendarKind::Julian) return static_cast<int>(days) + kJulianEpoch - 306;
+  days = days - y / 100 + y / 400;
+  return static_cast<int>(days) + kGregorianEpoch - 306;
+}
+
+// The decimal text of a day number of seven digits, the width of every day
+// number from 01.01.0001 to 31.12.9999.
+std::string SevenDigitText(int jd) {
+  std::string text(7, '0');
+  char* out = text.data();
+  PutTwoDigits(out, jd / 100000);
+  const int rest = jd % 100000;
+  out[2] = static_cast<char>('0' + rest / 10000);
+  PutTwoDigits(out + 3, rest % 10000 / 100);
+  PutTwoDigits(out + 5, rest % 100);
+  return text;
+}
+
+}  // namespace
+
 JdResult DateToJD(std::string_view date, CalendarKind kind) {
-  const ParsedDate parsed = ParseDateText(date, kind);
+  ParsedDate parsed = ParseCompleteDate(date, kind);
+  if (parsed.code == 1) {
+    const int jd = DayNumberFromYearOne(parsed.date, kind);
+    if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, "0"};
+    return {1, SevenDigitText(jd)};
+  }
+  parsed = ParseDateText(date, kind);
   if (parsed.code != 1) return {parsed.code, "0"};
   const int jd = DayNumberOfTriple(parsed.date, kind);
   if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, "0"};
@@ -225,10 +311,49 @@ int ParseDayNumber(std::string_view text) {
   return value;
 }
 
+namespace {
+
+// Day, month, year and day of the year of a day number in the supported
+// range, in the March-based count of DayNumberFromYearOne run backwards. It
+// stands beside JDToYearDay on purpose: the date of every shown day comes
+// from here, and the tests hold the two against each other for every day.
+struct CivilDay {
+  DateTriple date;
+  int dayOfYear = 0;
+};
+
+CivilDay CivilDayOf(int jd, CalendarKind kind) {
+  unsigned year = 0;
+  unsigned fromMarch = 0;  // days since 1 March of the year
+  if (kind == CalendarKind::Julian) {
+    const unsigned scaled = 4 * static_cast<unsigned>(jd - (kJulianEpoch - 306)) + 3;
+    year = scaled / 1461;
+    fromMarch = scaled % 1461 / 4;
+  } else {
+    const unsigned scaled = 4 * static_cast<unsigned>(jd - (kGregorianEpoch - 306)) + 3;
+    const unsigned century = scaled / 146097;
+    const unsigned dayOfCentury = scaled % 146097 / 4;
+    const unsigned scaledDay = 4 * dayOfCentury + 3;
+    year = 100 * century + scaledDay / 1461;
+    fromMarch = scaledDay % 1461 / 4;
+  }
+  const unsigned monthFromMarch = (5 * fromMarch + 2) / 153;
+  const int day = static_cast<int>(fromMarch - (153 * monthFromMarch + 2) / 5) + 1;
+  const bool janOrFeb = monthFromMarch >= 10;
+  const int civilYear = static_cast<int>(year) + (janOrFeb ? 1 : 0);
+  const int month = static_cast<int>(monthFromMarch) + (janOrFeb ? -9 : 3);
+  const int dayOfYear = janOrFeb
+                            ? static_cast<int>(fromMarch) - 305
+                            : static_cast<int>(fromMarch) + (IsLeapYear(civilYear, kind) ? 61 : 60);
+  return {DateTriple{day, month, civilYear}, dayOfYear};
+}
+
+}  // namespace
+
 DateResult JDToDate(int jd, CalendarKind kind) {
   if (JDInRange(jd) != 1) return {-1, "", 0};
-  const YearDay yd = JDToYearDay(jd, kind);
-  return {1, FormatDateText(DayMonthOf(yd.dayOfYear, yd.year, yd.leap)), yd.dayOfYear};
+  const CivilDay civil = CivilDayOf(jd, kind);
+  return {1, FourDigitYearDateText(civil.date), civil.dayOfYear};
 }
 
 DateResult JDToDate(std::string_view jd, CalendarKind kind) {

@@ -166,6 +166,8 @@ TEST(DayNumber, ExhaustiveRoundTripAndContinuity) {
       ASSERT_EQ(back.code, 1) << r.date;
       ASSERT_EQ(std::stoi(back.jd), jd) << r.date;
       const DateTriple date = TripleOfDayNumber(jd, kind);
+      // JDToDate has its own arithmetic; TripleOfDayNumber keeps the closed formulas.
+      ASSERT_EQ(r.date, FormatDateText(date));
       const YearDay yd = JDToYearDay(jd, kind);
       if (date.year == previous.year) {
         ASSERT_EQ(yd.dayOfYear, DaysBeforeMonth(previous.month, yd.leap) + previous.day + 1);
@@ -178,6 +180,25 @@ TEST(DayNumber, ExhaustiveRoundTripAndContinuity) {
       ASSERT_EQ(WeekDayOf(jd), WeekDayOf(jd - 1) % 7 + 1);
       ASSERT_EQ(r.dayOfYear, yd.dayOfYear);
       previous = date;
+    }
+  }
+}
+
+// The text conversion takes its own path for complete four-digit dates; it
+// must give the general day number for every such date, in range or not.
+TEST(DayNumber, DateToJDOfEveryFourDigitYearDate) {
+  for (CalendarKind kind : {G, J}) {
+    for (int jd = DayNumberOfTriple({1, 1, 1}, kind); jd <= DayNumberOfTriple({31, 12, 9999}, kind);
+         ++jd) {
+      const std::string text = FormatDateText(TripleOfDayNumber(jd, kind));
+      const JdResult result = DateToJD(text, kind);
+      if (kind == J && JDInRange(jd) != 1) {
+        ASSERT_EQ(result.code, -1) << text;
+        ASSERT_EQ(result.jd, "0");
+      } else {
+        ASSERT_EQ(result.code, 1) << text;
+        ASSERT_EQ(result.jd, std::to_string(jd)) << text;
+      }
     }
   }
 }
