@@ -20,7 +20,7 @@ DayFacts FactsOf(int jd, const DateTriple& date, std::string_view code, Calendar
   facts.weekdayName = WeekDayName(facts.weekday);
   facts.dayOfYear = DaysBeforeMonth(date.month, leap) + date.day;
   facts.daysInYear = leap ? 366 : 365;
-  const Week week = WeekOfDayNumber(jd, kind);
+  const Week week = WeekOfDay(jd, date, kind);
   facts.week = week.week;
   facts.weekYear = week.weekYear;
   facts.daysInWeekYear = DaysInYear(week.weekYear, kind);

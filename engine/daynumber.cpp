@@ -81,6 +81,20 @@ DateTriple DayMonthOf(int dayOfYear, int year, bool leap) {
   return DateTriple{day, monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9, year};
 }
 
+// The day number of an existing date of a year from 1. Years counted from
+// 1 March put the leap day last, so the year's days are a whole-number
+// function of the year and the months repeat a 153-day pattern of five.
+int DayNumberFromYearOne(const DateTriple& date, CalendarKind kind) {
+  const bool janOrFeb = date.month <= 2;
+  const unsigned y = static_cast<unsigned>(date.year - (janOrFeb ? 1 : 0));
+  const unsigned monthFromMarch = static_cast<unsigned>(date.month + (janOrFeb ? 9 : -3));
+  unsigned days =
+      365 * y + y / 4 + (153 * monthFromMarch + 2) / 5 + static_cast<unsigned>(date.day) - 1;
+  if (kind == CalendarKind::Julian) return static_cast<int>(days) + kJulianEpoch - 306;
+  days = days - y / 100 + y / 400;
+  return static_cast<int>(days) + kGregorianEpoch - 306;
+}
+
 }  // namespace
 
 std::string_view CalendarCode(CalendarKind kind) {
@@ -99,6 +113,7 @@ int DaysBeforeMonth(int month, bool leap) {
 }
 
 int DayNumberOfTriple(const DateTriple& date, CalendarKind kind) {
+  if (date.year >= 1) return DayNumberFromYearOne(date, kind);
   const int y = date.year - 1;
   const int dayOfYear = DaysBeforeMonth(date.month, IsLeapYear(date.year, kind)) + date.day;
   const int days = dayOfYear + 365 * y + FloorDiv(y, 4);  // [.., 3652425] for |year| <= 9999
@@ -197,8 +212,38 @@ FieldResult ValidateYearText(std::string_view field) {
   return {1, text};
 }
 
-ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
+namespace {
+
+// The date of a complete "DD.MM.YYYY" text with an existing day of a year
+// from 1, or a code of 0 for every other text, which then takes the full
+// checks of ParseDateText, which nearly every text arriving here skips.
+inline ParsedDate ParseCompleteDate(std::string_view date, CalendarKind kind) {
   ParsedDate parsed;
+  if (date.size() != 10 || date[2] != '.' || date[5] != '.') return parsed;
+  const auto digit = [&](std::size_t i) {
+    return static_cast<unsigned>(static_cast<unsigned char>(date[i])) - unsigned{'0'};
+  };
+  const unsigned d0 = digit(0), d1 = digit(1), m0 = digit(3), m1 = digit(4);
+  const unsigned y0 = digit(6), y1 = digit(7), y2 = digit(8), y3 = digit(9);
+  // A character below '0' wraps around to a large value as well.
+  if (d0 > 9 || d1 > 9 || m0 > 9 || m1 > 9 || y0 > 9 || y1 > 9 || y2 > 9 || y3 > 9) return parsed;
+  const int day = static_cast<int>(d0 * 10 + d1);
+  const int month = static_cast<int>(m0 * 10 + m1);
+  if (day < 1 || month < 1 || month > 12) return parsed;
+  const int year = static_cast<int>(y0 * 1000 + y1 * 100 + y2 * 10 + y3);
+  const int lastDay = month == 2 ? (IsLeapYear(year, kind) ? 29 : 28)
+                                 : kDaysInMonth[static_cast<std::size_t>(month)];
+  if (year == 0 || day > lastDay) return parsed;
+  parsed.code = 1;
+  parsed.date = DateTriple{day, month, year};
+  return parsed;
+}
+
+}  // namespace
+
+ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
+  ParsedDate parsed = ParseCompleteDate(date, kind);
+  if (parsed.code == 1) return parsed;
   // Trailing characters would silently be dropped by the positional fields.
   if (date.size() > 10) return parsed;
   if (kind == CalendarKind::Gregorian && (date.size() < 6 || date[2] != '.' || date[5] != '.')) {
@@ -233,45 +278,6 @@ ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
 
 namespace {
 
-// The date of a complete "DD.MM.YYYY" text with an existing day of a year
-// from 1, or a code of 0 for every other text, which then takes the full
-// checks of ParseDateText, which nearly every text arriving here skips.
-ParsedDate ParseCompleteDate(std::string_view date, CalendarKind kind) {
-  ParsedDate parsed;
-  if (date.size() != 10 || date[2] != '.' || date[5] != '.') return parsed;
-  const auto digit = [&](std::size_t i) {
-    return static_cast<unsigned>(static_cast<unsigned char>(date[i])) - unsigned{'0'};
-  };
-  const unsigned d0 = digit(0), d1 = digit(1), m0 = digit(3), m1 = digit(4);
-  const unsigned y0 = digit(6), y1 = digit(7), y2 = digit(8), y3 = digit(9);
-  // A character below '0' wraps around to a large value as well.
-  if (d0 > 9 || d1 > 9 || m0 > 9 || m1 > 9 || y0 > 9 || y1 > 9 || y2 > 9 || y3 > 9) return parsed;
-  const int day = static_cast<int>(d0 * 10 + d1);
-  const int month = static_cast<int>(m0 * 10 + m1);
-  if (day < 1 || month < 1 || month > 12) return parsed;
-  const int year = static_cast<int>(y0 * 1000 + y1 * 100 + y2 * 10 + y3);
-  const int lastDay = month == 2 ? (IsLeapYear(year, kind) ? 29 : 28)
-                                 : kDaysInMonth[static_cast<std::size_t>(month)];
-  if (year == 0 || day > lastDay) return parsed;
-  parsed.code = 1;
-  parsed.date = DateTriple{day, month, year};
-  return parsed;
-}
-
-// The day number of an existing date of a year from 1. Years counted from
-// 1 March put the leap day last, so the year's days are a whole-number
-// function of the year and the months repeat a 153-day pattern of five.
-int DayNumberFromYearOne(const DateTriple& date, CalendarKind kind) {
-  const bool janOrFeb = date.month <= 2;
-  const unsigned y = static_cast<unsigned>(date.year - (janOrFeb ? 1 : 0));
-  const unsigned monthFromMarch = static_cast<unsigned>(date.month + (janOrFeb ? 9 : -3));
-  unsigned days =
-      365 * y + y / 4 + (153 * monthFromMarch + 2) / 5 + static_cast<unsigned>(date.day) - 1;
-  if (kind == CalendarKind::Julian) return static_cast<int>(days) + kJulianEpoch - 306;
-  days = days - y / 100 + y / 400;
-  return static_cast<int>(days) + kGregorianEpoch - 306;
-}
-
 // The decimal text of a day number of seven digits, the width of every day
 // number from 01.01.0001 to 31.12.9999.
 std::string SevenDigitText(int jd) {
@@ -288,17 +294,13 @@ std::string SevenDigitText(int jd) {
 }  // namespace
 
 JdResult DateToJD(std::string_view date, CalendarKind kind) {
+  // The complete form first, where the compiler can see the whole way through.
   ParsedDate parsed = ParseCompleteDate(date, kind);
-  if (parsed.code == 1) {
-    const int jd = DayNumberFromYearOne(parsed.date, kind);
-    if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, "0"};
-    return {1, SevenDigitText(jd)};
-  }
-  parsed = ParseDateText(date, kind);
+  if (parsed.code != 1) parsed = ParseDateText(date, kind);
   if (parsed.code != 1) return {parsed.code, "0"};
   const int jd = DayNumberOfTriple(parsed.date, kind);
   if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, "0"};
-  return {1, std::to_string(jd)};
+  return {1, jd >= 1000000 && jd <= 9999999 ? SevenDigitText(jd) : std::to_string(jd)};
 }
 
 int ParseDayNumber(std::string_view text) {

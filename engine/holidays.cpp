@@ -2,6 +2,7 @@
 #include "engine/holidays.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/region.h"
 #include "engine/urlencode.h"
@@ -21,6 +22,24 @@ bool IsOneOf(std::string_view code, std::initializer_list<std::string_view> code
   }
   return false;
 }
+
+// Every date that a fixed-date rule of any region names.
+constexpr int kFixedRuleDays[] = {
+    Common(1, 1),  Common(6, 1),   Common(2, 2),   Common(19, 3),  Common(20, 4),  Common(1, 5),
+    Common(4, 5),  Common(8, 5),   Common(9, 5),   Common(11, 5),  Common(12, 5),  Common(13, 5),
+    Common(14, 5), Common(15, 5),  Common(30, 5),  Common(5, 6),   Common(17, 6),  Common(22, 6),
+    Common(25, 6), Common(5, 8),   Common(8, 8),   Common(15, 8),  Common(2, 9),   Common(24, 9),
+    Common(3, 10), Common(7, 10),  Common(8, 10),  Common(10, 10), Common(26, 10), Common(31, 10),
+    Common(1, 11), Common(2, 11),  Common(9, 11),  Common(11, 11), Common(15, 11), Common(6, 12),
+    Common(8, 12), Common(24, 12), Common(25, 12), Common(26, 12), Common(31, 12)};
+
+// Whether a day of a common year is one of kFixedRuleDays: most days are
+// none, and they need no look at the region.
+constexpr std::array<bool, 366> kIsFixedRuleDay = [] {
+  std::array<bool, 366> days{};
+  for (int day : kFixedRuleDays) days[static_cast<std::size_t>(day)] = true;
+  return days;
+}();
 
 Feast MayDay(int year, bool austrian, bool east) {
   if (year < 1919) return {};
@@ -47,6 +66,7 @@ Feast ReformationDay(int year, std::string_view code, bool east) {
 }
 
 Feast GermanAustrianFixed(int day, int year, std::string_view code) {
+  if (!kIsFixedRuleDay[static_cast<std::size_t>(day)]) return {};
   const bool austrian = IsAustrianRegion(code);
   const bool german = !austrian;
   const bool east = IsEastRegion(code, year);
@@ -237,16 +257,6 @@ char CharacterAt(std::string_view text, std::size_t index) {
   return 0;
 }
 
-// Every date that a fixed-date rule of any region names.
-constexpr int kFixedRuleDays[] = {
-    Common(1, 1),  Common(6, 1),   Common(2, 2),   Common(19, 3),  Common(20, 4),  Common(1, 5),
-    Common(4, 5),  Common(8, 5),   Common(9, 5),   Common(11, 5),  Common(12, 5),  Common(13, 5),
-    Common(14, 5), Common(15, 5),  Common(30, 5),  Common(5, 6),   Common(17, 6),  Common(22, 6),
-    Common(25, 6), Common(5, 8),   Common(8, 8),   Common(15, 8),  Common(2, 9),   Common(24, 9),
-    Common(3, 10), Common(7, 10),  Common(8, 10),  Common(10, 10), Common(26, 10), Common(31, 10),
-    Common(1, 11), Common(2, 11),  Common(9, 11),  Common(11, 11), Common(15, 11), Common(6, 12),
-    Common(8, 12), Common(24, 12), Common(25, 12), Common(26, 12), Common(31, 12)};
-
 // Every distance from Easter Sunday at which a movable feast of any region lies.
 constexpr int kEasterOffsets[] = {-48, -46, -35, -7, -3, -2, -1, 0, 1, 7, 26, 39, 49, 50, 60};
 
@@ -303,6 +313,8 @@ bool IsMothersDay(int dayOfYear, int year, std::string_view code, CalendarKind k
   if (kind == CalendarKind::Gregorian) {
     if (year <= 1933) return false;
     const int firstOfMay = Common(1, 5) + (IsLeapYear(year, kind) ? 1 : 0);
+    // The second Sunday of May lies between the 8th and the 14th.
+    if (dayOfYear < firstOfMay + 7 || dayOfYear > firstOfMay + 13) return false;
     const int weekday = WeekDayOf(DayNumberOfTriple({1, 5, year}, kind));
     return dayOfYear == firstOfMay + (7 - weekday) % 7 + 7;
   }

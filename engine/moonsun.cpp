@@ -74,6 +74,7 @@ MoonPhaseResult MoonPhase(int jd) {
   } else {
     phase = "zunehmender Mond, ";
   }
+  result.text.reserve(std::char_traits<char>::length(phase) + 8);  // one allocation
   result.text = phase;
   result.text += std::to_string(result.age);
   result.text += " d alt";

@@ -207,11 +207,6 @@ std::vector<std::string> RegionList(std::string_view selected) {
   return lines;
 }
 
-bool BelongsToCountry(std::string_view code, std::string_view country) {
-  if (!code.starts_with(country)) return false;
-  return code.size() == country.size() || code[country.size()] == '-';
-}
-
 int RegionEra(std::string_view code, int year) {
   if (year >= 1933 && year <= 1945) return kEraNs;
   if (year >= 1946 && year <= 1990) {
@@ -228,6 +223,7 @@ bool IsEastRegion(std::string_view code, int year) {
 }
 
 int CountryValidFlag(std::string_view code, int year, int legal) {
+  if (legal == 0) return 0;  // the common case: nothing to validate
   for (const CountryStart& country : kCountries) {
     if (BelongsToCountry(code, country.code) && year >= country.firstLegalYear) return legal;
   }

@@ -77,7 +77,10 @@ std::vector<std::string> RegionList(
 // ---- Region sets -----------------------------------------------------------
 
 // BelongsToCountry: the code is the country code or begins with it and "-".
-bool BelongsToCountry(std::string_view code, std::string_view country);  // ("D-BY", "D") -> true
+inline bool BelongsToCountry(std::string_view code, std::string_view country) {
+  if (!code.starts_with(country)) return false;
+  return code.size() == country.size() || code[country.size()] == '-';
+}  // ("D-BY", "D") -> true
 
 // The region sets of the holiday and time rules: "D" or "D-...", "A" or
 // "A-...", "HR" or "HR-...", "DK" or "DK-...".

@@ -24,9 +24,12 @@ Week WeekOfParts(int jd, const DateTriple& date, int dayOfYear, CalendarKind kin
 }  // namespace
 
 Week WeekOfDayNumber(int jd, CalendarKind kind) {
-  const YearDay yd = JDToYearDay(jd, kind);
-  const DateTriple date = TripleOfDayNumber(jd, kind);
-  return WeekOfParts(jd, date, yd.dayOfYear, kind);
+  return WeekOfDay(jd, TripleOfDayNumber(jd, kind), kind);
+}
+
+Week WeekOfDay(int jd, const DateTriple& date, CalendarKind kind) {
+  const int dayOfYear = DaysBeforeMonth(date.month, IsLeapYear(date.year, kind)) + date.day;
+  return WeekOfParts(jd, date, dayOfYear, kind);
 }
 
 WeekResult WeekOf(std::string_view date, CalendarKind kind) {
@@ -34,9 +37,7 @@ WeekResult WeekOf(std::string_view date, CalendarKind kind) {
   if (parsed.code != 1) return {parsed.code, {}};
   const int jd = DayNumberOfTriple(parsed.date, kind);
   if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, {}};
-  const int dayOfYear =
-      DaysBeforeMonth(parsed.date.month, IsLeapYear(parsed.date.year, kind)) + parsed.date.day;
-  return {1, WeekOfParts(jd, parsed.date, dayOfYear, kind)};
+  return {1, WeekOfDay(jd, parsed.date, kind)};
 }
 
 JdResult MondayOfWeek(int week, int year, CalendarKind kind) {

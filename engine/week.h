@@ -20,6 +20,9 @@ struct Week {
 // WeekOfDayNumber: the week of a day number in the calendar.
 Week WeekOfDayNumber(int jd, CalendarKind kind);  // 2459216 (01.01.2021), G -> {53, 2020}
 
+// WeekOfDay: the same for a caller that has the date of the day number too.
+Week WeekOfDay(int jd, const DateTriple& date, CalendarKind kind);
+
 struct WeekResult {
   int code = 0;  // the code of DateToJD; the week is set only when it is 1
   Week week;
