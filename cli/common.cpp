@@ -46,6 +46,25 @@ void PrintJson(const Io& io, const nlohmann::ordered_json& document) {
   io.out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
+void AppendJsonString(std::string& out, std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += '"';
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (byte < 0x20) {
+      out += "\\u00";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+}
+
 int CheckedDayNumber(const std::string& date, CalendarKind kind) {
   const std::string quoted = "\"" + date + "\"";
   const engine::JdResult jd = engine::DateToJD(date, kind);

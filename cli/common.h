@@ -10,6 +10,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "engine/daynumber.h"
 
@@ -49,6 +50,11 @@ void AddJsonFlag(CLI::App& command, bool& json);
 // PrintJson: one JSON document in UTF-8, indented, with a final newline.
 // Keys keep the order in which they are given.
 void PrintJson(const Io& io, const nlohmann::ordered_json& document);
+
+// AppendJsonString: text as a JSON string, quotes included, for the rows
+// that long outputs write one by one. The text must be UTF-8, as every
+// engine text is; quotes, backslashes and control characters are escaped.
+void AppendJsonString(std::string& out, std::string_view text);
 
 // CheckedDayNumber: the day number of a date text in the supported range, or
 // a UsageError that names what is wrong with the date.

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <memory>
 #include <ostream>
+#include <string>
 
 #include "cli/common.h"
 #include "engine/daydescription.h"
@@ -54,29 +55,33 @@ void RunHolidays(const HolidayOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const std::string code = options.region.Code();
   const YearRange range = ParseYears(options.years);
+  const engine::HolidaySelection selection =
+      options.legalOnly ? engine::HolidaySelection::LegalOnly : engine::HolidaySelection::All;
   if (options.json) {
-    // One array for all years, written row by row so that a long range needs
-    // no more memory than one year.
-    io.out << '[';
+    // One array for all years, written a year at a time so that a long range
+    // needs no more memory than one year.
+    std::string text = "[";
     bool first = true;
     for (int year = range.first; year <= range.last; ++year) {
-      for (const engine::HolidayRow& row : engine::HolidayRowsOfYear(year, code, kind)) {
-        if (options.legalOnly && !row.legal) continue;
-        const nlohmann::ordered_json object = {{"datum", row.date},
-                                               {"wochentag", row.weekdayNumber},
-                                               {"namen", row.names},
-                                               {"gesetzlich", row.legal}};
-        io.out << (first ? "\n  " : ",\n  ") << object.dump();
+      for (const engine::HolidayRow& row : engine::HolidayRowsOfYear(year, code, kind, selection)) {
+        text += first ? "\n  {\"datum\":" : ",\n  {\"datum\":";
+        AppendJsonString(text, row.date);
+        text += ",\"wochentag\":";
+        text += std::to_string(row.weekdayNumber);
+        text += ",\"namen\":";
+        AppendJsonString(text, row.names);
+        text += row.legal ? ",\"gesetzlich\":true}" : ",\"gesetzlich\":false}";
         first = false;
       }
+      io.out << text;
+      text.clear();
     }
     io.out << (first ? "]\n" : "\n]\n");
     return;
   }
   for (int year = range.first; year <= range.last; ++year) {
     if (options.legalOnly) {
-      for (const engine::HolidayRow& row : engine::HolidayRowsOfYear(year, code, kind)) {
-        if (!row.legal) continue;
+      for (const engine::HolidayRow& row : engine::HolidayRowsOfYear(year, code, kind, selection)) {
         io.out << row.date << ' ' << engine::WeekDayName(row.weekdayNumber) << ' ' << row.names
                << '\n';
       }

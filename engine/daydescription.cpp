@@ -211,9 +211,13 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
   return description;
 }
 
-std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, CalendarKind kind) {
+std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, CalendarKind kind,
+                                          HolidaySelection selection) {
+  static constexpr std::string_view kWeekdayShort[] = {"",    "Mo.", "Di.", "Mi.",
+                                                       "Do.", "Fr.", "Sa.", "So."};
   std::vector<HolidayRow> rows;
   if (year < 1 || year > 3000) return rows;
+  rows.reserve(selection == HolidaySelection::LegalOnly ? 20 : 64);
   const bool leap = IsLeapYear(year, kind);
   const int easter = EasterDay(year, kind);
   const int first = DayNumberOfTriple({1, 1, year}, kind);
@@ -222,14 +226,16 @@ std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, Calen
     if (JDInRange(jd) != 1) continue;
     HolidayParts parts = HolidayPartsOfDay(day, easter, year, code, leap, kind);
     if (parts.fixed.name == kNoRulesName) continue;
+    const bool legal = parts.movable.legal == 1 || parts.fixed.legal == 1;
+    if (!legal && selection == HolidaySelection::LegalOnly) continue;
     std::string names = JoinHolidayNames(parts.movable.name, parts.fixed.name);
     if (names.empty()) continue;
     HolidayRow row;
     row.weekdayNumber = WeekDayOf(jd);
-    row.weekday = WeekDayName(row.weekdayNumber).substr(0, 2) + ".";
+    row.weekday = kWeekdayShort[row.weekdayNumber];
     row.date = FormatDateText(TripleOfDayNumber(jd, kind));
     row.names = std::move(names);
-    row.legal = parts.movable.legal == 1 || parts.fixed.legal == 1;
+    row.legal = legal;
     if (row.legal) row.legalText = kind == CalendarKind::Julian ? "Feiertag" : "gesetzl. Feiertag";
     row.calendarText = kind == CalendarKind::Julian ? "jul." : "greg.";
     rows.push_back(std::move(row));
@@ -250,6 +256,14 @@ HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, 
   const std::string region = RegionDisplayName(code);
   list.rows = HolidayRowsOfYear(year, code, kind);
   std::vector<std::string>& lines = list.lines;
+  lines.reserve(list.rows.size() + 24);
+  // "Mo.01.01.2024 Neujahr" and what follows the names.
+  const auto rowLine = [](const HolidayRow& row, std::string_view tail) {
+    std::string line;
+    line.reserve(row.weekday.size() + row.date.size() + 1 + row.names.size() + tail.size());
+    line.append(row.weekday).append(row.date).append(1, ' ').append(row.names).append(tail);
+    return line;
+  };
   // Ends a section: its last line loses the final ",".
   const auto closeSection = [&](std::size_t firstLine) {
     if (lines.size() > firstLine && !lines.back().empty() && lines.back().back() == ',') {
@@ -263,7 +277,7 @@ HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, 
     lines.push_back("gesetzliche Feiertage in " + region + ":");
     const std::size_t firstLine = lines.size();
     for (const HolidayRow& row : list.rows) {
-      if (row.legal) lines.push_back(row.weekday + row.date + " " + row.names + ",");
+      if (row.legal) lines.push_back(rowLine(row, ","));
     }
     closeSection(firstLine);
     lines.emplace_back(47, '-');
@@ -278,10 +292,13 @@ HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, 
   }
   const std::size_t firstLine = lines.size();
   for (const HolidayRow& row : list.rows) {
-    lines.push_back(row.weekday + row.date + " " + row.names + (row.legal ? " (gesetzl.)," : ","));
+    lines.push_back(rowLine(row, row.legal ? " (gesetzl.)," : ","));
   }
   closeSection(firstLine);
 
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + kBreak.size();
+  list.text.reserve(size);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) list.text += kBreak;
     list.text += lines[i];

@@ -54,14 +54,15 @@ struct DayDescription {
 DayDescription DescribeDay(const DayFacts& facts, std::string_view code, CalendarKind kind,
                            int todayJd);
 
-// One row of the holiday grid of a year.
+// One row of the holiday grid of a year. The fixed texts are views of
+// constants, so a row may be copied and kept freely.
 struct HolidayRow {
-  std::string weekday;       // "Mo."
-  int weekdayNumber = 0;     // 1 = Monday ... 7 = Sunday
-  std::string date;          // "01.01.2024"
-  std::string names;         // "Neujahr"
-  std::string legalText;     // "gesetzl. Feiertag", "Feiertag" (Julian), or ""
-  std::string calendarText;  // "greg." or "jul."
+  std::string_view weekday;       // "Mo."
+  int weekdayNumber = 0;          // 1 = Monday ... 7 = Sunday
+  std::string date;               // "01.01.2024"
+  std::string names;              // "Neujahr"
+  std::string_view legalText;     // "gesetzl. Feiertag", "Feiertag" (Julian), or ""
+  std::string_view calendarText;  // "greg." or "jul."
   bool legal = false;
 };
 
@@ -76,8 +77,12 @@ struct HolidayList {
 // year gives the single line "Fehler: <year> ist kein gültiges Kalenderjahr!".
 HolidayList HolidayListOfYear(std::string_view year, std::string_view code, CalendarKind kind);
 
-// HolidayRowsOfYear: only the rows, in day order; empty for an invalid year.
-std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, CalendarKind kind);
+enum class HolidaySelection { All, LegalOnly };
+
+// HolidayRowsOfYear: only the rows, in day order, all of them or only those
+// of legal holidays; empty for an invalid year.
+std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, CalendarKind kind,
+                                          HolidaySelection selection = HolidaySelection::All);
 
 // RegionDisplayName: the region's name, or the code when the table has no row
 // for it ("HR", "DK").

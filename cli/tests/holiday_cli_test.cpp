@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "cli/common.h"
 #include "cli/tests/cli_run.h"
 #include "engine/environment.h"
 
@@ -42,6 +43,20 @@ TEST(HolidayCli, JsonArrayOfDays) {
       nlohmann::json::parse(Cli({"feiertage", "2024", "--land", "DK", "--json"}).out);
   EXPECT_TRUE(empty.is_array());
   EXPECT_FALSE(empty.empty());
+}
+
+// The rows are written by hand; every byte must come back as it went in.
+TEST(HolidayCli, JsonStringsReadBackUnchanged) {
+  std::vector<std::string> texts = {"", "Mariä Lichtmeß", "a\"b\\c", "Tab\tund\nZeile\r"};
+  std::string controls;
+  for (char c = 1; c < 0x20; ++c) controls += c;
+  texts.push_back(controls);
+  texts.push_back(std::string("nul\0mitten", 11));
+  for (const std::string& text : texts) {
+    std::string json;
+    AppendJsonString(json, text);
+    EXPECT_EQ(nlohmann::json::parse(json).get<std::string>(), text) << json;
+  }
 }
 
 TEST(HolidayCli, BadYearsExitWithTwo) {

@@ -262,5 +262,31 @@ TEST(HolidayList, RegionWithoutRulesAndInvalidYears) {
   for (const HolidayRow& row : HolidayRowsOfYear(1, "D-NI", J)) EXPECT_NE(row.date, "01.01.0001");
 }
 
+// The legal selection skips the texts of the other rows; it must keep exactly
+// the legal rows of the full list, in every year and region set.
+TEST(HolidayList, LegalSelectionIsTheLegalPartOfAllRows) {
+  const auto same = [](const HolidayRow& a, const HolidayRow& b) {
+    return a.date == b.date && a.names == b.names && a.weekday == b.weekday &&
+           a.weekdayNumber == b.weekdayNumber && a.legalText == b.legalText &&
+           a.calendarText == b.calendarText && a.legal == b.legal;
+  };
+  for (CalendarKind kind : {G, J}) {
+    for (const char* code : {"D-BY", "D-ST", "A-W", "HR", "DK"}) {
+      for (int year = 1; year <= 3000; ++year) {
+        std::vector<HolidayRow> legal;
+        for (const HolidayRow& row : HolidayRowsOfYear(year, code, kind)) {
+          if (row.legal) legal.push_back(row);
+        }
+        const std::vector<HolidayRow> selected =
+            HolidayRowsOfYear(year, code, kind, HolidaySelection::LegalOnly);
+        ASSERT_EQ(selected.size(), legal.size()) << code << ' ' << year;
+        for (std::size_t i = 0; i < legal.size(); ++i) {
+          ASSERT_TRUE(same(selected[i], legal[i])) << code << ' ' << year << ' ' << legal[i].date;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace engine
