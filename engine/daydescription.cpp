@@ -85,26 +85,24 @@ YearsAndDays YearsAndDaysBetween(int from, int to) {
   return {years, to - anniversary(years)};
 }
 
-std::string DistanceToToday(int jd, int todayJd, std::string_view date) {
+void AppendDistanceToToday(std::string& text, int jd, int todayJd, std::string_view date) {
   // A clock outside the calendar's range has no date to count from.
-  if (jd == todayJd || JDInRange(todayJd) != 1) return "";
+  if (jd == todayJd || JDInRange(todayJd) != 1) return;
   const std::string today = JDToDate(todayJd, CalendarKind::Gregorian).date;
-  std::string text(kBreak);
+  const auto append = [&](std::initializer_list<std::string_view> pieces) {
+    for (std::string_view piece : pieces) text += piece;
+  };
   if (jd < todayJd) {
-    text += "Vom " + std::string(date) + " (incl.)" + std::string(kBreak) + "bis " + today +
-            " (heute, excl.):";
+    append({kBreak, "Vom ", date, " (incl.)", kBreak, "bis ", today, " (heute, excl.):"});
   } else {
-    text += "Vom " + today + " (heute, incl.)" + std::string(kBreak) + "bis " + std::string(date) +
-            " (excl.):";
+    append({kBreak, "Vom ", today, " (heute, incl.)", kBreak, "bis ", date, " (excl.):"});
   }
   const int days = jd < todayJd ? todayJd - jd : jd - todayJd;
   const YearsAndDays split =
       jd < todayJd ? YearsAndDaysBetween(jd, todayJd) : YearsAndDaysBetween(todayJd, jd);
-  text += std::string(kBreak) + std::to_string(days) + (days == 1 ? " Tag bzw." : " Tage bzw.");
-  text += std::string(kBreak) + std::to_string(split.years) +
-          (split.years == 1 ? " Zeitjahr" : " Zeitjahre") + " " + std::to_string(split.days) +
-          (split.days == 1 ? " Tag" : " Tage");
-  return text;
+  append({kBreak, std::to_string(days), days == 1 ? " Tag bzw." : " Tage bzw."});
+  append({kBreak, std::to_string(split.years), split.years == 1 ? " Zeitjahr " : " Zeitjahre ",
+          std::to_string(split.days), split.days == 1 ? " Tag" : " Tage"});
 }
 
 // A line of the one-text form without its break, for the list form.
@@ -151,16 +149,27 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
   DayDescription description;
   if (facts.result != 1) return description;
   const DayTimes times = DayTimesOf(facts.dayNumber, code);
-  const std::string year = facts.date.substr(6);
-  const int month = (facts.date[3] - '0') * 10 + (facts.date[4] - '0');
+  const std::string_view date = facts.date;
+  const std::string_view year = date.substr(6);
+  const int month = (date[3] - '0') * 10 + (date[4] - '0');
+  const std::string_view zone = times.zone;
   std::vector<std::string>& lines = description.lines;
   std::string& text = description.text;
   text.reserve(1024);
   lines.reserve(32);
-  const auto add = [&](std::string line) {
-    text += line;
+  // Each line is built in place from its pieces, at its final size; a month
+  // sheet describes 42 days at once.
+  const auto line = [&](std::initializer_list<std::string_view> pieces) -> const std::string& {
+    std::size_t size = 0;
+    for (std::string_view piece : pieces) size += piece.size();
+    std::string& built = lines.emplace_back();
+    built.reserve(size);
+    for (std::string_view piece : pieces) built += piece;
+    return built;
+  };
+  const auto add = [&](std::initializer_list<std::string_view> pieces) {
+    text += line(pieces);
     text += kBreak;
-    lines.push_back(std::move(line));
   };
 
   if (kind == CalendarKind::Julian) {
@@ -172,42 +181,42 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
     text += kBreak;
     lines.emplace_back("Vor-Gregorianischer Kalender:");
   }
-  add(RegionDisplayName(code));
-  add(facts.weekdayName + ", " + facts.date);
-  add(facts.date.substr(0, 2) + ". " + MonthName(month) + " " + year);
+  add({RegionDisplayName(code)});
+  add({facts.weekdayName, ", ", date});
+  add({date.substr(0, 2), ". ", MonthName(month), " ", year});
   if (!facts.holidayText.empty() && facts.holidayText.rfind(kNoRulesName, 0) != 0) {
-    add(facts.holidayText);
-    if (facts.holidayFlag == 1) add("gesetzl. Feiertag");
+    add({facts.holidayText});
+    if (facts.holidayFlag == 1) add({"gesetzl. Feiertag"});
   }
-  add(std::to_string(facts.dayOfYear) + ". Tag des Jahres " + year);
-  add(std::to_string(facts.daysInYear - facts.dayOfYear) + " Tage bis Ende " + year);
-  add(std::to_string(facts.week) + ". Woche des Jahres " + std::to_string(facts.weekYear));
-  add(year + " ist ein " + (facts.daysInYear == 366 ? "Schaltjahr" : "Normaljahr"));
-  const std::string_view zone = times.legal.zone;
-  if (zone == "MEZ" || zone == "MESZ" || zone == "MEHSZ") {
-    const char* start = zone == "MEZ" ? " ab 13:00 " : zone == "MESZ" ? " ab 14:00 " : " ab 15:00 ";
-    add("JD: " + facts.jd + start + std::string(zone));
+  add({std::to_string(facts.dayOfYear), ". Tag des Jahres ", year});
+  add({std::to_string(facts.daysInYear - facts.dayOfYear), " Tage bis Ende ", year});
+  add({std::to_string(facts.week), ". Woche des Jahres ", std::to_string(facts.weekYear)});
+  add({year, " ist ein ", facts.daysInYear == 366 ? "Schaltjahr" : "Normaljahr"});
+  const std::string_view legalZone = times.legal.zone;
+  if (legalZone == "MEZ" || legalZone == "MESZ" || legalZone == "MEHSZ") {
+    const std::string_view start = legalZone == "MEZ"    ? " ab 13:00 "
+                                   : legalZone == "MESZ" ? " ab 14:00 "
+                                                         : " ab 15:00 ";
+    add({"JD: ", facts.jd, start, legalZone});
   }
-  add(std::to_string(facts.goldenNumber) + ". Jahr im Mondzyklus");
-  add(facts.moonPhase);
-  add(std::string(times.equationPositive ? "Zeitgleichung +" : "Zeitgleichung ") +
-      times.equationOfTime + " min");
-  add("Sonnendeklination: " + times.declination + "°");
-  add("in " + times.capital + ":");
+  add({std::to_string(facts.goldenNumber), ". Jahr im Mondzyklus"});
+  add({facts.moonPhase});
+  add({times.equationPositive ? "Zeitgleichung +" : "Zeitgleichung ", times.equationOfTime,
+       " min"});
+  add({"Sonnendeklination: ", times.declination, "°"});
+  add({"in ", times.capital, ":"});
   if (!times.legal.switchText.empty()) {
     text += times.legal.switchText;
     lines.push_back(WithoutBreaks(times.legal.switchText));
   }
-  add(times.dawn + " " + times.zone + " bürgl. Dämmerung ");
-  add(times.sunrise + " " + times.zone + " Sonnenaufgang");
-  add(times.sunset + " " + times.zone + " Sonnenuntergang");
-  add(times.dusk + " " + times.zone + " bürgl. Dämmerung");
-  add("UTC = " + times.zone + " -0" + std::to_string(times.offsetHours) + ":00");
-  add("MOZ = " + times.zone + " " + times.meanLocalTime);
-  lines.push_back("WOZ ~ " + times.zone + " " + times.trueLocalTime);
-  text += lines.back();
-  if (kind == CalendarKind::Gregorian)
-    text += DistanceToToday(facts.dayNumber, todayJd, facts.date);
+  add({times.dawn, " ", zone, " bürgl. Dämmerung "});
+  add({times.sunrise, " ", zone, " Sonnenaufgang"});
+  add({times.sunset, " ", zone, " Sonnenuntergang"});
+  add({times.dusk, " ", zone, " bürgl. Dämmerung"});
+  add({"UTC = ", zone, " -0", std::to_string(times.offsetHours), ":00"});
+  add({"MOZ = ", zone, " ", times.meanLocalTime});
+  text += line({"WOZ ~ ", zone, " ", times.trueLocalTime});
+  if (kind == CalendarKind::Gregorian) AppendDistanceToToday(text, facts.dayNumber, todayJd, date);
   return description;
 }
 
