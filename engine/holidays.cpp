@@ -296,6 +296,61 @@ std::vector<int> HolidayCandidateDays(int year, std::string_view code, CalendarK
   return days;
 }
 
+namespace {
+
+constexpr int kFirstEasterOffset = kEasterOffsets[0];
+constexpr int kLastEasterOffset = kEasterOffsets[std::size(kEasterOffsets) - 1];
+
+constexpr std::array<bool, kLastEasterOffset - kFirstEasterOffset + 1> kIsEasterOffset = [] {
+  std::array<bool, kLastEasterOffset - kFirstEasterOffset + 1> offsets{};
+  for (int offset : kEasterOffsets)
+    offsets[static_cast<std::size_t>(offset - kFirstEasterOffset)] = true;
+  return offsets;
+}();
+
+// Whether a day lies in the week from 8 to 14 May of its Gregorian year,
+// where Mother's Day falls; a Julian day is taken as the same physical day.
+bool InMothersDayWeek(int dayOfYear, int year, bool leap, CalendarKind kind) {
+  if (kind == CalendarKind::Julian) {
+    const int jd = DayNumberOfTriple({1, 1, year}, kind) + dayOfYear - 1;
+    const YearDay gregorian = JDToYearDay(jd, CalendarKind::Gregorian);
+    dayOfYear = gregorian.dayOfYear;
+    year = gregorian.year;
+    leap = gregorian.leap;
+  }
+  if (year <= 1933) return false;
+  const int firstOfMay = Common(1, 5) + (leap ? 1 : 0);
+  return dayOfYear >= firstOfMay + 7 && dayOfYear <= firstOfMay + 13;
+}
+
+}  // namespace
+
+bool MayBeHoliday(int dayOfYear, int easterDay, int year, std::string_view code, bool leap,
+                  CalendarKind kind) {
+  const bool germanOrAustrian = IsGermanRegion(code) || IsAustrianRegion(code);
+  if (!germanOrAustrian && !IsCroatianRegion(code) && !IsDanishRegion(code)) return true;
+  if (dayOfYear < 1 || dayOfYear > (leap ? 366 : 365)) return false;
+  const int common = leap && dayOfYear > 60 ? dayOfYear - 1 : dayOfYear;
+  if (!(leap && dayOfYear == 60) && kIsFixedRuleDay[static_cast<std::size_t>(common)]) return true;
+  if (easterDay >= 1) {
+    const int offset = dayOfYear - easterDay;
+    if (offset >= kFirstEasterOffset && offset <= kLastEasterOffset &&
+        kIsEasterOffset[static_cast<std::size_t>(offset - kFirstEasterOffset)]) {
+      return true;
+    }
+    const int beforeAdvent = FourthAdventDay(easterDay, leap) - dayOfYear;
+    if (std::find(std::begin(kAdventOffsets), std::end(kAdventOffsets), -beforeAdvent) !=
+        std::end(kAdventOffsets)) {
+      return true;
+    }
+    if (dayOfYear == HarvestSundayDay(easterDay, leap) ||
+        dayOfYear == HeroesSundayDay(easterDay, leap)) {
+      return true;
+    }
+  }
+  return germanOrAustrian && InMothersDayWeek(dayOfYear, year, leap, kind);
+}
+
 Feast FixedHoliday(int dayOfYear, int year, bool leap, std::string_view code) {
   const bool set = IsGermanRegion(code) || IsAustrianRegion(code);
   if (!set && !IsCroatianRegion(code) && !IsDanishRegion(code)) {
@@ -352,6 +407,7 @@ HolidayParts HolidayPartsOfDay(int dayOfYear, int easterDay, int year, std::stri
 
 Holiday HolidayOfDay(int dayOfYear, int easterDay, int year, std::string_view code, bool leap,
                      CalendarKind kind) {
+  if (!MayBeHoliday(dayOfYear, easterDay, year, code, leap, kind)) return {};
   const HolidayParts parts = HolidayPartsOfDay(dayOfYear, easterDay, year, code, leap, kind);
   return {JoinHolidayNames(parts.movable.name, parts.fixed.name),
           parts.movable.legal > 0 || parts.fixed.legal > 0 ? 1 : 0};

@@ -73,6 +73,12 @@ Holiday HolidayOfDay(int dayOfYear, int easterDay, int year, std::string_view co
 // list of a year visits only these.
 std::vector<int> HolidayCandidateDays(int year, std::string_view code, CalendarKind kind);
 
+// MayBeHoliday: false only for a day that none of those rules can name; a
+// single day's facts skip the rules on most days with it. Always true for a
+// region without rules, whose days carry the "x".
+bool MayBeHoliday(int dayOfYear, int easterDay, int year, std::string_view code, bool leap,
+                  CalendarKind kind);
+
 // JoinHolidayNames: "movable, fixed", or the one of them that is not empty.
 std::string JoinHolidayNames(std::string_view movable, std::string_view fixed);
 

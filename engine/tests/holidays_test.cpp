@@ -322,7 +322,8 @@ namespace engine {
 namespace {
 
 // The holiday list visits only the candidate days; no other day of any year
-// of the range may have a holiday in any region set.
+// of the range may have a holiday in any region set, nor any day that the
+// single-day shortcut passes over.
 TEST(Holidays, CandidateDaysHoldEveryHolidayOfEveryYear) {
   for (CalendarKind kind : {G, J}) {
     for (const char* code : {"D-BY", "D-SN", "A-W", "HR", "DK"}) {
@@ -333,10 +334,10 @@ TEST(Holidays, CandidateDaysHoldEveryHolidayOfEveryYear) {
         std::size_t next = 0;
         for (int day = 1; day <= DaysInYear(year, kind); ++day) {
           const bool candidate = next < candidates.size() && candidates[next] == day;
-          if (candidate) {
-            ++next;
-            continue;
-          }
+          if (candidate) ++next;
+          // A day is skipped by the list when no candidate, by the single-day
+          // shortcut when MayBeHoliday says so; either way it has no holiday.
+          if (candidate && MayBeHoliday(day, easter, year, code, leap, kind)) continue;
           const HolidayParts parts = HolidayPartsOfDay(day, easter, year, code, leap, kind);
           ASSERT_TRUE(parts.movable.name.empty() && parts.fixed.name.empty())
               << code << ' ' << year << ' ' << day << ' ' << parts.movable.name << parts.fixed.name;
@@ -345,6 +346,14 @@ TEST(Holidays, CandidateDaysHoldEveryHolidayOfEveryYear) {
       }
     }
   }
+}
+
+TEST(Holidays, ShortcutKeepsTheMarkOfRegionsWithoutRules) {
+  EXPECT_TRUE(MayBeHoliday(100, 99, 2024, "XY", true, G));
+  EXPECT_EQ(HolidayOfDay(100, 99, 2024, "XY", true, G).text, kNoRulesName);
+  EXPECT_FALSE(MayBeHoliday(0, 99, 2024, "D-BY", true, G));
+  EXPECT_FALSE(MayBeHoliday(367, 99, 2024, "D-BY", true, G));
+  EXPECT_TRUE(HolidayOfDay(200, 99, 2024, "D-BY", true, G).text.empty());
 }
 
 }  // namespace
