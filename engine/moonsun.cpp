@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "engine/moonsun.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "engine/daynumber.h"
 
@@ -60,7 +62,7 @@ MoonPhaseResult MoonPhase(int jd) {
   const double fb = Frac(b);
   MoonPhaseResult result;
   result.age = static_cast<int>(std::lround(Frac(a - 0.5) * kSynodicMonth));
-  const char* phase;
+  std::string_view phase;
   if (fa < 0.25 && 0.25 < fb) {
     phase = "abnehmender Halbmond, ";
   } else if (fa < 0.75 && 0.75 < fb) {
@@ -74,10 +76,17 @@ MoonPhaseResult MoonPhase(int jd) {
   } else {
     phase = "zunehmender Mond, ";
   }
-  result.text.reserve(std::char_traits<char>::length(phase) + 8);  // one allocation
-  result.text = phase;
-  result.text += std::to_string(result.age);
-  result.text += " d alt";
+  // Written at its final size: every shown day carries this text.
+  constexpr std::string_view kSuffix = " d alt";
+  const int age = std::clamp(result.age, 0, 99);
+  const std::size_t digits = age >= 10 ? 2 : 1;
+  result.text.resize(phase.size() + digits + kSuffix.size());
+  char* out = result.text.data();
+  phase.copy(out, phase.size());
+  out += phase.size();
+  if (digits == 2) *out++ = static_cast<char>('0' + age / 10);
+  *out++ = static_cast<char>('0' + age % 10);
+  kSuffix.copy(out, kSuffix.size());
   return result;
 }
 
