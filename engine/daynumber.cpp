@@ -2,7 +2,10 @@
 #include "engine/daynumber.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 #include "engine/environment.h"
 
@@ -214,23 +217,40 @@ FieldResult ValidateYearText(std::string_view field) {
 
 namespace {
 
+// The eight bytes from `at` as a word whose lowest byte is at[0], on any
+// machine; compilers read it with one load where the order fits.
+std::uint64_t LowFirstWord(const char* at) {
+  std::uint64_t word = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&word, at, sizeof word);
+  } else {
+    for (int i = 7; i >= 0; --i) word = word << 8 | static_cast<unsigned char>(at[i]);
+  }
+  return word;
+}
+
 // The date of a complete "DD.MM.YYYY" text with an existing day of a year
-// from 1, or a code of 0 for every other text, which then takes the full
-// checks of ParseDateText, which nearly every text arriving here skips.
+// from 1, or a code of 0 for any other text, which the full field checks of
+// ParseDateText then judge. Nearly every text arriving here is complete, so
+// its first eight characters are judged at once: each byte taken xor its
+// expected '0' or '.' must leave a digit value 0..9 and the dots 0.
 inline ParsedDate ParseCompleteDate(std::string_view date, CalendarKind kind) {
   ParsedDate parsed;
-  if (date.size() != 10 || date[2] != '.' || date[5] != '.') return parsed;
-  const auto digit = [&](std::size_t i) {
-    return static_cast<unsigned>(static_cast<unsigned char>(date[i])) - unsigned{'0'};
-  };
-  const unsigned d0 = digit(0), d1 = digit(1), m0 = digit(3), m1 = digit(4);
-  const unsigned y0 = digit(6), y1 = digit(7), y2 = digit(8), y3 = digit(9);
-  // A character below '0' wraps around to a large value as well.
-  if (d0 > 9 || d1 > 9 || m0 > 9 || m1 > 9 || y0 > 9 || y1 > 9 || y2 > 9 || y3 > 9) return parsed;
-  const int day = static_cast<int>(d0 * 10 + d1);
-  const int month = static_cast<int>(m0 * 10 + m1);
+  if (date.size() != 10) return parsed;
+  constexpr std::uint64_t kForm = 0x3030'2E30'302E'3030;  // "00.00.00", lowest byte first
+  constexpr std::uint64_t kHighNibbles = 0xF0F0'F0F0'F0F0'F0F0;
+  constexpr std::uint64_t kPlusSix = 0x0606'0606'0606'0606;  // 10..15 reach the high nibble
+  constexpr std::uint64_t kDots = 0x0000'FF00'00FF'0000;
+  const std::uint64_t head = LowFirstWord(date.data()) ^ kForm;
+  if (((head | (head + kPlusSix)) & kHighNibbles) != 0 || (head & kDots) != 0) return parsed;
+  const unsigned y2 = static_cast<unsigned char>(date[8]) - unsigned{'0'};
+  const unsigned y3 = static_cast<unsigned char>(date[9]) - unsigned{'0'};
+  if (y2 > 9 || y3 > 9) return parsed;  // a character below '0' wraps around as well
+  const auto byte = [&](int index) { return static_cast<int>(head >> (8 * index) & 0xFF); };
+  const int day = byte(0) * 10 + byte(1);
+  const int month = byte(3) * 10 + byte(4);
   if (day < 1 || month < 1 || month > 12) return parsed;
-  const int year = static_cast<int>(y0 * 1000 + y1 * 100 + y2 * 10 + y3);
+  const int year = (byte(6) * 10 + byte(7)) * 100 + static_cast<int>(y2 * 10 + y3);
   const int lastDay = month == 2 ? (IsLeapYear(year, kind) ? 29 : 28)
                                  : kDaysInMonth[static_cast<std::size_t>(month)];
   if (year == 0 || day > lastDay) return parsed;
