@@ -14,7 +14,7 @@ DayFacts FactsOf(int jd, const DateTriple& date, std::string_view code, Calendar
   facts.result = 1;
   const bool leap = IsLeapYear(date.year, kind);
   facts.date = FormatDateText(date);
-  facts.jd = std::to_string(jd);
+  facts.jd = DayNumberText(jd);
   facts.dayNumber = jd;
   facts.weekday = WeekDayOf(jd);
   facts.weekdayName = WeekDayName(facts.weekday);

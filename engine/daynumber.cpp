@@ -320,7 +320,11 @@ JdResult DateToJD(std::string_view date, CalendarKind kind) {
   if (parsed.code != 1) return {parsed.code, "0"};
   const int jd = DayNumberOfTriple(parsed.date, kind);
   if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, "0"};
-  return {1, jd >= 1000000 && jd <= 9999999 ? SevenDigitText(jd) : std::to_string(jd)};
+  return {1, DayNumberText(jd)};
+}
+
+std::string DayNumberText(int jd) {
+  return jd >= 1000000 && jd <= 9999999 ? SevenDigitText(jd) : std::to_string(jd);
 }
 
 int ParseDayNumber(std::string_view text) {

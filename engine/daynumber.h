@@ -161,6 +161,10 @@ std::string ConvertCalendar(std::string_view date,
 std::string DateToJDText(std::string_view date, CalendarKind kind);
 std::string JDToDateText(std::string_view jd, CalendarKind kind);
 
+// DayNumberText: the decimal text of a day number, as std::to_string writes
+// it, but quicker for the seven digits of every day number of four-digit years.
+std::string DayNumberText(int jd);  // 2451545 -> "2451545"
+
 // ParseDayNumber: the integer of a decimal text (blanks around it allowed);
 // 0 for a text that is no number or does not fit.
 int ParseDayNumber(std::string_view text);  // " 2451545" -> 2451545

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 #include <string>
 
 #include "engine/environment.h"
@@ -184,6 +185,12 @@ TEST(DayNumber, ExhaustiveRoundTripAndContinuity) {
   }
 }
 
+TEST(DayNumber, DayNumberTextAtTheEdgesOfSevenDigits) {
+  for (int jd : {0, -1, 999999, 1000000, 1721426, 9999999, 10000000, INT_MIN, INT_MAX}) {
+    EXPECT_EQ(DayNumberText(jd), std::to_string(jd));
+  }
+}
+
 // The text conversion takes its own path for complete four-digit dates; it
 // must give the general day number for every such date, in range or not.
 TEST(DayNumber, DateToJDOfEveryFourDigitYearDate) {
@@ -198,6 +205,7 @@ TEST(DayNumber, DateToJDOfEveryFourDigitYearDate) {
       } else {
         ASSERT_EQ(result.code, 1) << text;
         ASSERT_EQ(result.jd, std::to_string(jd)) << text;
+        ASSERT_EQ(DayNumberText(jd), result.jd);
       }
     }
   }
