@@ -85,23 +85,36 @@ YearsAndDays YearsAndDaysBetween(int from, int to) {
   return {years, to - anniversary(years)};
 }
 
+// The pieces one after the other, at their final size in one allocation: a
+// month sheet builds some thousand such lines.
+inline std::string Concat(std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string text;
+  text.reserve(size);
+  for (std::string_view piece : pieces) text += piece;
+  return text;
+}
+
+void Append(std::string& text, std::initializer_list<std::string_view> pieces) {
+  for (std::string_view piece : pieces) text += piece;
+}
+
 void AppendDistanceToToday(std::string& text, int jd, int todayJd, std::string_view date) {
   // A clock outside the calendar's range has no date to count from.
   if (jd == todayJd || JDInRange(todayJd) != 1) return;
   const std::string today = JDToDate(todayJd, CalendarKind::Gregorian).date;
-  const auto append = [&](std::initializer_list<std::string_view> pieces) {
-    for (std::string_view piece : pieces) text += piece;
-  };
   if (jd < todayJd) {
-    append({kBreak, "Vom ", date, " (incl.)", kBreak, "bis ", today, " (heute, excl.):"});
+    Append(text, {kBreak, "Vom ", date, " (incl.)", kBreak, "bis ", today, " (heute, excl.):"});
   } else {
-    append({kBreak, "Vom ", today, " (heute, incl.)", kBreak, "bis ", date, " (excl.):"});
+    Append(text, {kBreak, "Vom ", today, " (heute, incl.)", kBreak, "bis ", date, " (excl.):"});
   }
   const int days = jd < todayJd ? todayJd - jd : jd - todayJd;
   const YearsAndDays split =
       jd < todayJd ? YearsAndDaysBetween(jd, todayJd) : YearsAndDaysBetween(todayJd, jd);
-  append({kBreak, std::to_string(days), days == 1 ? " Tag bzw." : " Tage bzw."});
-  append({kBreak, std::to_string(split.years), split.years == 1 ? " Zeitjahr " : " Zeitjahre ",
+  Append(text, {kBreak, std::to_string(days), days == 1 ? " Tag bzw." : " Tage bzw."});
+  Append(text,
+         {kBreak, std::to_string(split.years), split.years == 1 ? " Zeitjahr " : " Zeitjahre ",
           std::to_string(split.days), split.days == 1 ? " Tag" : " Tage"});
 }
 
@@ -157,15 +170,9 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
   std::string& text = description.text;
   text.reserve(1024);
   lines.reserve(32);
-  // Each line is built in place from its pieces, at its final size; a month
-  // sheet describes 42 days at once.
   const auto line = [&](std::initializer_list<std::string_view> pieces) -> const std::string& {
-    std::size_t size = 0;
-    for (std::string_view piece : pieces) size += piece.size();
-    std::string& built = lines.emplace_back();
-    built.reserve(size);
-    for (std::string_view piece : pieces) built += piece;
-    return built;
+    lines.push_back(Concat(pieces));
+    return lines.back();
   };
   const auto add = [&](std::initializer_list<std::string_view> pieces) {
     text += line(pieces);
@@ -222,8 +229,6 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
 
 std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, CalendarKind kind,
                                           HolidaySelection selection) {
-  static constexpr std::string_view kWeekdayShort[] = {"",    "Mo.", "Di.", "Mi.",
-                                                       "Do.", "Fr.", "Sa.", "So."};
   std::vector<HolidayRow> rows;
   if (year < 1 || year > 3000) return rows;
   rows.reserve(selection == HolidaySelection::LegalOnly ? 20 : 64);
@@ -241,7 +246,7 @@ std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, Calen
     if (names.empty()) continue;
     HolidayRow row;
     row.weekdayNumber = WeekDayOf(jd);
-    row.weekday = kWeekdayShort[row.weekdayNumber];
+    row.weekday = WeekDayAbbreviation(row.weekdayNumber);
     row.date = FormatDateText(TripleOfDayNumber(jd, kind));
     row.names = std::move(names);
     row.legal = legal;
@@ -268,10 +273,7 @@ HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, 
   lines.reserve(list.rows.size() + 24);
   // "Mo.01.01.2024 Neujahr" and what follows the names.
   const auto rowLine = [](const HolidayRow& row, std::string_view tail) {
-    std::string line;
-    line.reserve(row.weekday.size() + row.date.size() + 1 + row.names.size() + tail.size());
-    line.append(row.weekday).append(row.date).append(1, ' ').append(row.names).append(tail);
-    return line;
+    return Concat({row.weekday, row.date, " ", row.names, tail});
   };
   // Ends a section: its last line loses the final ",".
   const auto closeSection = [&](std::size_t firstLine) {

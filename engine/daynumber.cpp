@@ -73,15 +73,20 @@ std::string TwoDigits(int value) {
   return text;
 }
 
-// Day and month of a day of the year; dayOfYear must exist in the year.
-// Counted from 1 March, the months repeat a 153-day pattern of five months
-// (31, 30, 31, 30, 31), so month and day follow without a search.
-DateTriple DayMonthOf(int dayOfYear, int year, bool leap) {
-  const int beforeMarch = leap ? 60 : 59;
-  const int fromMarch = dayOfYear > beforeMarch ? dayOfYear - beforeMarch - 1 : dayOfYear + 305;
+// Day and month of the day `fromMarch` days after 1 March (0..365). Counted
+// from 1 March, the months repeat a 153-day pattern of five months (31, 30,
+// 31, 30, 31), so month and day follow without a search.
+DateTriple DayMonthFromMarch(int fromMarch, int year) {
   const int monthFromMarch = (5 * fromMarch + 2) / 153;  // 0 = March ... 11 = February
   const int day = fromMarch - (153 * monthFromMarch + 2) / 5 + 1;
   return DateTriple{day, monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9, year};
+}
+
+// Day and month of a day of the year; dayOfYear must exist in the year.
+DateTriple DayMonthOf(int dayOfYear, int year, bool leap) {
+  const int beforeMarch = leap ? 60 : 59;
+  return DayMonthFromMarch(dayOfYear > beforeMarch ? dayOfYear - beforeMarch - 1 : dayOfYear + 305,
+                           year);
 }
 
 // The day number of an existing date of a year from 1. Years counted from
@@ -230,8 +235,8 @@ std::uint64_t LowFirstWord(const char* at) {
 }
 
 // The date of a complete "DD.MM.YYYY" text with an existing day of a year
-// from 1, or a code of 0 for any other text, which the full field checks of
-// ParseDateText then judge. Nearly every text arriving here is complete, so
+// from 1, or a code of 0 for any other text, which ParseFieldByField then
+// judges. Nearly every text arriving here is complete, so
 // its first eight characters are judged at once: each byte taken xor its
 // expected '0' or '.' must leave a digit value 0..9 and the dots 0.
 inline ParsedDate ParseCompleteDate(std::string_view date, CalendarKind kind) {
@@ -259,11 +264,11 @@ inline ParsedDate ParseCompleteDate(std::string_view date, CalendarKind kind) {
   return parsed;
 }
 
-}  // namespace
-
-ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
-  ParsedDate parsed = ParseCompleteDate(date, kind);
-  if (parsed.code == 1) return parsed;
+// The general checks of ParseDateText, field by field, for the texts that
+// ParseCompleteDate leaves: incomplete fields, negative years, other
+// separators in the Julian calendar.
+ParsedDate ParseFieldByField(std::string_view date, CalendarKind kind) {
+  ParsedDate parsed;
   // Trailing characters would silently be dropped by the positional fields.
   if (date.size() > 10) return parsed;
   if (kind == CalendarKind::Gregorian && (date.size() < 6 || date[2] != '.' || date[5] != '.')) {
@@ -296,11 +301,27 @@ ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
   return parsed;
 }
 
-namespace {
+}  // namespace
 
-// The decimal text of a day number of seven digits, the width of every day
-// number from 01.01.0001 to 31.12.9999.
-std::string SevenDigitText(int jd) {
+ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
+  const ParsedDate parsed = ParseCompleteDate(date, kind);
+  return parsed.code == 1 ? parsed : ParseFieldByField(date, kind);
+}
+
+JdResult DateToJD(std::string_view date, CalendarKind kind) {
+  // ParseDateText by its two parts, so that the compiler sees the whole way
+  // of a complete text.
+  ParsedDate parsed = ParseCompleteDate(date, kind);
+  if (parsed.code != 1) parsed = ParseFieldByField(date, kind);
+  if (parsed.code != 1) return {parsed.code, "0"};
+  const int jd = DayNumberOfTriple(parsed.date, kind);
+  if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, "0"};
+  return {1, DayNumberText(jd)};
+}
+
+std::string DayNumberText(int jd) {
+  // Seven digits: every day number from 01.01.0001 to 31.12.9999.
+  if (jd < 1000000 || jd > 9999999) return std::to_string(jd);
   std::string text(7, '0');
   char* out = text.data();
   PutTwoDigits(out, jd / 100000);
@@ -309,22 +330,6 @@ std::string SevenDigitText(int jd) {
   PutTwoDigits(out + 3, rest % 10000 / 100);
   PutTwoDigits(out + 5, rest % 100);
   return text;
-}
-
-}  // namespace
-
-JdResult DateToJD(std::string_view date, CalendarKind kind) {
-  // The complete form first, where the compiler can see the whole way through.
-  ParsedDate parsed = ParseCompleteDate(date, kind);
-  if (parsed.code != 1) parsed = ParseDateText(date, kind);
-  if (parsed.code != 1) return {parsed.code, "0"};
-  const int jd = DayNumberOfTriple(parsed.date, kind);
-  if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, "0"};
-  return {1, DayNumberText(jd)};
-}
-
-std::string DayNumberText(int jd) {
-  return jd >= 1000000 && jd <= 9999999 ? SevenDigitText(jd) : std::to_string(jd);
 }
 
 int ParseDayNumber(std::string_view text) {
@@ -363,15 +368,13 @@ CivilDay CivilDayOf(int jd, CalendarKind kind) {
     year = 100 * century + scaledDay / 1461;
     fromMarch = scaledDay % 1461 / 4;
   }
-  const unsigned monthFromMarch = (5 * fromMarch + 2) / 153;
-  const int day = static_cast<int>(fromMarch - (153 * monthFromMarch + 2) / 5) + 1;
-  const bool janOrFeb = monthFromMarch >= 10;
-  const int civilYear = static_cast<int>(year) + (janOrFeb ? 1 : 0);
-  const int month = static_cast<int>(monthFromMarch) + (janOrFeb ? -9 : 3);
+  DateTriple date = DayMonthFromMarch(static_cast<int>(fromMarch), static_cast<int>(year));
+  const bool janOrFeb = date.month <= 2;  // these belong to the next year
+  if (janOrFeb) ++date.year;
   const int dayOfYear = janOrFeb
                             ? static_cast<int>(fromMarch) - 305
-                            : static_cast<int>(fromMarch) + (IsLeapYear(civilYear, kind) ? 61 : 60);
-  return {DateTriple{day, month, civilYear}, dayOfYear};
+                            : static_cast<int>(fromMarch) + (IsLeapYear(date.year, kind) ? 61 : 60);
+  return {date, dayOfYear};
 }
 
 }  // namespace
@@ -406,6 +409,12 @@ std::string WeekDayName(int weekday) {
       "", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
   return weekday >= 1 && weekday <= 7 ? std::string(kNames[static_cast<std::size_t>(weekday)])
                                       : std::string();
+}
+
+std::string_view WeekDayAbbreviation(int weekday) {
+  static constexpr std::array<std::string_view, 8> kAbbreviations = {"",    "Mo.", "Di.", "Mi.",
+                                                                     "Do.", "Fr.", "Sa.", "So."};
+  return weekday >= 1 && weekday <= 7 ? kAbbreviations[static_cast<std::size_t>(weekday)] : "";
 }
 
 std::string MonthName(int month) {

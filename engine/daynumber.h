@@ -134,7 +134,9 @@ int WeekDayOfDate(std::string_view date);  // "15.10.1582" -> 5
 
 // WeekDayName, MonthName: German names; any other index gives "".
 std::string WeekDayName(int weekday);  // WeekDayName(1) == "Montag"
-std::string MonthName(int month);      // MonthName(3) == "März"
+// WeekDayAbbreviation: the first two letters and a dot, "" for another index.
+std::string_view WeekDayAbbreviation(int weekday);  // WeekDayAbbreviation(1) == "Mo."
+std::string MonthName(int month);                   // MonthName(3) == "März"
 
 // DayOfYear: 1..366, or the code of DateToJD when the date is invalid.
 int DayOfYear(std::string_view date, CalendarKind kind);  // "31.12.2024", G -> 366

@@ -308,8 +308,9 @@ constexpr std::array<bool, kLastEasterOffset - kFirstEasterOffset + 1> kIsEaster
   return offsets;
 }();
 
-// Whether a day lies in the week from 8 to 14 May of its Gregorian year,
-// where Mother's Day falls; a Julian day is taken as the same physical day.
+// Whether a day lies in the week from 8 to 14 May of its Gregorian year from
+// 1934, where Mother's Day falls; a Julian day is taken as the same physical
+// day.
 bool InMothersDayWeek(int dayOfYear, int year, bool leap, CalendarKind kind) {
   if (kind == CalendarKind::Julian) {
     const int jd = DayNumberOfTriple({1, 1, year}, kind) + dayOfYear - 1;
@@ -365,18 +366,9 @@ Feast FixedHoliday(int dayOfYear, int year, bool leap, std::string_view code) {
 
 bool IsMothersDay(int dayOfYear, int year, std::string_view code, CalendarKind kind) {
   if (!IsGermanRegion(code) && !IsAustrianRegion(code)) return false;
-  if (kind == CalendarKind::Gregorian) {
-    if (year <= 1933) return false;
-    const int firstOfMay = Common(1, 5) + (IsLeapYear(year, kind) ? 1 : 0);
-    // The second Sunday of May lies between the 8th and the 14th.
-    if (dayOfYear < firstOfMay + 7 || dayOfYear > firstOfMay + 13) return false;
-    const int weekday = WeekDayOf(DayNumberOfTriple({1, 5, year}, kind));
-    return dayOfYear == firstOfMay + (7 - weekday) % 7 + 7;
-  }
-  // The same physical day as the Gregorian Mother's Day.
-  const int jd = DayNumberOfTriple({1, 1, year}, kind) + dayOfYear - 1;
-  const YearDay gregorian = JDToYearDay(jd, CalendarKind::Gregorian);
-  return IsMothersDay(gregorian.dayOfYear, gregorian.year, code, CalendarKind::Gregorian);
+  if (!InMothersDayWeek(dayOfYear, year, IsLeapYear(year, kind), kind)) return false;
+  // The second Sunday of May is the Sunday of that week.
+  return WeekDayOf(DayNumberOfTriple({1, 1, year}, kind) + dayOfYear - 1) == 7;
 }
 
 std::string MothersDay(int dayOfYear, int year, std::string_view code, std::string name,

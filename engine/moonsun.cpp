@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "engine/moonsun.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -78,7 +77,7 @@ MoonPhaseResult MoonPhase(int jd) {
   }
   // Written at its final size: every shown day carries this text.
   constexpr std::string_view kSuffix = " d alt";
-  const int age = std::clamp(result.age, 0, 99);
+  const int age = result.age;  // 0..30
   const std::size_t digits = age >= 10 ? 2 : 1;
   result.text.resize(phase.size() + digits + kSuffix.size());
   char* out = result.text.data();

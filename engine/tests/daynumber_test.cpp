@@ -326,6 +326,11 @@ TEST(DayNumber, NamesAndSmallQueries) {
   EXPECT_EQ(WeekDayName(7), "Sonntag");
   EXPECT_EQ(WeekDayName(0), "");
   EXPECT_EQ(WeekDayName(8), "");
+  for (int weekday = 1; weekday <= 7; ++weekday) {
+    EXPECT_EQ(WeekDayAbbreviation(weekday), WeekDayName(weekday).substr(0, 2) + ".");
+  }
+  EXPECT_EQ(WeekDayAbbreviation(0), "");
+  EXPECT_EQ(WeekDayAbbreviation(8), "");
   EXPECT_EQ(MonthName(3), "März");
   EXPECT_EQ(MonthName(12), "Dezember");
   EXPECT_EQ(MonthName(13), "");

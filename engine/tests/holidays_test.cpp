@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
 #include <string>
 
 #include "engine/region.h"
@@ -23,13 +24,22 @@ Holiday On(const std::string& date, std::string_view code, CalendarKind kind = G
                       IsLeapYear(year, kind), kind);
 }
 
+// A date in a region with the holiday text and legal flag it must have.
+struct HolidayCase {
+  const char* date;
+  const char* code;
+  const char* text;
+  int flag;
+};
+
+void ExpectHolidays(std::span<const HolidayCase> cases) {
+  for (const HolidayCase& c : cases) {
+    EXPECT_EQ(On(c.date, c.code), (Holiday{c.text, c.flag})) << c.date << ' ' << c.code;
+  }
+}
+
 TEST(Holidays, EdgeCases) {
-  const struct {
-    const char* date;
-    const char* code;
-    const char* text;
-    int flag;
-  } kCases[] = {
+  const HolidayCase kCases[] = {
       {"03.10.2024", "D-NI", "Tag der deutschen Einheit", 1},
       {"03.10.1989", "D-NI", "", 0},
       {"17.06.1970", "D-HE", "Tag der deutschen Einheit", 1},
@@ -86,18 +96,11 @@ TEST(Holidays, EdgeCases) {
       {"25.12.2024", "", "x", 0},
       {"01.01.1800", "D-NI", "Neujahr", 0},
   };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(On(c.date, c.code), (Holiday{c.text, c.flag})) << c.date << ' ' << c.code;
-  }
+  ExpectHolidays(kCases);
 }
 
 TEST(Holidays, CroatiaAndDenmark) {
-  const struct {
-    const char* date;
-    const char* code;
-    const char* text;
-    int flag;
-  } kCases[] = {
+  const HolidayCase kCases[] = {
       {"01.01.2024", "HR", "Neujahr", 1},
       {"06.01.2024", "HR-21", "Dreikönigsfest", 1},
       {"01.04.2024", "HR", "Ostermontag", 1},
@@ -124,9 +127,7 @@ TEST(Holidays, CroatiaAndDenmark) {
       {"26.04.2024", "DK", "Buß- und Bettag", 0},  // abolished from 2024
       {"12.05.2023", "DK", "", 0},
   };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(On(c.date, c.code), (Holiday{c.text, c.flag})) << c.date << ' ' << c.code;
-  }
+  ExpectHolidays(kCases);
 }
 
 // Each fixed-date rule at its first year, the year before, its last year and
