@@ -20,8 +20,8 @@ using engine::CalendarKind;
 const std::vector<std::string>& Dates() {
   static const std::vector<std::string> dates = [] {
     std::vector<std::string> all;
-    const int first = engine::DayNumberOfTriple({1, 1, 1990}, CalendarKind::Gregorian);
-    const int last = engine::DayNumberOfTriple({31, 12, 2030}, CalendarKind::Gregorian);
+    const int first = engine::DayNumberOf({1990, 1, 1}, CalendarKind::Gregorian);
+    const int last = engine::DayNumberOf({2030, 12, 31}, CalendarKind::Gregorian);
     for (int jd = first; jd <= last; ++jd)
       all.push_back(engine::JDToDate(jd, CalendarKind::Gregorian).date);
     return all;
@@ -67,7 +67,7 @@ void BM_MonthSheet(benchmark::State& state) {
   int month = 0;
   for (auto _ : state) {
     const int year = 2000 + month / 12;
-    const int first = engine::DayNumberOfTriple({1, month % 12 + 1, year}, CalendarKind::Gregorian);
+    const int first = engine::DayNumberOf({year, month % 12 + 1, 1}, CalendarKind::Gregorian);
     const int monday = first - engine::WeekDayOf(first) + 1;
     for (int day = 0; day < 42; ++day) {
       const engine::DayFacts facts =

@@ -29,9 +29,9 @@ constexpr const char* kOtherMonth = "\x1b[90m";  // grey
 constexpr const char* kToday = "\x1b[7m";        // reversed
 constexpr const char* kReset = "\x1b[0m";
 
-engine::DateTriple MonthOf(const MonthOptions& options, engine::CalendarKind kind) {
+engine::CivilDate MonthOf(const MonthOptions& options, engine::CalendarKind kind) {
   if (options.month.empty()) {
-    engine::DateTriple today = engine::TripleOfDayNumber(engine::TodayJD(), kind);
+    engine::CivilDate today = engine::CivilDateOf(engine::TodayJD(), kind);
     today.day = 1;
     return today;
   }
@@ -50,8 +50,8 @@ engine::DateTriple MonthOf(const MonthOptions& options, engine::CalendarKind kin
 void RunMonth(const MonthOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const std::string code = options.region.Code();
-  const engine::DateTriple month = MonthOf(options, kind);
-  const int first = engine::DayNumberOfTriple(month, kind);
+  const engine::CivilDate month = MonthOf(options, kind);
+  const int first = engine::DayNumberOf(month, kind);
   const int monday = first - engine::WeekDayOf(first) + 1;
   const int today = engine::TodayJD();
 
@@ -66,7 +66,7 @@ void RunMonth(const MonthOptions& options, const Io& io) {
     io.out << cell;
     for (int weekday = 0; weekday < 7; ++weekday) {
       const int jd = weekMonday + weekday;
-      const engine::DateTriple date = engine::TripleOfDayNumber(jd, kind);
+      const engine::CivilDate date = engine::CivilDateOf(jd, kind);
       const bool inMonth = date.month == month.month && engine::JDInRange(jd) == 1;
       if (!inMonth && !io.colour) {
         io.out << "    ";

@@ -173,7 +173,7 @@ std::optional<ZoneDateTime> MakeZoneDateTime(std::string_view date, std::string_
   if (date.size() != 10 || date[6] == '-') return std::nullopt;
   const ParsedDate parsed = ParseDateText(date, CalendarKind::Gregorian);
   if (parsed.code != 1) return std::nullopt;
-  const int dayNumber = DayNumberOfTriple(parsed.date, CalendarKind::Gregorian);
+  const int dayNumber = DayNumberOf(parsed.date, CalendarKind::Gregorian);
   if (JDInRange(dayNumber) != 1) return std::nullopt;
 
   // A time of day has no sign; an offset must have one.
@@ -201,8 +201,8 @@ std::optional<ZoneDateTime> MakeZoneDateTime(std::string_view date, std::string_
   moment.utcTime = std::string(utcClock.substr(0, moment.time.size()));
   moment.utcMillis = MillisOfClock(utcClock);
   moment.utcDayNumber = dayNumber + utc.dayCarry;
-  moment.utcDate = SplitDateText(
-      FormatDateText(TripleOfDayNumber(moment.utcDayNumber, CalendarKind::Gregorian)));
+  moment.utcDate =
+      SplitDateText(FormatDateText(CivilDateOf(moment.utcDayNumber, CalendarKind::Gregorian)));
   return moment;
 }
 

@@ -70,15 +70,15 @@ struct YearsAndDays {
 };
 
 YearsAndDays YearsAndDaysBetween(int from, int to) {
-  const DateTriple start = TripleOfDayNumber(from, CalendarKind::Gregorian);
-  const DateTriple end = TripleOfDayNumber(to, CalendarKind::Gregorian);
+  const CivilDate start = CivilDateOf(from, CalendarKind::Gregorian);
+  const CivilDate end = CivilDateOf(to, CalendarKind::Gregorian);
   const auto anniversary = [&](int years) {
-    DateTriple date{start.day, start.month, start.year + years};
+    CivilDate date{start.year + years, start.month, start.day};
     // A 29 February has its anniversary on 28 February of a common year.
     if (date.month == 2 && date.day == 29 && !IsLeapYear(date.year, CalendarKind::Gregorian)) {
       date.day = 28;
     }
-    return DayNumberOfTriple(date, CalendarKind::Gregorian);
+    return DayNumberOf(date, CalendarKind::Gregorian);
   };
   int years = end.year - start.year;
   if (years > 0 && anniversary(years) > to) --years;
@@ -234,7 +234,7 @@ std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, Calen
   rows.reserve(selection == HolidaySelection::LegalOnly ? 20 : 64);
   const bool leap = IsLeapYear(year, kind);
   const int easter = EasterDay(year, kind);
-  const int first = DayNumberOfTriple({1, 1, year}, kind);
+  const int first = DayNumberOf({year, 1, 1}, kind);
   for (int day : HolidayCandidateDays(year, code, kind)) {
     const int jd = first + day - 1;
     if (JDInRange(jd) != 1) continue;
@@ -247,7 +247,7 @@ std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, Calen
     HolidayRow row;
     row.weekdayNumber = WeekDayOf(jd);
     row.weekday = WeekDayAbbreviation(row.weekdayNumber);
-    row.date = FormatDateText(TripleOfDayNumber(jd, kind));
+    row.date = FormatDateText(CivilDateOf(jd, kind));
     row.names = std::move(names);
     row.legal = legal;
     if (row.legal) row.legalText = kind == CalendarKind::Julian ? "Feiertag" : "gesetzl. Feiertag";

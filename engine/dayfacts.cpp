@@ -9,7 +9,7 @@
 namespace engine {
 namespace {
 
-DayFacts FactsOf(int jd, const DateTriple& date, std::string_view code, CalendarKind kind) {
+DayFacts FactsOf(int jd, const CivilDate& date, std::string_view code, CalendarKind kind) {
   DayFacts facts;
   facts.result = 1;
   const bool leap = IsLeapYear(date.year, kind);
@@ -45,7 +45,7 @@ DayFacts DayFactsOfDate(std::string_view date, std::string_view code, CalendarKi
     facts.result = parsed.code;
     return facts;
   }
-  const int jd = DayNumberOfTriple(parsed.date, kind);
+  const int jd = DayNumberOf(parsed.date, kind);
   if (kind == CalendarKind::Julian && JDInRange(jd) != 1) {
     facts.result = -1;
     return facts;
@@ -59,7 +59,7 @@ DayFacts DayFactsOfJD(int jd, std::string_view code, CalendarKind kind) {
     facts.result = -1;
     return facts;
   }
-  return FactsOf(jd, TripleOfDayNumber(jd, kind), code, kind);
+  return FactsOf(jd, CivilDateOf(jd, kind), code, kind);
 }
 
 DayFacts DayFactsOfJD(std::string_view jd, std::string_view code, CalendarKind kind) {

@@ -1,76 +1,24 @@
 // SPDX-License-Identifier: MIT
-// Day numbers and calendars: the chronological Julian Day number of a date of
-// the Julian or the (proleptic) Gregorian calendar and back, leap years,
-// weekdays, days of the year and month, today, and the validation of typed
-// date fields. Every date operation of the system goes through this file.
+// The text interface of the date core: the functions the controls and the
+// command line call with date texts (DD.MM.YYYY) and day-number texts, each a
+// thin adapter over the typed core of civildate.h, plus the German weekday and
+// month names, today, and the validation of typed date fields.
 //
-// Dates are exchanged as the ten-character text DD.MM.YYYY, day numbers as
-// plain integers or their decimal text. Nothing here decides which calendar a
-// date belongs to: the caller passes the kind.
+// Engine code computes on CivilDate and int day numbers (civildate.h) and
+// turns them into texts here, once, at its edge. Result codes: 1 valid; 0
+// invalid date; -2 separators or year invalid; -1 (Julian only) outside the
+// supported range.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "engine/civildate.h"
+
 namespace engine {
 
-enum class CalendarKind { Julian, Gregorian };
-
-// The control codes of the calendar kinds: "J" and "G".
-std::string_view CalendarCode(CalendarKind kind);  // CalendarCode(Julian) == "J"
-// CalendarKindOfCode: "J" or "j" is Julian, "G" or "g" Gregorian, else nullopt.
-std::optional<CalendarKind> CalendarKindOfCode(std::string_view code);
-
-// The supported range of day numbers, both ends included:
-// 01.01.0001 to 31.12.3000 Gregorian, 03.01.0001 to 10.12.3000 Julian.
-inline constexpr int kFirstDayNumber = 1721426;
-inline constexpr int kLastDayNumber = 2817152;
-// First day of the Gregorian calendar, Friday 15.10.1582 (= 05.10.1582 Jul.).
-inline constexpr int kGregorianSwitchDay = 2299161;
-
-struct DateTriple {
-  int day = 0;
-  int month = 0;
-  int year = 0;
-  friend bool operator==(const DateTriple&, const DateTriple&) = default;
-};
-
-// ---- Integer core --------------------------------------------------------
-
-// IsLeapYear: Julian every fourth year; Gregorian without the century years
-// not divisible by 400.
-constexpr bool IsLeapYear(int year, CalendarKind kind) {
-  if (kind == CalendarKind::Julian) return year % 4 == 0;
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-// IsNextYearLeap: whether year + 1 is a Gregorian leap year (interest counting).
-constexpr bool IsNextYearLeap(int year) {
-  return IsLeapYear(year + 1, CalendarKind::Gregorian);
-}
-
-// DaysInYear: 365 or 366.
-constexpr int DaysInYear(int year, CalendarKind kind) {
-  return IsLeapYear(year, kind) ? 366 : 365;
-}
-
-// DaysBeforeMonth: days of the year before the first of the month (1..12).
-int DaysBeforeMonth(int month, bool leap);  // DaysBeforeMonth(3, true) == 60
-
-// DayNumberOfTriple: the day number of an existing date, for any year.
-int DayNumberOfTriple(const DateTriple& date, CalendarKind kind);  // {1,1,2000}, G -> 2451545
-
-// TripleOfDayNumber: the date of a day number, for any day number.
-DateTriple TripleOfDayNumber(int jd, CalendarKind kind);  // 2299160, J -> {4,10,1582}
-
 // FormatDateText: DD.MM.YYYY with leading zeros.
-std::string FormatDateText(const DateTriple& date);  // {3,1,1} -> "03.01.0001"
-
-// WeekDayOf: 1 = Monday ... 7 = Sunday.
-constexpr int WeekDayOf(int jd) {
-  return (jd % 7 + 7) % 7 + 1;
-}  // WeekDayOf(2451545) == 6
+std::string FormatDateText(const CivilDate& date);  // {1, 1, 3} -> "03.01.0001"
 
 // ---- The text interface of the controls ------------------------------------
 
@@ -102,18 +50,13 @@ DateResult JDToDate(int jd, CalendarKind kind);
 // JDInRange: 1 inside the supported range, -1 outside. The same bounds hold
 // for both kinds.
 constexpr int JDInRange(long long jd) {
-  return jd >= kFirstDayNumber && jd <= kLastDayNumber ? 1 : -1;
+  return IsDayNumberInRange(jd) ? 1 : -1;
 }
 
-struct YearDay {
-  int code = 1;
-  int year = 0;
-  bool leap = false;
-  int dayOfYear = 0;
-};
-
-// JDToYearDay: the year, its leap flag and the day of the year; always 1.
-YearDay JDToYearDay(int jd, CalendarKind kind);  // 2451545, G -> {1, 2000, true, 1}
+// JDToYearDay: YearDayOf under the name the controls know.
+inline YearDay JDToYearDay(int jd, CalendarKind kind) {
+  return YearDayOf(jd, kind);
+}  // 2451545, G -> {1, 2000, true, 1}
 
 // YearDayToDate: the date text of a day that exists in the year.
 std::string YearDayToDate(int dayOfYear, int year,
@@ -143,9 +86,6 @@ int DayOfYear(std::string_view date, CalendarKind kind);  // "31.12.2024", G -> 
 
 // DaysInMonth: 28..31 by the Gregorian leap rule, 0 for a month outside 1..12.
 int DaysInMonth(int month, int year);  // DaysInMonth(2, 1900) == 28
-
-// DaysInMonthOf: the same by the leap rule of the kind.
-int DaysInMonthOf(int month, int year, CalendarKind kind);  // (2, 1900, J) -> 29
 
 // TodayJD: the day number of today's local date (the engine's clock).
 int TodayJD();
@@ -193,7 +133,7 @@ FieldResult ValidateYearText(std::string_view field);  // "33" -> {1, "0033"}
 
 struct ParsedDate {
   int code = 0;
-  DateTriple date;
+  CivilDate date;
 };
 
 // ParseDateText: the checks of DateToJD without its range test; the date is

@@ -30,7 +30,7 @@ constexpr int SundayAfter(int p, int w1) {
 }
 
 int WeekDayOfNewYear(int year, CalendarKind kind) {
-  return WeekDayOf(DayNumberOfTriple(DateTriple{1, 1, year}, kind));
+  return WeekDayOf(DayNumberOf(CivilDate{year, 1, 1}, kind));
 }
 
 // Corpus Christi is a public holiday throughout Austria, and in Germany only

@@ -281,9 +281,9 @@ std::vector<int> HolidayCandidateDays(int year, std::string_view code, CalendarK
   }
   if (IsGermanRegion(code) || IsAustrianRegion(code)) {
     // Mother's Day of the Gregorian years this year's days can fall in.
-    const int first = DayNumberOfTriple({1, 1, year}, kind);
+    const int first = DayNumberOf({year, 1, 1}, kind);
     for (int gregorianYear = year - 1; gregorianYear <= year + 1; ++gregorianYear) {
-      const int firstOfMay = DayNumberOfTriple({1, 5, gregorianYear}, CalendarKind::Gregorian);
+      const int firstOfMay = DayNumberOf({gregorianYear, 5, 1}, CalendarKind::Gregorian);
       const int mothersDay = firstOfMay + (7 - WeekDayOf(firstOfMay)) % 7 + 7;
       days.push_back(mothersDay - first + 1);
     }
@@ -313,7 +313,7 @@ constexpr std::array<bool, kLastEasterOffset - kFirstEasterOffset + 1> kIsEaster
 // day.
 bool InMothersDayWeek(int dayOfYear, int year, bool leap, CalendarKind kind) {
   if (kind == CalendarKind::Julian) {
-    const int jd = DayNumberOfTriple({1, 1, year}, kind) + dayOfYear - 1;
+    const int jd = DayNumberOf({year, 1, 1}, kind) + dayOfYear - 1;
     const YearDay gregorian = JDToYearDay(jd, CalendarKind::Gregorian);
     dayOfYear = gregorian.dayOfYear;
     year = gregorian.year;
@@ -368,7 +368,7 @@ bool IsMothersDay(int dayOfYear, int year, std::string_view code, CalendarKind k
   if (!IsGermanRegion(code) && !IsAustrianRegion(code)) return false;
   if (!InMothersDayWeek(dayOfYear, year, IsLeapYear(year, kind), kind)) return false;
   // The second Sunday of May is the Sunday of that week.
-  return WeekDayOf(DayNumberOfTriple({1, 1, year}, kind) + dayOfYear - 1) == 7;
+  return WeekDayOf(DayNumberOf({year, 1, 1}, kind) + dayOfYear - 1) == 7;
 }
 
 std::string MothersDay(int dayOfYear, int year, std::string_view code, std::string name,

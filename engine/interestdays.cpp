@@ -31,8 +31,8 @@ int FrameMonthLength(int month, int year, Frame frame) {
   return month <= 10 ? DaysInMonth(month + 2, year) : DaysInMonth(month - 10, year + 1);
 }
 
-DateTriple ToFrame(int jd, Frame frame) {
-  DateTriple date = TripleOfDayNumber(jd, kGregorian);
+CivilDate ToFrame(int jd, Frame frame) {
+  CivilDate date = CivilDateOf(jd, kGregorian);
   if (frame == Frame::Roman) {
     if (date.month <= 2) {
       date.month += 10;
@@ -44,7 +44,7 @@ DateTriple ToFrame(int jd, Frame frame) {
   return date;
 }
 
-int FrameDayOfYear(const DateTriple& date, Frame frame) {
+int FrameDayOfYear(const CivilDate& date, Frame frame) {
   if (frame == Frame::Calendar) {
     return DaysBeforeMonth(date.month, IsLeapYear(date.year, kGregorian)) + date.day;
   }
@@ -69,8 +69,8 @@ DatePair ReadPair(std::string_view start, std::string_view end) {
   const ParsedDate a = ParseDateText(start, kGregorian);
   const ParsedDate b = ParseDateText(end, kGregorian);
   if (a.code != 1 || b.code != 1 || a.date.year < 1 || b.date.year < 1) return {};
-  int first = DayNumberOfTriple(a.date, kGregorian);
-  int last = DayNumberOfTriple(b.date, kGregorian);
+  int first = DayNumberOf(a.date, kGregorian);
+  int last = DayNumberOf(b.date, kGregorian);
   if (last < first) std::swap(first, last);
   return {true, first, last};
 }
@@ -84,8 +84,8 @@ Period Moved(const DatePair& dates, bool startCounted, bool endCounted) {
 }
 
 PeriodSplit SplitFrame(const Period& period, Frame frame) {
-  const DateTriple a = ToFrame(period.start, frame);
-  const DateTriple b = ToFrame(period.end, frame);
+  const CivilDate a = ToFrame(period.start, frame);
+  const CivilDate b = ToFrame(period.end, frame);
   PeriodSplit s;
   s.firstYear = a.year;
   s.lastYear = b.year;
@@ -142,8 +142,8 @@ InterestDays ThirtyWithout31st(const DatePair& dates, bool startCounted, bool en
                                Frame frame) {
   InterestDays result;
   result.code = 1;
-  const DateTriple a = ToFrame(dates.start, frame);
-  const DateTriple b = ToFrame(dates.end, frame);
+  const CivilDate a = ToFrame(dates.start, frame);
+  const CivilDate b = ToFrame(dates.end, frame);
   const int counted = startCounted ? 1 : 0;
   if (a.month != b.month || a.year != b.year) {
     // The 31st does not exist: counted it is one day, uncounted none.
@@ -209,10 +209,10 @@ TimeSplit SplitTimeYears(std::string_view start, std::string_view end, bool star
   if (!dates.valid) return {};
   // A counted first of a month starts at the end of the month before, and
   // its anniversaries are month ends, so that whole calendar months result.
-  const bool monthEnds = startCounted && TripleOfDayNumber(dates.start, kGregorian).day == 1;
+  const bool monthEnds = startCounted && CivilDateOf(dates.start, kGregorian).day == 1;
   const Period period = Moved(dates, startCounted, endCounted);
-  const DateTriple s = TripleOfDayNumber(period.start, kGregorian);
-  const DateTriple e = TripleOfDayNumber(period.end, kGregorian);
+  const CivilDate s = CivilDateOf(period.start, kGregorian);
+  const CivilDate e = CivilDateOf(period.end, kGregorian);
 
   // The anniversary of the start in the month of a month index (12 * year +
   // month - 1, never negative: the earliest moved start is 31.12.0000); a
@@ -222,7 +222,7 @@ TimeSplit SplitTimeYears(std::string_view start, std::string_view end, bool star
     const int month = monthIndex % 12 + 1;
     const int length = DaysInMonth(month, year);
     const int day = monthEnds ? length : std::min(s.day, length);
-    return DayNumberOfTriple(DateTriple{day, month, year}, kGregorian);
+    return DayNumberOf(CivilDate{year, month, day}, kGregorian);
   };
   const int startIndex = 12 * s.year + s.month - 1;
 
@@ -252,7 +252,7 @@ NormalLeapDays SplitNormalLeapDays(int firstYearDays, int lastYearDays, bool fir
 std::string ToRomanDate(std::string_view date) {
   const ParsedDate parsed = ParseDateText(date, kGregorian);
   if (parsed.code != 1 || parsed.date.year < 1) return "";
-  const int jd = DayNumberOfTriple(parsed.date, kGregorian);
+  const int jd = DayNumberOf(parsed.date, kGregorian);
   return FormatDateText(ToFrame(jd, Frame::Roman));
 }
 
@@ -267,7 +267,7 @@ std::string FromRomanDate(std::string_view romanDate) {
       fields[i] = fields[i] * 10 + (c - '0');
     }
   }
-  DateTriple date{fields[0], fields[1], fields[2]};
+  CivilDate date{fields[2], fields[1], fields[0]};
   if (date.month < 1 || date.month > 12 || date.day < 1 ||
       date.day > FrameMonthLength(date.month, date.year, Frame::Roman)) {
     return "";

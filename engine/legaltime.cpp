@@ -44,10 +44,10 @@ int Last(int month, int year, int weekday) {
 }
 
 int Day(int day, int month, int year) {
-  return DayNumberOfTriple({day, month, year}, kGregorian);
+  return DayNumberOf({year, month, day}, kGregorian);
 }
 
-constexpr bool Before(const DateTriple& date, int day, int month, int year) {
+constexpr bool Before(const CivilDate& date, int day, int month, int year) {
   if (date.year != year) return date.year < year;
   if (date.month != month) return date.month < month;
   return date.day < day;
@@ -159,7 +159,7 @@ int LastWeekdayOfMonth(int month, int year, int weekday) {
 DstResult DstState(int jd, std::string_view code) {
   DstResult result;
   if (JDInRange(jd) != 1) return result;
-  const DateTriple date = TripleOfDayNumber(jd, kGregorian);
+  const CivilDate date = CivilDateOf(jd, kGregorian);
   const RegionFacts region = FactsOf(code);
   const SummerTime summer = SummerTimeOf(date.year, region);
 

@@ -6,7 +6,7 @@
 namespace engine {
 namespace {
 
-Week WeekOfParts(int jd, const DateTriple& date, int dayOfYear, CalendarKind kind) {
+Week WeekOfParts(int jd, const CivilDate& date, int dayOfYear, CalendarKind kind) {
   const int weekday = WeekDayOf(jd);
   Week result{(dayOfYear - weekday + 10) / 7, date.year};  // dividend >= 4
   if (result.week == 0) {
@@ -24,10 +24,10 @@ Week WeekOfParts(int jd, const DateTriple& date, int dayOfYear, CalendarKind kin
 }  // namespace
 
 Week WeekOfDayNumber(int jd, CalendarKind kind) {
-  return WeekOfDay(jd, TripleOfDayNumber(jd, kind), kind);
+  return WeekOfDay(jd, CivilDateOf(jd, kind), kind);
 }
 
-Week WeekOfDay(int jd, const DateTriple& date, CalendarKind kind) {
+Week WeekOfDay(int jd, const CivilDate& date, CalendarKind kind) {
   const int dayOfYear = DaysBeforeMonth(date.month, IsLeapYear(date.year, kind)) + date.day;
   return WeekOfParts(jd, date, dayOfYear, kind);
 }
@@ -35,7 +35,7 @@ Week WeekOfDay(int jd, const DateTriple& date, CalendarKind kind) {
 WeekResult WeekOf(std::string_view date, CalendarKind kind) {
   const ParsedDate parsed = ParseDateText(date, kind);
   if (parsed.code != 1) return {parsed.code, {}};
-  const int jd = DayNumberOfTriple(parsed.date, kind);
+  const int jd = DayNumberOf(parsed.date, kind);
   if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, {}};
   return {1, WeekOfDay(jd, parsed.date, kind)};
 }

@@ -21,7 +21,7 @@ struct Week {
 Week WeekOfDayNumber(int jd, CalendarKind kind);  // 2459216 (01.01.2021), G -> {53, 2020}
 
 // WeekOfDay: the same for a caller that has the date of the day number too.
-Week WeekOfDay(int jd, const DateTriple& date, CalendarKind kind);
+Week WeekOfDay(int jd, const CivilDate& date, CalendarKind kind);
 
 struct WeekResult {
   int code = 0;  // the code of DateToJD; the week is set only when it is 1

@@ -147,9 +147,9 @@ TEST(DateFormatTechnical, TextsUseTheLocaleSeparator) {
 
 // The date text DD.MM.YYYY and the ISO date of a chrono date.
 std::string GermanText(const std::chrono::year_month_day& ymd) {
-  return FormatDateText({static_cast<int>(static_cast<unsigned>(ymd.day())),
+  return FormatDateText({static_cast<int>(ymd.year()),
                          static_cast<int>(static_cast<unsigned>(ymd.month())),
-                         static_cast<int>(ymd.year())});
+                         static_cast<int>(static_cast<unsigned>(ymd.day()))});
 }
 
 std::string IsoText(const std::chrono::year_month_day& ymd) {

@@ -159,7 +159,7 @@ TEST(DateFormat, MakeZoneDateTimeConvertsToUtcWithTheDayCarry) {
         << c.date << ' ' << c.time << ' ' << c.offset;
     EXPECT_EQ(moment->utcTime, c.utcTime) << c.date << ' ' << c.time;
     EXPECT_EQ(moment->utcMillis, c.utcMillis) << c.date << ' ' << c.time;
-    EXPECT_EQ(FormatDateText(TripleOfDayNumber(moment->utcDayNumber, CalendarKind::Gregorian)),
+    EXPECT_EQ(FormatDateText(CivilDateOf(moment->utcDayNumber, CalendarKind::Gregorian)),
               c.utcDate);
   }
 }

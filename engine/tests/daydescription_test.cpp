@@ -189,7 +189,7 @@ TEST(DayDescription, NoDistanceFromATodayOutsideTheRange) {
 
 // A 29 February has its anniversary on 28 February in a common year.
 TEST(DayDescription, DistanceFromALeapDay) {
-  const int leapDay = DayNumberOfTriple({29, 2, 2024}, G);
+  const int leapDay = DayNumberOf({2024, 2, 29}, G);
   const std::string text =
       DescribeDay(DayFactsOfJD(leapDay, "D-NI", G), "D-NI", G, leapDay + 366).text;
   EXPECT_NE(text.find("366 Tage bzw.\n\r1 Zeitjahr 1 Tag"), std::string::npos) << text;

@@ -47,7 +47,7 @@ YearDay SearchYearDay(int jd, CalendarKind kind) {
   }
   // DateToJD refuses 01.01.0001 Julian (before the range), so the first day
   // of the year comes from the unchecked conversion.
-  const int first = DayNumberOfTriple(DateTriple{1, 1, year}, kind);
+  const int first = DayNumberOf(CivilDate{year, 1, 1}, kind);
   return YearDay{1, year, IsLeapYear(year, kind), jd - first + 1};
 }
 
@@ -148,8 +148,8 @@ TEST(DayNumber, JulianAgreesWithCountingFromTheSwitchOver) {
   for (int year : {1, 4, 100, 1000, 1500, 1582, 1583, 1700, 1900, 2000, 2999}) {
     for (int month = 1; month <= 12; ++month) {
       const int day = DaysInMonthOf(month, year, J);
-      const DateTriple date{day, month, year};
-      EXPECT_EQ(DayNumberOfTriple(date, J), JulianDayNumberByCounting(day, month, year))
+      const CivilDate date{year, month, day};
+      EXPECT_EQ(DayNumberOf(date, J), JulianDayNumberByCounting(day, month, year))
           << FormatDateText(date);
     }
   }
@@ -159,15 +159,15 @@ TEST(DayNumber, JulianAgreesWithCountingFromTheSwitchOver) {
 // day numbers, weekdays and days of the year advance by one from day to day.
 TEST(DayNumber, ExhaustiveRoundTripAndContinuity) {
   for (CalendarKind kind : {G, J}) {
-    DateTriple previous = TripleOfDayNumber(kFirstDayNumber - 1, kind);
+    CivilDate previous = CivilDateOf(kFirstDayNumber - 1, kind);
     for (int jd = kFirstDayNumber; jd <= kLastDayNumber; ++jd) {
       const DateResult r = JDToDate(jd, kind);
       ASSERT_EQ(r.code, 1);
       const JdResult back = DateToJD(r.date, kind);
       ASSERT_EQ(back.code, 1) << r.date;
       ASSERT_EQ(std::stoi(back.jd), jd) << r.date;
-      const DateTriple date = TripleOfDayNumber(jd, kind);
-      // JDToDate has its own arithmetic; TripleOfDayNumber keeps the closed formulas.
+      const CivilDate date = CivilDateOf(jd, kind);
+      // JDToDate has its own arithmetic; CivilDateOf keeps the closed formulas.
       ASSERT_EQ(r.date, FormatDateText(date));
       const YearDay yd = JDToYearDay(jd, kind);
       if (date.year == previous.year) {
@@ -195,9 +195,8 @@ TEST(DayNumber, DayNumberTextAtTheEdgesOfSevenDigits) {
 // must give the general day number for every such date, in range or not.
 TEST(DayNumber, DateToJDOfEveryFourDigitYearDate) {
   for (CalendarKind kind : {G, J}) {
-    for (int jd = DayNumberOfTriple({1, 1, 1}, kind); jd <= DayNumberOfTriple({31, 12, 9999}, kind);
-         ++jd) {
-      const std::string text = FormatDateText(TripleOfDayNumber(jd, kind));
+    for (int jd = DayNumberOf({1, 1, 1}, kind); jd <= DayNumberOf({9999, 12, 31}, kind); ++jd) {
+      const std::string text = FormatDateText(CivilDateOf(jd, kind));
       const JdResult result = DateToJD(text, kind);
       if (kind == J && JDInRange(jd) != 1) {
         ASSERT_EQ(result.code, -1) << text;
@@ -216,7 +215,7 @@ TEST(DayNumber, GregorianAgreesWithChrono) {
   // 01.01.1970 Gregorian is day number 2440588.
   for (int jd = kFirstDayNumber; jd <= kLastDayNumber; ++jd) {
     const year_month_day ymd{sys_days{days{jd - 2440588}}};
-    const DateTriple date = TripleOfDayNumber(jd, CalendarKind::Gregorian);
+    const CivilDate date = CivilDateOf(jd, CalendarKind::Gregorian);
     ASSERT_EQ(date.year, static_cast<int>(ymd.year()));
     ASSERT_EQ(date.month, static_cast<int>(static_cast<unsigned>(ymd.month())));
     ASSERT_EQ(date.day, static_cast<int>(static_cast<unsigned>(ymd.day())));

@@ -41,7 +41,7 @@ int MeeusJulianEaster(int y) {
 }
 
 int WeekDayOfYearDay(int dayOfYear, int year, CalendarKind kind) {
-  return WeekDayOf(DayNumberOfTriple(DateTriple{1, 1, year}, kind) + dayOfYear - 1);
+  return WeekDayOf(DayNumberOf(CivilDate{year, 1, 1}, kind) + dayOfYear - 1);
 }
 
 // The day of the year of the first given weekday on or after day.month.

@@ -172,7 +172,7 @@ TEST(Holidays, FixedRulesAtTheirFirstAndLastYears) {
       {"31.12.", "Silvester", 813, 0, "A-W", "HR"},
   };
   const auto fixedName = [](const std::string& dayMonth, int year, const char* code) {
-    const std::string date = dayMonth + FormatDateText({1, 1, year}).substr(6);
+    const std::string date = dayMonth + FormatDateText({year, 1, 1}).substr(6);
     const int dayOfYear = DayOfYear(date, G);
     return FixedHoliday(dayOfYear, year, IsLeapYear(year, G), code).name;
   };
@@ -218,9 +218,9 @@ TEST(Holidays, MothersDayIsTheSamePhysicalDayInTheJulianCalendar) {
     for (int day = 1; day <= DaysInYear(year, G); ++day) {
       if (IsMothersDay(day, year, "A-W", G)) {
         ++count;
-        const int jd = DayNumberOfTriple({1, 1, year}, G) + day - 1;
+        const int jd = DayNumberOf({year, 1, 1}, G) + day - 1;
         EXPECT_EQ(WeekDayOf(jd), 7);
-        const DateTriple date = TripleOfDayNumber(jd, G);
+        const CivilDate date = CivilDateOf(jd, G);
         EXPECT_EQ(date.month, 5);
         EXPECT_TRUE(date.day >= 8 && date.day <= 14);
         const YearDay julian = JDToYearDay(jd, J);
@@ -284,7 +284,7 @@ TEST(Holidays, LegalHolidaysOfEveryGermanState1995To2030) {
       if (year == 2017) expected.insert(doy(31, 10));
       if (state.repentance) {  // the Wednesday before 23 November
         int day = doy(22, 11);
-        while (WeekDayOf(DayNumberOfTriple({1, 1, year}, G) + day - 1) != 3) --day;
+        while (WeekDayOf(DayNumberOf({year, 1, 1}, G) + day - 1) != 3) --day;
         expected.insert(day);
       }
       std::set<int> actual;

@@ -392,7 +392,7 @@ TEST(RomanDate, EdgeCases) {
 
 TEST(RomanDate, RoundTripOverTheWholeRange) {
   for (int jd = kFirstDayNumber; jd <= kLastDayNumber; ++jd) {
-    const std::string date = FormatDateText(TripleOfDayNumber(jd, G));
+    const std::string date = FormatDateText(CivilDateOf(jd, G));
     const std::string roman = ToRomanDate(date);
     ASSERT_EQ(FromRomanDate(roman), date) << date;
   }
@@ -413,11 +413,9 @@ struct YearCount {
 
 YearCount CountByYears(int start, int end, bool roman) {
   const int firstMonth = roman ? 3 : 1;
-  const auto yearStart = [&](int year) {
-    return DayNumberOfTriple(DateTriple{1, firstMonth, year}, G);
-  };
+  const auto yearStart = [&](int year) { return DayNumberOf(CivilDate{year, firstMonth, 1}, G); };
   const auto frameYear = [&](int jd) {
-    const DateTriple date = TripleOfDayNumber(jd, G);
+    const CivilDate date = CivilDateOf(jd, G);
     return date.month < firstMonth ? date.year - 1 : date.year;
   };
   YearCount count;
@@ -439,8 +437,8 @@ YearCount CountByYears(int start, int end, bool roman) {
 }
 
 void ExpectActualMethods(int start, int end, bool startCounted, bool endCounted) {
-  const std::string a = FormatDateText(TripleOfDayNumber(start, G));
-  const std::string b = FormatDateText(TripleOfDayNumber(end, G));
+  const std::string a = FormatDateText(CivilDateOf(start, G));
+  const std::string b = FormatDateText(CivilDateOf(end, G));
   const int plain = std::max(end - start + (startCounted ? 1 : 0) - (endCounted ? 0 : 1), 0);
   const int movedStart = start - (startCounted ? 1 : 0);
   const int movedEnd = std::max(end - (endCounted ? 0 : 1), movedStart);
@@ -466,10 +464,10 @@ void ExpectActualMethods(int start, int end, bool startCounted, bool endCounted)
 TEST(InterestDays, ActualMethodsMatchThePlainDayCount) {
   const int kLengths[] = {0,   1,   2,   27,  28,  29,  30,  31,  58,   59,   60,   61,
                           180, 364, 365, 366, 367, 729, 730, 731, 1095, 1096, 1461, 1462};
-  const DateTriple kFrom[] = {{1, 12, 2018}, {1, 12, 1899}, {1, 12, 2099}, {1, 1, 1}};
+  const CivilDate kFrom[] = {{2018, 12, 1}, {1899, 12, 1}, {2099, 12, 1}, {1, 1, 1}};
   const int kDays[] = {800, 120, 120, 120};
   for (std::size_t range = 0; range < std::size(kFrom); ++range) {
-    const int first = DayNumberOfTriple(kFrom[range], G);
+    const int first = DayNumberOf(kFrom[range], G);
     for (int start = first; start < first + kDays[range]; ++start) {
       for (const int length : kLengths) {
         for (const bool startCounted : {false, true}) {

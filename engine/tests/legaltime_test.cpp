@@ -33,11 +33,11 @@ const char* kAllRegions[] = {"D",    "D-BW", "D-BY", "D-BE", "D-BB", "D-HB", "D-
                              "A-S",  "A-ST", "A-T",  "A-V",  "A-W"};
 
 int Jd(int day, int month, int year) {
-  return DayNumberOfTriple({day, month, year}, G);
+  return DayNumberOf({year, month, day}, G);
 }
 
 std::string DateOf(int jd) {
-  return FormatDateText(TripleOfDayNumber(jd, G));
+  return FormatDateText(CivilDateOf(jd, G));
 }
 
 const char* ZoneOfState(int state) {

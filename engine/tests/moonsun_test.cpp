@@ -16,7 +16,7 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr auto G = CalendarKind::Gregorian;
 
 int Jd(int day, int month, int year) {
-  return DayNumberOfTriple({day, month, year}, G);
+  return DayNumberOf({year, month, day}, G);
 }
 
 bool IsNewMoon(const MoonPhaseResult& moon) {
@@ -198,9 +198,9 @@ TEST(Sun, BerlinAcrossAYearIsOrderedAndSeasonal) {
     EXPECT_GT(latestRise, 8 + 10 / 60.0);
     EXPECT_LT(earliestSet, 16.0);
     EXPECT_GT(latestSet, 20 + 25 / 60.0);
-    EXPECT_EQ(TripleOfDayNumber(earliestRiseDay, G).month, 6) << year;
-    EXPECT_EQ(TripleOfDayNumber(latestSetDay, G).month, 6) << year;
-    EXPECT_EQ(TripleOfDayNumber(earliestSetDay, G).month, 12) << year;
+    EXPECT_EQ(CivilDateOf(earliestRiseDay, G).month, 6) << year;
+    EXPECT_EQ(CivilDateOf(latestSetDay, G).month, 6) << year;
+    EXPECT_EQ(CivilDateOf(earliestSetDay, G).month, 12) << year;
   }
 }
 
