@@ -167,9 +167,12 @@ TEST(DayNumber, ExhaustiveRoundTripAndContinuity) {
       ASSERT_EQ(back.code, 1) << r.date;
       ASSERT_EQ(std::stoi(back.jd), jd) << r.date;
       const CivilDate date = CivilDateOf(jd, kind);
-      // JDToDate has its own arithmetic; CivilDateOf keeps the closed formulas.
       ASSERT_EQ(r.date, FormatDateText(date));
+      // CivilDateOf counts from 1 March; YearDayOf keeps the closed cycle
+      // formulas, so the two computations check each other.
       const YearDay yd = JDToYearDay(jd, kind);
+      const DayMonth closed = DayOfYearToDayMonth(yd.dayOfYear, yd.leap);
+      ASSERT_EQ(date, (CivilDate{yd.year, closed.month, closed.day})) << jd;
       if (date.year == previous.year) {
         ASSERT_EQ(yd.dayOfYear, DaysBeforeMonth(previous.month, yd.leap) + previous.day + 1);
       } else {
