@@ -2,12 +2,14 @@
 #include "controls/date.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 #include <QValidator>
+#include <algorithm>
 
 #include "controls/spinhalf.h"
 #include "engine/environment.h"
@@ -51,6 +53,38 @@ bool IsClipboardShortcut(const QKeyEvent* event) {
   return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
          event->matches(QKeySequence::Paste) || event->matches(QKeySequence::SelectAll) ||
          event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+}
+
+// Where the text of a framed line edit begins, and a gap before the buttons.
+constexpr int kTextInset = 4;
+constexpr int kButtonGap = 1;
+
+// FitsFields: whether a full sub-field of every used one stays left of its
+// spin buttons in `font`.
+bool FitsFields(const QFont& font, DateMode mode, const controls::DateGeometry& geometry) {
+  const QFontMetrics metrics(font);
+  for (int f = 0; f < kFieldCount; ++f) {
+    const controls::FieldRule& rule = controls::RuleOf(mode, f);
+    if (!rule.used) continue;
+    const int room = geometry.buttonLeft[f] - geometry.fieldLeft[f] - kTextInset - kButtonGap;
+    if (metrics.horizontalAdvance(QString(rule.maxLength, QLatin1Char('0'))) > room) return false;
+  }
+  return true;
+}
+
+// FittingFieldFont: the base font at half the field height; where a full
+// sub-field would run under its spin buttons (the compact layouts) first
+// its condensed form, then the largest smaller size that fits.
+QFont FittingFieldFont(QFont font, DateMode mode, const controls::DateGeometry& geometry,
+                       int editHeight) {
+  for (int pixels = std::max(editHeight / 2, 1); pixels > 7; --pixels) {
+    font.setPixelSize(pixels);
+    for (int stretch : {int(QFont::Unstretched), int(QFont::Condensed)}) {
+      font.setStretch(stretch);
+      if (FitsFields(font, mode, geometry)) return font;
+    }
+  }
+  return font;
 }
 
 QString TwoDigits(int value) {
@@ -153,6 +187,7 @@ void TDate::ApplyLayout() {
   const controls::DateGeometry geometry = controls::GeometryOf(mode_, editHeight_);
   const int half = controls::HalfHeight(editHeight_);
   resize(geometry.width, editHeight_);
+  const QFont fieldFont = FittingFieldFont(font(), mode_, geometry, editHeight_);
   for (int f = 0; f < kFieldCount; ++f) {
     const controls::FieldRule& rule = controls::RuleOf(mode_, f);
     if (!rule.used) continue;
@@ -163,7 +198,10 @@ void TDate::ApplyLayout() {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, this->palette().color(QPalette::Base));
     edit->setPalette(palette);
-    edit->setTextMargins(0, 0, 0, 0);
+    // Digits stop short of the spin buttons that overlap the field's right end.
+    edit->setTextMargins(
+        0, 0, geometry.fieldLeft[f] + geometry.fieldWidth[f] - geometry.buttonLeft[f], 0);
+    edit->setFont(fieldFont);
     edits_[f]->SetFieldLength(rule.maxLength);
     edit->setReadOnly(false);
     edit->setToolTip(QString());

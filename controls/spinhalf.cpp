@@ -26,8 +26,13 @@ void TSpinHalf::SetHint(const QString& hint) {
 
 void TSpinHalf::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // The classic bevel: white light and a mid-grey shadow, which stays
+  // visible next to a white field where the style's own colours fade.
+  QPalette bevel = palette();
+  bevel.setColor(QPalette::Light, Qt::white);
+  bevel.setColor(QPalette::Dark, QColor(128, 128, 128));
   const QBrush face = palette().button();
-  qDrawShadePanel(&painter, rect(), palette(), lowered_, 1, &face);
+  qDrawShadePanel(&painter, rect(), bevel, lowered_, 1, &face);
 }
 
 void TSpinHalf::mousePressEvent(QMouseEvent* event) {
