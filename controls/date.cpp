@@ -11,6 +11,7 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "controls/hints.h"
 #include "controls/spinhalf.h"
 #include "engine/environment.h"
 
@@ -143,6 +144,7 @@ TDate::TDate(QWidget* parent) : QWidget(parent) {
   for (int f = 0; f < kFieldCount; ++f) {
     edits_[f] = new TDateSubField(this, f);
     edits_[f]->setObjectName(QStringLiteral("Edt%1").arg(f + 1));
+    controls::InstallHintFilter(edits_[f]);  // owners write hints with "\r\n"
   }
   for (int f = 0; f < kFieldCount; ++f) {
     asc_[f] = new TSpinHalf(this);

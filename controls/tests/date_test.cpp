@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <memory>
 
 #include "controls/date.h"
@@ -212,6 +214,18 @@ class TDateTest : public QObject {
     QCOMPARE(controls::ShownHint("Stunden\r\n09:30 AM"), QString("Stunden\n09:30 AM"));
     QCOMPARE(controls::ShownHint("a\n\rb"), QString("a\nb"));
     QCOMPARE(controls::ShownHint("Tag später"), QString("Tag später"));
+  }
+
+  void hintsShowTheirLineBreaksAsTooltips() {
+    Host host("T");
+    QVERIFY(host.Active());
+    QLineEdit* hour = host.Edt(1);
+    hour->setToolTip("Stunden\r\n09 AM");
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), hour->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(hour, &help);
+    QCOMPARE(QToolTip::text(), QString("Stunden\n09 AM"));
+    QCOMPARE(hour->toolTip(), QString("Stunden\r\n09 AM"));
+    QToolTip::hideText();
   }
 
   void typing45IntoTheDayGives31AndMovesOn() {

@@ -85,6 +85,20 @@ TEST_F(SepEdtModel, ShowingAValueNeverChangesIt) {
   }
 }
 
+TEST_F(SepEdtModel, EveryAmountUpToTenThousandReadsBackUnchanged) {
+  for (char separator : {',', '.'}) {
+    engine::SetDecimalSeparator(separator);
+    SepEdtSettings settings;
+    for (long cents = 0; cents <= 1000000; cents += 37) {
+      const long double value = static_cast<long double>(cents) / 100.0L;
+      const ShownNumber shown = FormattedNumber(value, settings);
+      const ShownNumber typed = TypedNumber(shown.text, settings);
+      ASSERT_EQ(typed.value, shown.value) << separator << " " << shown.text;
+      ASSERT_EQ(FormattedText(typed.text, settings).text, shown.text);
+    }
+  }
+}
+
 TEST_F(SepEdtModel, TypingRoundsAtOnceAndGroups) {
   SepEdtSettings settings;
   settings.roundModus = "math";
