@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+// The picture gallery: renders every control in its named states to PNG
+// files, one per state, so that a change of look is seen before it ships.
+// scripts/gallery.sh runs it at the scale factors 1 and 2.
+//   gallery OUTPUT_DIR
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPixmap>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "controls/colors.h"
+#include "controls/date.h"
+#include "controls/dblbtn.h"
+#include "controls/sepedt.h"
+#include "controls/spinhalf.h"
+#include "engine/environment.h"
+
+namespace {
+
+struct State {
+  QString name;
+  std::function<QWidget*(QWidget* host)> make;  // the control, a child of host
+};
+
+TDate* MakeDate(QWidget* host, const char* modus, int height) {
+  auto* date = new TDate(host);
+  date->SetModus(modus);
+  date->SetEditHeight(height);
+  return date;
+}
+
+std::vector<State> States() {
+  std::vector<State> states;
+  for (const char* modus : {"D", "T", "TM", "W", "A", "J"}) {
+    for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
+      states.push_back({QStringLiteral("TDate_%1_%2").arg(modus, look),
+                        [modus, height](QWidget* host) { return MakeDate(host, modus, height); }});
+    }
+  }
+  states.push_back({"TDate_D_julian_grey", [](QWidget* host) {
+                      TDate* date = MakeDate(host, "D", 24);
+                      date->SetDateText("04.10.1582");
+                      date->SetFieldColor(controls::kJulianColor);
+                      date->SetFieldFontColor(controls::kGreyColor);
+                      return date;
+                    }});
+  states.push_back({"TDate_D_sunday_pregregorian", [](QWidget* host) {
+                      TDate* date = MakeDate(host, "D", 24);
+                      date->SetDateText("24.12.1500");
+                      date->SetFieldColor(controls::kPreGregorianColor);
+                      date->SetFieldFontColor(controls::kSundayColor);
+                      return date;
+                    }});
+  states.push_back({"TDate_T_desc_pressed", [](QWidget* host) {
+                      TDate* date = MakeDate(host, "T", 24);
+                      date->SetTimeText("23:59:59");
+                      date->SwitchDesc(1)->SetLowered(true);
+                      return date;
+                    }});
+  for (int height : {21, 25}) {
+    for (const char* pressed : {"released", "asc_pressed", "desc_pressed"}) {
+      states.push_back({QStringLiteral("TDblBtn_%1_%2").arg(height).arg(pressed),
+                        [height, pressed](QWidget* host) {
+                          auto* button = new TDblBtn(host);
+                          button->SetEditHeight(height);
+                          if (QString(pressed) == "asc_pressed")
+                            button->Switch1Asc()->SetLowered(true);
+                          if (QString(pressed) == "desc_pressed")
+                            button->Switch1Desc()->SetLowered(true);
+                          return button;
+                        }});
+    }
+  }
+  states.push_back({"TSepEdt_amount", [](QWidget* host) {
+                      auto* edit = new TSepEdt(host);
+                      edit->SetRoundModus("math");
+                      edit->SetFloatValue(1234567.89L);
+                      return edit;
+                    }});
+  states.push_back({"TSepEdt_integer", [](QWidget* host) {
+                      auto* edit = new TSepEdt(host);
+                      edit->SetIntegerOnly(true);
+                      edit->SetFloatValue(4711.0L);
+                      return edit;
+                    }});
+  states.push_back({"TSepEdt_typing", [](QWidget* host) {
+                      auto* edit = new TSepEdt(host);
+                      edit->setText("1234567,8");
+                      return edit;
+                    }});
+  return states;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "Aufruf: gallery AUSGABEORDNER\n");
+    return 2;
+  }
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  engine::SetDecimalSeparator(',');
+  engine::SetClock([] { return engine::LocalDateTime{2026, 12, 8, 9, 30, 15, 0}; });
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  if (!out.mkpath(".")) {
+    std::fprintf(stderr, "Fehler: Ordner %s nicht anlegbar\n", argv[1]);
+    return 1;
+  }
+  constexpr int kMargin = 4;
+  for (const State& state : States()) {
+    QWidget host;
+    QWidget* control = state.make(&host);
+    control->move(kMargin, kMargin);
+    host.resize(control->width() + 2 * kMargin, control->height() + 2 * kMargin);
+    host.show();
+    const QString file = out.filePath(state.name + ".png");
+    if (!host.grab().save(file)) {
+      std::fprintf(stderr, "Fehler: %s nicht geschrieben\n", qPrintable(file));
+      return 1;
+    }
+  }
+  return 0;
+}
