@@ -35,16 +35,16 @@ engine::CivilDate MonthOf(const MonthOptions& options, engine::CalendarKind kind
     today.day = 1;
     return today;
   }
-  const std::string date = "01." + options.month;
-  const engine::ParsedDate parsed = engine::ParseDateText(date, kind);
-  if (options.month.size() != 7 || parsed.code != 1) {
+  const engine::DateCheck check = engine::CheckDate("01." + options.month, kind);
+  const bool valid = check.ok() || check.status == engine::DateStatus::OutOfRange;
+  if (options.month.size() != 7 || !valid) {
     throw UsageError("\"" + options.month + "\" ist kein Monat der Form MM.JJJJ.");
   }
-  const int year = parsed.date.year;
+  const int year = check.date.year;
   if (year < 1 || year > 3000) {
     throw UsageError("Das Jahr " + options.month.substr(3) + " liegt nicht zwischen 1 und 3000.");
   }
-  return parsed.date;
+  return check.date;
 }
 
 void RunMonth(const MonthOptions& options, const Io& io) {

@@ -164,7 +164,7 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
   const DayTimes times = DayTimesOf(facts.dayNumber, code);
   const std::string_view date = facts.date;
   const std::string_view year = date.substr(6);
-  const int month = (date[3] - '0') * 10 + (date[4] - '0');
+  const int month = facts.civil.month;
   const std::string_view zone = times.zone;
   std::vector<std::string>& lines = description.lines;
   std::string& text = description.text;
