@@ -58,8 +58,13 @@ void RunDeadlines(const DeadlineOptions& options, const Io& io) {
          << "Land: " << table.regionName << " (" << table.region << ")\n"
          << "Frist      rohes Ende  Fristende\n";
   for (const engine::DeadlineRow& row : table.rows) {
-    io.out << engine::PadLeftAligned(row.period.name, 9) << "  "
-           << engine::PadLeftAligned(row.rawEnd, 10) << "  " << row.cell << '\n';
+    io.out << engine::PadLeftAligned(row.period.name, 9) << "  ";
+    // An end after 31.12.3000 leaves only the raw end, without trailing blanks.
+    if (row.cell.empty()) {
+      io.out << row.rawEnd << '\n';
+    } else {
+      io.out << engine::PadLeftAligned(row.rawEnd, 10) << "  " << row.cell << '\n';
+    }
   }
 }
 

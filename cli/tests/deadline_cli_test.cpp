@@ -50,6 +50,11 @@ TEST(DeadlineCli, Json) {
   EXPECT_EQ(late["fristen"][2]["fristende"], "");
   EXPECT_EQ(late["fristen"][2]["wochentag"], "");
   EXPECT_EQ(late["fristen"][1]["fristende"], "29.12.3000");
+
+  const CliRun plain = Cli({"frist", "15.12.3000"});
+  EXPECT_NE(plain.out.find("\n2 Wochen   29.12.3000  29.12.3000, Mo\n3 Wochen   05.01.3001\n"),
+            std::string::npos)
+      << plain.out;
 }
 
 TEST(DeadlineCli, CopyText) {
