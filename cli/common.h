@@ -69,5 +69,6 @@ void SetupEasterCommands(CLI::App& app, const Io& io);
 void SetupFormatCommands(CLI::App& app, const Io& io);
 void SetupNumberCommands(CLI::App& app, const Io& io);
 void SetupTimeCommands(CLI::App& app, const Io& io);
+void SetupInterestCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli

@@ -356,14 +356,15 @@ InterestStatement ComputeInterest(const InterestRequest& request) {
 
   // The capital and the rate are rewritten rounded; a value too large for
   // that keeps the text as typed, so that nothing the user entered is lost.
-  Rounder round(request.modeIndex);
+  Rounder roundCapital(request.modeIndex);
+  Rounder roundRate(request.modeIndex);
   const std::string typedCapital = NumericCharsOnly(request.capital);
   const std::string typedRate = NumericCharsOnly(request.rate);
-  const RoundResult capital = round(finalDecimals, FieldAmount(typedCapital));
-  const RoundResult rate = round(3, FieldAmount(typedRate));
-  const bool inputOverflow = round.Overflow();
-  s.capital = Padded(inputOverflow ? typedCapital : capital.text);
-  s.rate = inputOverflow ? typedRate : rate.text;
+  const RoundResult capital = roundCapital(finalDecimals, FieldAmount(typedCapital));
+  const RoundResult rate = roundRate(3, FieldAmount(typedRate));
+  const bool inputOverflow = roundCapital.Overflow() || roundRate.Overflow();
+  s.capital = Padded(roundCapital.Overflow() ? typedCapital : capital.text);
+  s.rate = roundRate.Overflow() ? typedRate : rate.text;
 
   InterestAmounts amounts;
   if (!inputOverflow) {
