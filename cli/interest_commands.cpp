@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "cli/common.h"
@@ -154,7 +155,7 @@ std::string CurrencyCode(const std::string& text) {
 }
 
 // The day number of a date option; the message names the field.
-void CheckDate(const std::string& date, const std::string& field) {
+void CheckDateOption(const std::string& date, const std::string& field) {
   try {
     CheckedDayNumber(date, engine::CalendarKind::Gregorian);
   } catch (const UsageError& e) {
@@ -246,8 +247,8 @@ void RunZins(const InterestOptions& o, const Io& io) {
   engine::InterestRequest request;
   request.capital = AmountField(o.capital, "KAPITAL");
   request.rate = AmountField(o.rate, "ZINSSATZ");
-  CheckDate(o.start, "VON");
-  CheckDate(o.end, "BIS");
+  CheckDateOption(o.start, "VON");
+  CheckDateOption(o.end, "BIS");
   request.start = o.start;
   request.end = o.end;
   const std::string methodMessage =
@@ -281,7 +282,7 @@ void RunZins(const InterestOptions& o, const Io& io) {
     const int last = CheckedDayNumber(o.end, engine::CalendarKind::Gregorian);
     request.payDate = last < first ? o.start : o.end;
   } else {
-    CheckDate(o.payDate, "--faellig");
+    CheckDateOption(o.payDate, "--faellig");
     request.payDate = o.payDate;
   }
 
@@ -356,7 +357,7 @@ void RunEuro(const EuroOptions& o, const Io& io) {
 }
 
 void RunValuta(const ValutaOptions& o, const Io& io) {
-  CheckDate(o.date, "DATUM");
+  CheckDateOption(o.date, "DATUM");
   io.out << engine::ValutaDate(o.date, o.region.Code(), ValutaKindOf(o.kind, "--art")) << '\n';
 }
 

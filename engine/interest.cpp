@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/civildate.h"
 #include "engine/daynumber.h"
 #include "engine/easter.h"
 #include "engine/holidays.h"
@@ -25,17 +26,15 @@ constexpr long double kPer360 = 1.0L / 360.0L;
 constexpr long double kPer365 = 1.0L / 365.0L;
 constexpr long double kPer366 = 1.0L / 366.0L;
 
-// The only two calls into the core date conversions.
+// The only two calls into the date core.
 std::optional<int> DayNumberOfDate(std::string_view date) {
-  const ParsedDate parsed = ParseDateText(date, kGregorian);
-  if (parsed.code != 1) return std::nullopt;
-  const int jd = DayNumberOfTriple(parsed.date, kGregorian);
-  if (JDInRange(jd) != 1) return std::nullopt;
-  return jd;
+  const DateCheck check = CheckDate(date, kGregorian);
+  if (!check.ok()) return std::nullopt;
+  return check.dayNumber;
 }
 
 std::string DateOfDayNumber(int jd) {
-  return FormatDateText(TripleOfDayNumber(jd, kGregorian));
+  return FormatDateText(CivilDateOf(jd, kGregorian));
 }
 
 // Rounds with the window's mode and remembers a rounding that met the
@@ -204,7 +203,7 @@ std::optional<ValutaKind> ValutaKindOfText(std::string_view text) {
 }
 
 bool IsLegalHolidayIn(int jd, std::string_view regionCode) {
-  const YearDay day = JDToYearDay(jd, kGregorian);
+  const YearDay day = YearDayOf(jd, kGregorian);
   return HolidayOfDay(day.dayOfYear, EasterDay(day.year, kGregorian), day.year, regionCode,
                       day.leap, kGregorian)
              .flag == 1;
