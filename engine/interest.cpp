@@ -150,6 +150,123 @@ std::string EuroHintTail(const std::string& rate, std::string_view currency, int
          std::to_string(decimals) + " Dezimalstellen gerundet)";
 }
 
+// The statement lines of a computed result (Memo1); interest is the
+// intermediate sum of the interest rows, right-aligned.
+std::vector<std::string> StatementLines(const InterestStatement& s, const InterestRequest& request,
+                                        std::string_view methodName, bool startMarked,
+                                        bool endMarked, const std::string& interest,
+                                        bool valutaDiffers) {
+  const std::string& cur = request.currency;
+  const std::string startFlag(FlagText(request.startCounted));
+  const std::string endFlag(FlagText(request.endCounted));
+  const std::string methodText(methodName);
+  const std::string rateLine = TrimZeroDecimals(NumericCharsOnly(request.rate)) + " % Zinsen";
+  const bool twoLinePeriod = startMarked || endMarked;
+  const std::string from = "vom " + MarkedDate(s.start, startMarked) + " (" + startFlag + ")";
+  const std::string to = "bis " + MarkedDate(s.end, endMarked) + " (" + endFlag + ")";
+  const std::string period =
+      "vom " + s.start + " (" + startFlag + ") bis " + s.end + " (" + endFlag + ")";
+  std::vector<std::string> l;
+  l.push_back("");
+  l.push_back(std::string(kCapitalLead) + s.capital + " " + cur);
+  l.push_back(rateLine);
+  l.push_back(methodText);
+  if (twoLinePeriod) {
+    l.push_back(from);
+    l.push_back(to + (endMarked ? "           " : "                        ") + s.total + " " +
+                cur);
+  } else {
+    l.push_back(period + " " + s.total + " " + cur);
+  }
+  l.push_back(std::string(kSingleLine));
+  l.push_back(DueLine(s.valuta, s.sum, cur));
+  l.push_back(std::string(kDoubleLine));
+  l.push_back("");
+  l.push_back(s.rate + " % Zinsen auf " + Trimmed(s.capital) + " " + cur);
+  l.push_back(methodText);
+  if (twoLinePeriod) {
+    l.push_back(from);
+    l.push_back(to);
+  } else {
+    l.push_back(period);
+  }
+  const auto each = [&](const std::string& perUnit, const std::string& amount) {
+    return std::string(kEach) + perUnit + " " + cur + "  = " + amount + " " + cur;
+  };
+  l.push_back(Counted(s.years, " Zinsjahr mit", " Zinsjahre mit"));
+  l.push_back(each(s.perYear, s.forYears));
+  l.push_back(std::to_string(s.days) + " " + s.dayLabel + " mit");
+  l.push_back(each(s.perDay, s.forDays));
+  if (s.leapRow) {
+    l.push_back(std::to_string(s.leapDays) + " " + s.leapLabel + " mit");
+    l.push_back(each(s.perLeapDay, s.forLeapDays));
+  }
+  l.push_back(std::string(43, ' ') + "------------------");
+  l.push_back(std::string(13, ' ') + "Zinsen insgesamt:         " + interest + " " + cur);
+  l.push_back(std::string(43, ' ') + "==================");
+  l.push_back("");
+  if (valutaDiffers) {
+    std::string region = RegionNameOfCode(request.payRegion);
+    if (region.empty()) region = request.payRegion;
+    l.push_back("Die Summe wäre am " + s.payDate + " fällig; dieser Tag ist");
+    l.push_back("aber kein " + std::string(ValutaKindText(request.valutaKind)) + " in " + region +
+                ",");
+    l.push_back("deshalb ist das Fälligkeitsdatum der " + s.valuta + ".");
+  }
+  if (s.euro) {
+    const EuroPart& euro = *s.euro;
+    l.push_back("");
+    l.push_back("Kapital und Zinsbetrag jeweils einzeln umgerechnet von " + cur + " in EUR");
+    l.push_back("zum Kurs von 1 EUR = " + euro.rate + " " + cur + " und dann addiert:");
+    l.push_back("");
+    l.push_back(std::string(kCapitalLead) + euro.capital + " EUR");
+    l.push_back(rateLine);
+    l.push_back(methodText);
+    l.push_back(period + " " + euro.total + " EUR");
+    l.push_back(std::string(kSingleLine));
+    l.push_back(DueLine(s.valuta, euro.sum, "EUR"));
+    l.push_back(std::string(kDoubleLine));
+  }
+  return l;
+}
+
+// The hints of the fields after a computation.
+void FillHints(InterestStatement& s, const InterestRequest& request, int intermediate) {
+  const std::string& cur = request.currency;
+  const int finalDecimals = s.finalDecimals;
+  InterestHints& h = s.hints;
+  const std::string note = "\n\r" + RoundingNote(intermediate);
+  const auto perDayHint = [](std::string_view label) {
+    const std::string_view tail = LabelTail(label);
+    return "Zins pro Tag" + (tail.empty() ? std::string() : " " + std::string(tail));
+  };
+  h.rate = "Zinssatz pro Jahr (auf 3 Dezimalstellen gerundet)";
+  h.capital = "zu verzinsendes Kapital " + RoundingNote(finalDecimals);
+  h.years = "Zinsjahre";
+  h.normalDays = s.dayLabel;
+  h.leapDays = s.leapLabel.empty() ? "Zinstage" : s.leapLabel;
+  h.perYear = "Zins pro Jahr" + note;
+  h.perDay = perDayHint(s.dayLabel) + note;
+  h.perLeapDay = perDayHint(s.leapLabel.empty() ? "Zinstage im Schaltjahr" : s.leapLabel) + note;
+  h.forYears = h.perYear + " x " + Counted(s.years, " Zinsjahr", " Zinsjahre");
+  h.forDays = h.perDay + " x " + std::to_string(s.days) + " " + s.dayLabel;
+  h.forLeapDays = h.perLeapDay + " x " + std::to_string(s.leapDays) + " " + h.leapDays;
+  h.total = "Summe der Zinsbeträge " + RoundingNote(finalDecimals) +
+            "\n\r= Zinsjahre x Zins pro Jahr + Zinstage x Zins pro Tag";
+  h.sum = "Summe = Kapital + Zinsbetrag";
+  h.capitalEuro = "zu verzinsendes Kapital umgerechnet in EUR";
+  h.totalEuro = "Summe der Zinsbeträge umgerechnet in EUR";
+  if (s.euro) {
+    const std::string tail = EuroHintTail(s.euro->rate, cur, finalDecimals);
+    h.capitalEuro += tail;
+    h.totalEuro += tail;
+  }
+  h.sumEuro = "Summe in EUR = Kapital in EUR + Zinsbetrag in EUR";
+  h.startCounted =
+      request.startCounted ? "Anfangstag wird verzinst" : "Anfangstag wird NICHT verzinst";
+  h.endCounted = request.endCounted ? "Endtag wird verzinst" : "Endtag wird NICHT verzinst";
+}
+
 InterestStatement Refused(std::string error) {
   InterestStatement s;
   s.error = std::move(error);
@@ -340,8 +457,6 @@ InterestStatement ComputeInterest(const InterestRequest& request) {
   const int finalDecimals = std::min(request.finalDecimals, intermediate);
   s.finalDecimals = finalDecimals;
   const std::string cur = request.currency;
-  const std::string startFlag(FlagText(request.startCounted));
-  const std::string endFlag(FlagText(request.endCounted));
 
   const InterestDays days =
       CountInterestDays(method->number, s.start, s.end, request.startCounted, request.endCounted);
@@ -425,115 +540,12 @@ InterestStatement ComputeInterest(const InterestRequest& request) {
     s.hints.endMarker = markerHint + MarkedDate(s.end, true);
   }
 
-  // The statement.
-  const std::string methodText(method->text);
-  const std::string rateLine = TrimZeroDecimals(typedRate) + " % Zinsen";
-  const bool twoLinePeriod = startMarked || endMarked;
-  const std::string from = "vom " + MarkedDate(s.start, startMarked) + " (" + startFlag + ")";
-  const std::string to = "bis " + MarkedDate(s.end, endMarked) + " (" + endFlag + ")";
-  const std::string period =
-      "vom " + s.start + " (" + startFlag + ") bis " + s.end + " (" + endFlag + ")";
-  if (s.overflow) {
-    s.lines = OverflowLines();
-  } else {
-    std::vector<std::string>& l = s.lines;
-    l.push_back("");
-    l.push_back(std::string(kCapitalLead) + s.capital + " " + cur);
-    l.push_back(rateLine);
-    l.push_back(methodText);
-    if (twoLinePeriod) {
-      l.push_back(from);
-      l.push_back(to + (endMarked ? "           " : "                        ") + s.total + " " +
-                  cur);
-    } else {
-      l.push_back(period + " " + s.total + " " + cur);
-    }
-    l.push_back(std::string(kSingleLine));
-    l.push_back(DueLine(s.valuta, s.sum, cur));
-    l.push_back(std::string(kDoubleLine));
-    l.push_back("");
-    l.push_back(s.rate + " % Zinsen auf " + Trimmed(s.capital) + " " + cur);
-    l.push_back(methodText);
-    if (twoLinePeriod) {
-      l.push_back(from);
-      l.push_back(to);
-    } else {
-      l.push_back(period);
-    }
-    const auto each = [&](const std::string& perUnit, const std::string& amount) {
-      return std::string(kEach) + perUnit + " " + cur + "  = " + amount + " " + cur;
-    };
-    l.push_back(Counted(s.years, " Zinsjahr mit", " Zinsjahre mit"));
-    l.push_back(each(s.perYear, s.forYears));
-    l.push_back(std::to_string(s.days) + " " + s.dayLabel + " mit");
-    l.push_back(each(s.perDay, s.forDays));
-    if (actual) {
-      l.push_back(std::to_string(s.leapDays) + " " + s.leapLabel + " mit");
-      l.push_back(each(s.perLeapDay, s.forLeapDays));
-    }
-    const RoundResult interest = Rounder(request.modeIndex)(
-        intermediate, amounts.forYears.value + amounts.forDays.value + amounts.forLeapDays.value);
-    l.push_back(std::string(43, ' ') + "------------------");
-    l.push_back(std::string(13, ' ') + "Zinsen insgesamt:         " + Padded(interest.text) + " " +
-                cur);
-    l.push_back(std::string(43, ' ') + "==================");
-    l.push_back("");
-    if (valutaDay != *pay) {
-      std::string region = RegionNameOfCode(request.payRegion);
-      if (region.empty()) region = request.payRegion;
-      l.push_back("Die Summe wäre am " + s.payDate + " fällig; dieser Tag ist");
-      l.push_back("aber kein " + std::string(ValutaKindText(request.valutaKind)) + " in " + region +
-                  ",");
-      l.push_back("deshalb ist das Fälligkeitsdatum der " + s.valuta + ".");
-    }
-    if (s.euro) {
-      const EuroPart& euro = *s.euro;
-      l.push_back("");
-      l.push_back("Kapital und Zinsbetrag jeweils einzeln umgerechnet von " + cur + " in EUR");
-      l.push_back("zum Kurs von 1 EUR = " + euro.rate + " " + cur + " und dann addiert:");
-      l.push_back("");
-      l.push_back(std::string(kCapitalLead) + euro.capital + " EUR");
-      l.push_back(rateLine);
-      l.push_back(methodText);
-      l.push_back(period + " " + euro.total + " EUR");
-      l.push_back(std::string(kSingleLine));
-      l.push_back(DueLine(s.valuta, euro.sum, "EUR"));
-      l.push_back(std::string(kDoubleLine));
-    }
-  }
-
-  // The hints of the fields.
-  InterestHints& h = s.hints;
-  const std::string note = "\n\r" + RoundingNote(intermediate);
-  const auto perDayHint = [](std::string_view label) {
-    const std::string_view tail = LabelTail(label);
-    return "Zins pro Tag" + (tail.empty() ? std::string() : " " + std::string(tail));
-  };
-  h.rate = "Zinssatz pro Jahr (auf 3 Dezimalstellen gerundet)";
-  h.capital = "zu verzinsendes Kapital " + RoundingNote(finalDecimals);
-  h.years = "Zinsjahre";
-  h.normalDays = s.dayLabel;
-  h.leapDays = s.leapLabel.empty() ? "Zinstage" : s.leapLabel;
-  h.perYear = "Zins pro Jahr" + note;
-  h.perDay = perDayHint(s.dayLabel) + note;
-  h.perLeapDay = perDayHint(s.leapLabel.empty() ? "Zinstage im Schaltjahr" : s.leapLabel) + note;
-  h.forYears = h.perYear + " x " + Counted(s.years, " Zinsjahr", " Zinsjahre");
-  h.forDays = h.perDay + " x " + std::to_string(s.days) + " " + s.dayLabel;
-  h.forLeapDays = h.perLeapDay + " x " + std::to_string(s.leapDays) + " " + h.leapDays;
-  h.total = "Summe der Zinsbeträge " + RoundingNote(finalDecimals) +
-            "\n\r= Zinsjahre x Zins pro Jahr + Zinstage x Zins pro Tag";
-  h.sum = "Summe = Kapital + Zinsbetrag";
-  h.capitalEuro = "zu verzinsendes Kapital umgerechnet in EUR";
-  h.totalEuro = "Summe der Zinsbeträge umgerechnet in EUR";
-  if (s.euro) {
-    const std::string tail = EuroHintTail(s.euro->rate, cur, finalDecimals);
-    h.capitalEuro += tail;
-    h.totalEuro += tail;
-  }
-  h.sumEuro = "Summe in EUR = Kapital in EUR + Zinsbetrag in EUR";
-  h.startCounted =
-      request.startCounted ? "Anfangstag wird verzinst" : "Anfangstag wird NICHT verzinst";
-  h.endCounted = request.endCounted ? "Endtag wird verzinst" : "Endtag wird NICHT verzinst";
+  const RoundResult interest = Rounder(request.modeIndex)(
+      intermediate, amounts.forYears.value + amounts.forDays.value + amounts.forLeapDays.value);
+  s.lines = s.overflow ? OverflowLines()
+                       : StatementLines(s, request, method->text, startMarked, endMarked,
+                                        Padded(interest.text), valutaDay != *pay);
+  FillHints(s, request, intermediate);
 
   s.periodLines = PeriodLines(s.start, s.end, request.startCounted, request.endCounted);
   s.periodText = PeriodText(s.start, s.end, request.startCounted, request.endCounted);
