@@ -50,6 +50,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   SetupPeriodCommands(app, io);
   SetupClockCommands(app, io);
   SetupIsinCommands(app, io);
+  SetupInterestCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Befehle");
     GermanHelp(*command);

@@ -81,5 +81,6 @@ void SetupDeadlineCommands(CLI::App& app, const Io& io);
 void SetupPeriodCommands(CLI::App& app, const Io& io);
 void SetupClockCommands(CLI::App& app, const Io& io);
 void SetupIsinCommands(CLI::App& app, const Io& io);
+void SetupInterestCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Time texts, rounding, number texts, interest days, working hours, the zone
-// clock, WKN texts and the date arithmetic from arbitrary bytes.
+// clock, WKN texts, the date arithmetic, the interest computation and the
+// percentage calculator from arbitrary bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -8,10 +9,12 @@
 
 #include "engine/dateformat_technical.h"
 #include "engine/deadline.h"
+#include "engine/interest.h"
 #include "engine/interestdays.h"
 #include "engine/isin.h"
 #include "engine/numbertext.h"
 #include "engine/period.h"
+#include "engine/percent.h"
 #include "engine/rounding.h"
 #include "engine/timetext.h"
 #include "engine/workhours.h"
@@ -46,6 +49,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)engine::ToRomanDate(a);
   (void)engine::FromRomanDate(a);
   (void)engine::CountInterestDays(method % 16, a, b, startCounted, endCounted);
+  engine::InterestRequest request;
+  request.capital = a;
+  request.rate = b;
+  request.currency = b.substr(0, 3);
+  request.start = a.substr(0, 10);
+  request.end = b.substr(0, 10);
+  request.payDate = a.size() > 10 ? a.substr(10, 10) : b;
+  request.startCounted = startCounted;
+  request.endCounted = endCounted;
+  request.method = method % 13;
+  request.modeIndex = decimals % 4;
+  request.intermediateDecimals = decimals % 10;
+  request.finalDecimals = method % 7;
+  request.payRegion = a.substr(0, 4);
+  request.earlyPayConfirmed = startCounted != endCounted;
+  (void)engine::ComputeInterest(request);
+  // The same with a valid period, so that the amounts are computed from the texts.
+  request.start = "01.01.2019";
+  request.end = "31.12.2019";
+  request.payDate = "04.01.2020";
+  (void)engine::ComputeInterest(request);
+  (void)engine::PeriodLines(a, b, startCounted, endCounted);
+  (void)engine::ValutaDate(a, b, static_cast<engine::ValutaKind>((method % 3 + 3) % 3));
+  (void)engine::EuroRateText(a);
+  (void)engine::ToEuro(b.substr(0, 3), decimals % 30, value);
+  const engine::PercentRequest percent{a, b, decimals % 4, method % 10, decimals % 10, method % 7};
+  (void)engine::ComputePercent(percent, engine::PercentTrigger::Final);
+  (void)engine::TakePercent(percent);
   (void)engine::XsDateToGerman(a);
   (void)engine::ParseXsDateTime(a);
   (void)engine::ClockSeconds(a);
