@@ -149,11 +149,11 @@ void SortNames(std::vector<std::string>& names) {
   for (auto& entry : keyed) names.push_back(std::move(entry.second));
 }
 
-bool IsEastCode(std::string_view code) {
+constexpr bool IsEastCode(std::string_view code) {
   return std::find(kEastCodes.begin(), kEastCodes.end(), code) != kEastCodes.end();
 }
 
-bool IsSovietZoneCode(std::string_view code) {
+constexpr bool IsSovietZoneCode(std::string_view code) {
   return IsEastCode(code) ||
          std::find(kBerlinCodes.begin(), kBerlinCodes.end(), code) != kBerlinCodes.end();
 }
@@ -183,20 +183,7 @@ constexpr double Degrees(std::string_view text) {
   return parts[0] + parts[1] / 60.0 + parts[2] / 3600.0;
 }
 
-// The decimal degrees of every row, so that a region lookup parses nothing.
-struct RowDegrees {
-  double latitude = 0.0;
-  double longitude = 0.0;
-};
-constexpr std::array<RowDegrees, kRegionRows> kDegrees = [] {
-  std::array<RowDegrees, kRegionRows> degrees{};
-  for (std::size_t i = 0; i < kTable.size(); ++i) {
-    degrees[i] = {Degrees(kTable[i].latitude), Degrees(kTable[i].longitude)};
-  }
-  return degrees;
-}();
-
-RulesCountry RulesCountryOf(std::string_view code) {
+constexpr RulesCountry RulesCountryOf(std::string_view code) {
   if (IsGermanRegion(code)) return RulesCountry::Germany;
   if (IsAustrianRegion(code)) return RulesCountry::Austria;
   if (IsCroatianRegion(code)) return RulesCountry::Croatia;
@@ -204,12 +191,33 @@ RulesCountry RulesCountryOf(std::string_view code) {
   return RulesCountry::None;
 }
 
-int FirstLegalYear(std::string_view code) {
+constexpr int FirstLegalYear(std::string_view code) {
   for (const CountryStart& country : kCountries) {
     if (BelongsToCountry(code, country.code)) return country.firstLegalYear;
   }
   return kNeverLegal;
 }
+
+// What a region lookup would otherwise classify, for every row, so that
+// looking up a row's region compares nothing but the code.
+struct RowFacts {
+  double latitude = 0.0;
+  double longitude = 0.0;
+  RulesCountry country = RulesCountry::None;
+  bool east = false;
+  bool sovietZone = false;
+  int firstLegalYear = kNeverLegal;
+};
+constexpr std::array<RowFacts, kRegionRows> kRowFacts = [] {
+  std::array<RowFacts, kRegionRows> facts{};
+  for (std::size_t i = 0; i < kTable.size(); ++i) {
+    const std::string_view code = kTable[i].code;
+    facts[i] = {Degrees(kTable[i].latitude), Degrees(kTable[i].longitude),
+                RulesCountryOf(code),        IsEastCode(code),
+                IsSovietZoneCode(code),      FirstLegalYear(code)};
+  }
+  return facts;
+}();
 
 int EraOfYear(bool east, int year) {
   if (year >= 1933 && year <= 1945) return kEraNs;
@@ -335,22 +343,26 @@ Region RegionOfCode(std::string_view code) {
   Region region;
   region.code = code;
   if (const RegionRow* row = RowOfCode(code)) {
-    const RowDegrees& degrees = kDegrees[static_cast<std::size_t>(row - kTable.data())];
+    const RowFacts& facts = kRowFacts[static_cast<std::size_t>(row - kTable.data())];
     region.name = row->name;
     region.capital = row->capital;
     region.latitude = row->latitude;
     region.longitude = row->longitude;
-    region.latitudeDegrees = degrees.latitude;
-    region.longitudeDegrees = degrees.longitude;
+    region.latitudeDegrees = facts.latitude;
+    region.longitudeDegrees = facts.longitude;
+    region.country = facts.country;
+    region.east = facts.east;
+    region.sovietZone = facts.sovietZone;
+    region.firstLegalYear = facts.firstLegalYear;
   } else {
     region.latitude = kUnknownCoordinate;
     region.longitude = kUnknownCoordinate;
+    region.country = RulesCountryOf(code);
+    region.east = IsEastCode(code);
+    region.sovietZone = IsSovietZoneCode(code);
+    region.firstLegalYear = FirstLegalYear(code);
   }
-  region.country = RulesCountryOf(code);
   region.hasRules = region.country != RulesCountry::None;
-  region.east = IsEastCode(code);
-  region.sovietZone = IsSovietZoneCode(code);
-  region.firstLegalYear = FirstLegalYear(code);
   return region;
 }
 

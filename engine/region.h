@@ -82,23 +82,23 @@ std::vector<std::string> RegionList(
 // ---- Region sets -----------------------------------------------------------
 
 // BelongsToCountry: the code is the country code or begins with it and "-".
-inline bool BelongsToCountry(std::string_view code, std::string_view country) {
+constexpr bool BelongsToCountry(std::string_view code, std::string_view country) {
   if (!code.starts_with(country)) return false;
   return code.size() == country.size() || code[country.size()] == '-';
 }  // ("D-BY", "D") -> true
 
 // The region sets of the holiday and time rules: "D" or "D-...", "A" or
 // "A-...", "HR" or "HR-...", "DK" or "DK-...".
-inline bool IsGermanRegion(std::string_view code) {
+constexpr bool IsGermanRegion(std::string_view code) {
   return BelongsToCountry(code, "D");
 }  // IsGermanRegion("DK") == false
-inline bool IsAustrianRegion(std::string_view code) {
+constexpr bool IsAustrianRegion(std::string_view code) {
   return BelongsToCountry(code, "A");
 }  // IsAustrianRegion("A-NÖ") == true
-inline bool IsCroatianRegion(std::string_view code) {
+constexpr bool IsCroatianRegion(std::string_view code) {
   return BelongsToCountry(code, "HR");
 }  // IsCroatianRegion("HR-21") == true
-inline bool IsDanishRegion(std::string_view code) {
+constexpr bool IsDanishRegion(std::string_view code) {
   return BelongsToCountry(code, "DK");
 }  // IsDanishRegion("D") == false
 
