@@ -76,10 +76,14 @@ constexpr std::array<CountryStart, 16> kCountries = {{
     {"SLO", 1991},
 }};
 
+// The rows a name or code can match: the empty rows after them match no
+// text that is not empty.
+constexpr std::span<const RegionRow> kFilledRows{kTable.data(), kFilledRegionRows};
+
 // Empty rows must not answer an empty name or code.
 const RegionRow* RowOfName(std::string_view name) {
   if (name.empty()) return nullptr;
-  for (const RegionRow& row : kTable) {
+  for (const RegionRow& row : kFilledRows) {
     if (row.name == name) return &row;
   }
   return nullptr;
@@ -87,7 +91,7 @@ const RegionRow* RowOfName(std::string_view name) {
 
 const RegionRow* RowOfCode(std::string_view code) {
   if (code.empty()) return nullptr;
-  for (const RegionRow& row : kTable) {
+  for (const RegionRow& row : kFilledRows) {
     if (row.code == code) return &row;
   }
   return nullptr;

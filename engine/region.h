@@ -9,7 +9,7 @@
 //
 // The table is constant data compiled into the program: the date edits need
 // not fill it when they are created, and it cannot change between two
-// readings. Every lookup scans all 129 rows in order; the empty rows after the
+// readings. Every lookup scans the rows in order; the empty rows after the
 // 29 filled ones never match. Holidays themselves are not computed here.
 #pragma once
 
