@@ -91,8 +91,11 @@ const RegionRow* RowOfName(std::string_view name) {
 
 const RegionRow* RowOfCode(std::string_view code) {
   if (code.empty()) return nullptr;
+  // The last letter tells most codes of one length apart before any full comparison.
   for (const RegionRow& row : kFilledRows) {
-    if (row.code == code) return &row;
+    if (row.code.size() == code.size() && row.code.back() == code.back() && row.code == code) {
+      return &row;
+    }
   }
   return nullptr;
 }
