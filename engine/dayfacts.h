@@ -10,12 +10,13 @@
 #include <string_view>
 
 #include "engine/daynumber.h"
+#include "engine/version.h"
 #include "engine/region.h"
 
 namespace engine {
 
-// The engine's version text.
-inline constexpr std::string_view kEngineVersion = "4.284.54.16";
+// The engine's version text: the program's.
+inline constexpr std::string_view kEngineVersion = kProgramVersion;
 
 // Every field refers to the calendar kind of the query; all but result are
 // set only when result is 1.

@@ -5,6 +5,7 @@
 #include "cli/common.h"
 #include "cli/tests/cli_run.h"
 #include "engine/environment.h"
+#include "engine/tests/clock_scope.h"
 
 namespace cli {
 namespace {
@@ -113,9 +114,8 @@ TEST(MonthCli, SheetInAPipe) {
 }
 
 TEST(MonthCli, ColoursOnlyOnATerminal) {
-  engine::SetClock([] { return engine::LocalDateTime{2024, 10, 3, 12, 0, 0, 0}; });
+  const engine::ClockScope clock(engine::LocalDateTime{2024, 10, 3, 12, 0, 0, 0});
   const CliRun r = Cli({"monat"}, true);
-  engine::SetClock({});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out.rfind("Oktober 2024 - Niedersachsen\n", 0), 0u);
   EXPECT_NE(r.out.find("\x1b[95m\x1b[7m  3*"), std::string::npos);  // today, a legal holiday
