@@ -19,27 +19,28 @@
 #include "engine/timetext.h"
 #include "platform/openurl.h"
 
-// A panel with a raised outer and a lowered inner bevel; the today button
-// lowers its outer bevel too while the mouse is down on it.
+// A panel with a raised outer and a lowered inner bevel. The today button's
+// inner bevel stands raised like a button's and is lowered while the mouse
+// is down on it.
 class TMoCalPanel : public QWidget {
  public:
-  using QWidget::QWidget;
+  explicit TMoCalPanel(QWidget* parent, bool button = false) : QWidget(parent), button_(button) {}
 
   void SetPressed(bool pressed) {
     if (pressed_ == pressed) return;
     pressed_ = pressed;
     update();
   }
-  bool Pressed() const { return pressed_; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    qDrawShadePanel(&painter, rect(), palette(), pressed_, 1);
-    qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), true, 1);
+    qDrawShadePanel(&painter, rect(), palette(), false, 1);
+    qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), !button_ || pressed_, 1);
   }
 
  private:
+  bool button_ = false;
   bool pressed_ = false;
 };
 
@@ -143,15 +144,15 @@ TMoCal::TMoCal(QWidget* parent) : QWidget(parent) {
 }
 
 void TMoCal::CreatePanels() {
-  const auto make = [this](const char* name, const QRect& place) {
-    auto* panel = new TMoCalPanel(this);
+  const auto make = [this](const char* name, const QRect& place, bool button = false) {
+    auto* panel = new TMoCalPanel(this, button);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(place);
     return panel;
   };
   panelTop0_ = make("CalPanelTop0", kPanelTop0);
   panelTop_ = make("CalPanelTop", kPanelTop);
-  panelLeftTop_ = make("CalPanelLeftTop", kPanelLeftTop);
+  panelLeftTop_ = make("CalPanelLeftTop", kPanelLeftTop, true);
   panelLeft_ = make("CalPanelLeft", kPanelLeft);
   panel1_ = make("CalPanel1", kPanel1);
   panelTop0_->setAutoFillBackground(true);

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPixmap>
+#include <QTest>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -88,6 +89,9 @@ std::vector<State> States() {
   states.push_back({"TMoCal_keyboard_focus", [](QWidget* host) {
                       TMoCal* sheet = MakeMoCal(host, {2024, 10, 17}, true, "D-NI");
                       host->show();
+                      host->activateWindow();
+                      if (!QTest::qWaitForWindowActive(host))
+                        std::fprintf(stderr, "Fenster nicht aktiv\n");
                       sheet->findChild<QWidget*>("Lbl_Day18")->setFocus();
                       return sheet;
                     }});
