@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QTest>
+#include <QToolTip>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "controls/colors.h"
 #include "controls/date.h"
 #include "controls/dblbtn.h"
+#include "controls/hints.h"
 #include "controls/mocal.h"
 #include "controls/sepedt.h"
 #include "controls/spinhalf.h"
@@ -64,6 +66,20 @@ QWidget* MoCalMenu(QWidget* host, const char* target) {
   return picture;
 }
 
+// A picture of a month-sheet hint as its tooltip shows it.
+QWidget* MoCalHint(QWidget* host, engine::CivilDate date, const char* target) {
+  TMoCal sheet;
+  sheet.ShowMonth(engine::DayNumberOf(date, engine::CalendarKind::Gregorian), true, "D-NI");
+  auto* hint = new QLabel(
+      controls::ShownHint(sheet.findChild<QWidget*>(QString::fromLatin1(target))->toolTip()), host);
+  hint->setPalette(QToolTip::palette());
+  hint->setAutoFillBackground(true);
+  hint->setFrameShape(QFrame::Box);
+  hint->setMargin(3);
+  hint->adjustSize();
+  return hint;
+}
+
 std::vector<State> States() {
   std::vector<State> states;
   const struct {
@@ -94,6 +110,18 @@ std::vector<State> States() {
                         std::fprintf(stderr, "Fenster nicht aktiv\n");
                       sheet->findChild<QWidget*>("Lbl_Day18")->setFocus();
                       return sheet;
+                    }});
+  states.push_back({"TMoCal_hint_day", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 10, 17}, "Lbl_Day4");
+                    }});
+  states.push_back({"TMoCal_hint_week", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_Week5");
+                    }});
+  states.push_back({"TMoCal_hint_month", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowMonth");
+                    }});
+  states.push_back({"TMoCal_hint_year", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowYear");
                     }});
   states.push_back({"TMoCal_DayMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_Day4"); }});
   states.push_back(
