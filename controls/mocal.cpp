@@ -2,6 +2,8 @@
 #include "controls/mocal.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -49,6 +51,9 @@ class TMoCalCell : public QLabel {
  public:
   using QLabel::QLabel;
 
+  void SetSelected(bool selected) { selected_ = selected; }
+  bool Selected() const { return selected_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override {
     QLabel::paintEvent(event);
@@ -59,7 +64,33 @@ class TMoCalCell : public QLabel {
     painter.setPen(pen);
     painter.drawRect(rect().adjusted(1, 1, -2, -2));
   }
+
+ private:
+  bool selected_ = false;
 };
+
+// What assistive technology learns of a day cell: a selectable table cell
+// named by its full date (the cell's accessible name), not a static text.
+class TMoCalCellAccessible : public QAccessibleWidget {
+ public:
+  explicit TMoCalCellAccessible(TMoCalCell* cell) : QAccessibleWidget(cell, QAccessible::Cell) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.selectable = true;
+    state.selected = static_cast<const TMoCalCell*>(widget())->Selected();
+    return state;
+  }
+};
+
+namespace {
+
+QAccessibleInterface* MoCalAccessibleFactory(const QString&, QObject* object) {
+  if (auto* cell = dynamic_cast<TMoCalCell*>(object)) return new TMoCalCellAccessible(cell);
+  return nullptr;
+}
+
+}  // namespace
 
 namespace {
 
@@ -133,6 +164,11 @@ QString Q(const std::string& text) {
 }  // namespace
 
 TMoCal::TMoCal(QWidget* parent) : QWidget(parent) {
+  static const bool kFactoryInstalled = [] {
+    QAccessible::installFactory(MoCalAccessibleFactory);
+    return true;
+  }();
+  (void)kFactoryInstalled;
   timeText_ = engine::CurrentTimeText();
   resize(kWidth, kHeight);
   setAccessibleName(QStringLiteral("Monatsblatt"));
@@ -307,6 +343,7 @@ void TMoCal::RenderSelection() {
     const int index = static_cast<int>(i);
     SetColors(cells_[i], PaperColor(controls::CellPaper(view_, index), base),
               InkColor(view_.cells[i].ink, base));
+    cells_[i]->SetSelected(view_.sheet.cells[i].selected);
     if (view_.sheet.cells[i].selected) focusable = index;
   }
   if (focusable < 0) {

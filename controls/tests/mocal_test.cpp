@@ -472,6 +472,11 @@ class TMoCalTest : public QObject {
     QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(Cell(sheet, 5));
     QVERIFY(cell != nullptr);
     QCOMPARE(cell->text(QAccessible::Name), name);
+    QCOMPARE(cell->role(), QAccessible::Cell);
+    QVERIFY(cell->state().selected);
+    QAccessibleInterface* saturday = QAccessible::queryAccessibleInterface(Cell(sheet, 6));
+    QCOMPARE(saturday->text(QAccessible::Name), QString("Samstag, 4. Oktober 2025"));
+    QVERIFY(!saturday->state().selected);
   }
 
   void todayButton() {
