@@ -116,6 +116,26 @@ TEST(MoCalModel, CellHintIsTheDayDescriptionWithoutTheDistanceToToday) {
   EXPECT_NE(view.cells[3].hint.find("Donnerstag, 03.10.2024"), std::string::npos);
 }
 
+TEST(MoCalModel, CellHintNamesTheCalendarLikeTheDateEdit) {
+  const struct {
+    int dayNumber;
+    engine::CalendarKind kind;
+    const char* start;
+  } kCases[] = {
+      {Day(1582, 10, 14), G, "Vor-Greg. Kalender:\n\rNiedersachsen\n\rDonnerstag, 14.10.1582"},
+      {Day(1582, 10, 15), G, "Niedersachsen\n\rFreitag, 15.10.1582"},
+      {Day(2024, 10, 17, J), J, "Jul. Kalender:\n\rNiedersachsen\n\r"},
+  };
+  for (const auto& c : kCases) {
+    const SheetView view = ViewOf(c.dayNumber, "D-NI", c.kind);
+    std::string hint;
+    for (std::size_t i = 0; i < 42; ++i) {
+      if (view.sheet.cells[i].dayNumber == c.dayNumber) hint = view.cells[i].hint;
+    }
+    EXPECT_TRUE(hint.starts_with(c.start)) << hint.substr(0, 60);
+  }
+}
+
 // Guards against the Julian January of year 1 turning cells 1..8 lime and
 // showing " 1" twice: every cell keeps its true day.
 TEST(MoCalModel, JulianJanuaryOfYearOneShowsTrueDaysAndSelectsOnlyItsDay) {

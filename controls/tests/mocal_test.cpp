@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -426,13 +427,17 @@ class TMoCalTest : public QObject {
 
   void keyboardMovesTheSelection() {
     QWidget window;
+    auto* before = new QLineEdit(&window);
     auto* sheet = new TMoCal(&window);
-    window.resize(sheet->size());
+    sheet->move(0, 30);
+    window.resize(sheet->width(), sheet->height() + 30);
     sheet->ShowMonth(Day(2024, 10, 17), true, "D-NI");
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    Cell(*sheet, 18)->setFocus();
+    before->setFocus();
+    // The sheet is one Tab stop: its selected cell.
+    QTest::keyClick(before, Qt::Key_Tab);
     QVERIFY(Cell(*sheet, 18)->hasFocus());
     QSignalSpy clicks(sheet, &TMoCal::OnClick);
     const struct {
