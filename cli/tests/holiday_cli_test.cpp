@@ -16,6 +16,19 @@ TEST(HolidayCli, LineListOfAYear) {
   EXPECT_EQ(r.out.substr(r.out.size() - 24), "Di.31.12.2024 Silvester\n");
 }
 
+// --land takes a region name in any case and prints the region as with its code.
+TEST(HolidayCli, RegionNameInAnyCase) {
+  const std::string byCode = Cli({"feiertage", "2024", "--land", "D-BY"}).out;
+  for (const char* name : {"Bayern", "bayern", "BAYERN", "d-by"}) {
+    const CliRun r = Cli({"feiertage", "2024", "--land", name});
+    ASSERT_EQ(r.code, 0) << name << r.err;
+    EXPECT_EQ(r.out, byCode) << name;
+  }
+  const CliRun croatia = Cli({"feiertage", "2024", "--land", "hr", "--gesetzlich", "--json"});
+  ASSERT_EQ(croatia.code, 0) << croatia.err;
+  EXPECT_EQ(croatia.out, Cli({"feiertage", "2024", "--land", "HR", "--gesetzlich", "--json"}).out);
+}
+
 TEST(HolidayCli, LegalOnlyOverARange) {
   const CliRun r = Cli({"feiertage", "2024-2025", "--land", "D-BY", "--gesetzlich"});
   ASSERT_EQ(r.code, 0) << r.err;
