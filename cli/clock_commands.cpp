@@ -36,7 +36,7 @@ std::string CaptionText(const engine::ClockRow& row) {
   return first + (first.ends_with(' ') ? "" : " ") + second;
 }
 
-void RunClock(const ClockOptions& options, const Io& io) {
+void RunUhr(const ClockOptions& options, const Io& io) {
   CheckedDayNumber(options.date, engine::CalendarKind::Gregorian);
   CheckedTime(options.time, "Uhrzeit");
   const int row = CheckedRow(options.row);
@@ -87,7 +87,7 @@ struct WorkHoursOptions {
   bool json = false;
 };
 
-void RunWorkHours(const WorkHoursOptions& options, const Io& io) {
+void RunArbeitszeit(const WorkHoursOptions& options, const Io& io) {
   CheckedTime(options.begin, "Beginn");
   if (options.end.empty() == options.hours.empty()) {
     throw UsageError("Entweder ENDE oder --stunden DAUER angeben, nicht beides.");
@@ -124,7 +124,7 @@ void SetupClockCommands(CLI::App& app, const Io& io) {
       ->type_name("1..5");
   AddRegionOption(*uhr, clock->region);
   AddJsonFlag(*uhr, clock->json);
-  uhr->callback([clock, io] { RunClock(*clock, io); });
+  uhr->callback([clock, io] { RunUhr(*clock, io); });
 
   auto work = std::make_shared<WorkHoursOptions>();
   CLI::App* arbeitszeit = app.add_subcommand(
@@ -135,7 +135,7 @@ void SetupClockCommands(CLI::App& app, const Io& io) {
       ->add_option("--stunden", work->hours, "Anzahl der Stunden hh:mm[:ss]: gibt das Ende aus")
       ->type_name("DAUER");
   AddJsonFlag(*arbeitszeit, work->json);
-  arbeitszeit->callback([work, io] { RunWorkHours(*work, io); });
+  arbeitszeit->callback([work, io] { RunArbeitszeit(*work, io); });
 }
 
 }  // namespace cli

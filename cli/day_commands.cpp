@@ -42,7 +42,7 @@ nlohmann::ordered_json FactsJson(const engine::DayFacts& facts, const engine::Re
           {"gesetzlich", facts.holidayFlag == 1}};
 }
 
-void RunDay(const DayOptions& options, const Io& io) {
+void RunTag(const DayOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const int jd = CheckedDayNumber(options.date, kind);
   const engine::Region region = options.region.Resolve();
@@ -76,7 +76,7 @@ void SetupDayCommands(CLI::App& app, const Io& io) {
   AddRegionOption(*command, options->region);
   AddCalendarOption(*command, options->calendar);
   AddJsonFlag(*command, options->json);
-  command->callback([options, io] { RunDay(*options, io); });
+  command->callback([options, io] { RunTag(*options, io); });
 }
 
 }  // namespace cli

@@ -31,7 +31,7 @@ void PrintLines(std::ostream& out, std::string_view text) {
   }
 }
 
-void RunDeadlines(const DeadlineOptions& options, const Io& io) {
+void RunFrist(const DeadlineOptions& options, const Io& io) {
   CheckedDayNumber(options.date, kGregorian);
   const engine::DeadlineTable table = engine::ComputeDeadlines(options.date, options.region.Code());
   if (table.code != 1) throw std::runtime_error("Fristen nicht berechenbar");
@@ -75,7 +75,7 @@ struct WorkingDayOptions {
   bool json = false;
 };
 
-void RunWorkingDay(const WorkingDayOptions& options, const Io& io) {
+void RunWerktag(const WorkingDayOptions& options, const Io& io) {
   const int jd = CheckedDayNumber(options.date, kGregorian);
   const std::string code = options.region.Code();
   const std::string day =
@@ -106,7 +106,7 @@ void SetupDeadlineCommands(CLI::App& app, const Io& io) {
   AddRegionOption(*frist, deadline->region);
   AddJsonFlag(*frist, deadline->json);
   frist->add_flag("--text", deadline->text, "den Kopiertext der Seite ausgeben");
-  frist->callback([deadline, io] { RunDeadlines(*deadline, io); });
+  frist->callback([deadline, io] { RunFrist(*deadline, io); });
 
   auto working = std::make_shared<WorkingDayOptions>();
   CLI::App* werktag = app.add_subcommand(
@@ -115,7 +115,7 @@ void SetupDeadlineCommands(CLI::App& app, const Io& io) {
   AddRegionOption(*werktag, working->region);
   werktag->add_flag("--samstag", working->saturday, "Samstag als Werktag zählen");
   AddJsonFlag(*werktag, working->json);
-  werktag->callback([working, io] { RunWorkingDay(*working, io); });
+  werktag->callback([working, io] { RunWerktag(*working, io); });
 }
 
 }  // namespace cli

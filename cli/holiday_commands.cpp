@@ -51,7 +51,7 @@ YearRange ParseYears(const std::string& text) {
   return range;
 }
 
-void RunHolidays(const HolidayOptions& options, const Io& io) {
+void RunFeiertage(const HolidayOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const engine::Region region = options.region.Resolve();
   const YearRange range = ParseYears(options.years);
@@ -105,7 +105,7 @@ void SetupHolidayCommands(CLI::App& app, const Io& io) {
   AddCalendarOption(*command, options->calendar);
   command->add_flag("-g,--gesetzlich", options->legalOnly, "Nur gesetzliche Feiertage");
   AddJsonFlag(*command, options->json);
-  command->callback([options, io] { RunHolidays(*options, io); });
+  command->callback([options, io] { RunFeiertage(*options, io); });
 }
 
 }  // namespace cli

@@ -46,7 +46,7 @@ engine::CivilDate MonthOf(const MonthOptions& options, engine::CalendarKind kind
   return check.date;
 }
 
-void RunMonth(const MonthOptions& options, const Io& io) {
+void RunMonat(const MonthOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const std::string code = options.region.Code();
   const engine::CivilDate month = MonthOf(options, kind);
@@ -98,7 +98,7 @@ void SetupMonthCommands(CLI::App& app, const Io& io) {
   command->add_option("MONAT", options->month, "Monat MM.JJJJ, Vorgabe: der laufende Monat");
   AddRegionOption(*command, options->region);
   AddCalendarOption(*command, options->calendar);
-  command->callback([options, io] { RunMonth(*options, io); });
+  command->callback([options, io] { RunMonat(*options, io); });
 }
 
 }  // namespace cli

@@ -31,7 +31,7 @@ nlohmann::ordered_json SplitJson(const engine::PeriodSplit& split) {
           {"tage_endmonat", split.endMonthDays}};
 }
 
-void RunPeriod(const PeriodOptions& options, const Io& io) {
+void RunZeitraum(const PeriodOptions& options, const Io& io) {
   constexpr auto kGregorian = engine::CalendarKind::Gregorian;
   CheckedDayNumber(options.start, kGregorian);
   CheckedDayNumber(options.end, kGregorian);
@@ -76,7 +76,7 @@ void SetupPeriodCommands(CLI::App& app, const Io& io) {
   command->add_option("--ende", options->endFlag, "Endtag mitzählen: exkl (Vorgabe) oder inkl")
       ->type_name("inkl|exkl");
   AddJsonFlag(*command, options->json);
-  command->callback([options, io] { RunPeriod(*options, io); });
+  command->callback([options, io] { RunZeitraum(*options, io); });
 }
 
 }  // namespace cli

@@ -24,7 +24,7 @@ std::string_view OneLine(std::string_view text) {
   return text;
 }
 
-void RunTime(const TimeOptions& options, const Io& io) {
+void RunZeit(const TimeOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const int jd = CheckedDayNumber(options.date, kind);
   const engine::DstResult legal = engine::DstState(jd, options.region.Resolve());
@@ -52,7 +52,7 @@ void SetupTimeCommands(CLI::App& app, const Io& io) {
   AddRegionOption(*command, options->region);
   AddCalendarOption(*command, options->calendar);
   AddJsonFlag(*command, options->json);
-  command->callback([options, io] { RunTime(*options, io); });
+  command->callback([options, io] { RunZeit(*options, io); });
 }
 
 }  // namespace cli
