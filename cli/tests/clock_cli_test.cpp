@@ -101,10 +101,7 @@ TEST(ClockCli, WorkingHours) {
 }
 
 TEST(ClockCli, InvalidInputExitsWithTwo) {
-  const struct {
-    std::vector<std::string> args;
-    const char* message;
-  } kCases[] = {
+  const RefusedCase kCases[] = {
       {{"uhr", "15.01.2024", "25:00"}, "Uhrzeit \"25:00\" ist keine Uhrzeit"},
       {{"uhr", "15.01.2024", "12:00", "--zeile", "6"}, "Zeile \"6\" gibt es nicht"},
       {{"uhr", "15.01.2024", "12:00", "--zeile", "x"}, "Zeile \"x\" gibt es nicht"},
@@ -116,12 +113,7 @@ TEST(ClockCli, InvalidInputExitsWithTwo) {
       {{"arbeitszeit", "22:61", "06:00"}, "Beginn \"22:61\" ist keine Uhrzeit"},
       {{"arbeitszeit", "22:00", "--stunden", "-1:00"}, "Stundenzahl \"-1:00\" ist keine Uhrzeit"},
   };
-  for (const auto& c : kCases) {
-    const CliRun r = Cli(c.args);
-    EXPECT_EQ(r.code, 2) << c.message;
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-  }
+  ExpectRefused(kCases);
 }
 
 }  // namespace

@@ -89,10 +89,7 @@ TEST(DeadlineCli, WorkingDay) {
 }
 
 TEST(DeadlineCli, InvalidInputExitsWithTwo) {
-  const struct {
-    std::vector<std::string> args;
-    const char* message;
-  } kCases[] = {
+  const RefusedCase kCases[] = {
       {{"frist", "31.02.2023"}, "Der Februar 2023 hat nur 28 Tage."},
       {{"frist", "01.01.3001"}, "außerhalb des unterstützten Bereichs"},
       {{"frist", "2023-01-31"}, "kein Datum der Form TT.MM.JJJJ"},
@@ -100,12 +97,7 @@ TEST(DeadlineCli, InvalidInputExitsWithTwo) {
       {{"frist"}, "ungültiger Aufruf"},
       {{"werktag", "32.01.2023"}, "Der Tag muss zwischen 01 und 31 liegen."},
   };
-  for (const auto& c : kCases) {
-    const CliRun r = Cli(c.args);
-    EXPECT_EQ(r.code, 2) << c.message;
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-  }
+  ExpectRefused(kCases);
 }
 
 }  // namespace

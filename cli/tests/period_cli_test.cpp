@@ -72,10 +72,7 @@ TEST(PeriodCli, Json) {
 }
 
 TEST(PeriodCli, InvalidInputExitsWithTwo) {
-  const struct {
-    std::vector<std::string> args;
-    const char* message;
-  } kCases[] = {
+  const RefusedCase kCases[] = {
       {{"zeitraum", "11.02.2025", "10.02.2025"},
        "Das Anfangsdatum darf NICHT größer sein als das Enddatum!"},
       {{"zeitraum", "10.02.2025", "31.02.2025"}, "Der Februar 2025 hat nur 28 Tage."},
@@ -83,12 +80,7 @@ TEST(PeriodCli, InvalidInputExitsWithTwo) {
       {{"zeitraum", "10.02.2025", "11.02.2025", "--ende", ""}, "--ende \"\" ist unbekannt"},
       {{"zeitraum", "10.02.2025"}, "ungültiger Aufruf"},
   };
-  for (const auto& c : kCases) {
-    const CliRun r = Cli(c.args);
-    EXPECT_EQ(r.code, 2) << c.message;
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-  }
+  ExpectRefused(kCases);
 }
 
 }  // namespace

@@ -52,10 +52,7 @@ TEST(TimeCli, JsonHasTheEngineTexts) {
 }
 
 TEST(TimeCli, InvalidInputExitsWithTwo) {
-  const struct {
-    std::vector<std::string> args;
-    const char* message;
-  } kCases[] = {
+  const RefusedCase kCases[] = {
       {{"zeit", "31.04.2001"}, "Der April 2001 hat nur 30 Tage."},
       {{"zeit", "2020-03-29"}, "kein Datum der Form TT.MM.JJJJ"},
       {{"zeit", "01.01.2000", "--land", ""}, "Land \"\" ist unbekannt"},
@@ -63,12 +60,7 @@ TEST(TimeCli, InvalidInputExitsWithTwo) {
       {{"zeit", "01.01.2000", "--kalender", "X"}, "Kalender \"X\" ist unbekannt"},
       {{"zeit"}, "ungültiger Aufruf"},
   };
-  for (const auto& c : kCases) {
-    const CliRun r = Cli(c.args);
-    EXPECT_EQ(r.code, 2) << c.message;
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-  }
+  ExpectRefused(kCases);
 }
 
 }  // namespace
