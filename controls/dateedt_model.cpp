@@ -313,6 +313,13 @@ std::string CalendarSwitchHint(CalendarKind kind) {
                                       : "Umschaltung auf Julianischen Kalender";
 }
 
+std::string TwelveHourText(int hour, int minute, int second, bool withSeconds) {
+  const int twelve = hour % 12 == 0 ? 12 : hour % 12;
+  std::string text = std::to_string(twelve) + ":" + ZeroPadded(DateMode::T, 1, minute);
+  if (withSeconds) text += ":" + ZeroPadded(DateMode::T, 2, second);
+  return text + (hour % 24 < 12 ? " AM" : " PM");
+}
+
 std::string RegionLine(std::string_view name) {
   return std::string(name) + std::string(25, ' ') + "$";
 }

@@ -113,6 +113,11 @@ std::string ViewSwitchHint(std::string_view modus,
 std::string CalendarSwitchHint(
     engine::CalendarKind kind);  // J -> "Umschaltung auf Gregorianischen Kalender"
 
+// TwelveHourText: a time of day in the 12-hour form, with or without the
+// seconds.
+std::string TwelveHourText(int hour, int minute, int second,
+                           bool withSeconds);  // (13, 5, 9, true) -> "1:05:09 PM"
+
 // ---- The region and holiday list -------------------------------------------
 
 // What the list shows.

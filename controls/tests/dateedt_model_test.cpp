@@ -276,6 +276,19 @@ TEST(DateEditModel, ColoursOfADay) {
   EXPECT_EQ(DayBackgroundOf(2299161, J), DayBackground::Julian);
 }
 
+TEST(DateEditModel, TwelveHourTexts) {
+  const struct {
+    int hour, minute, second;
+    bool withSeconds;
+    const char* text;
+  } kCases[] = {{0, 0, 0, true, "12:00:00 AM"},    {0, 30, 5, false, "12:30 AM"},
+                {11, 59, 59, true, "11:59:59 AM"}, {12, 0, 0, true, "12:00:00 PM"},
+                {13, 5, 9, true, "1:05:09 PM"},    {23, 59, 0, false, "11:59 PM"}};
+  for (const auto& c : kCases) {
+    EXPECT_EQ(TwelveHourText(c.hour, c.minute, c.second, c.withSeconds), c.text);
+  }
+}
+
 TEST(DateEditModel, SwitchHints) {
   EXPECT_EQ(ViewSwitchHint("D", false), "Umschaltung auf Bundesländer und Feiertage");
   EXPECT_EQ(ViewSwitchHint("D", true), "Umschaltung auf Tage des Jahres");
