@@ -51,6 +51,14 @@ TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
   list_->setObjectName(QStringLiteral("LB_Land"));
   list_->hide();
   list_->installEventFilter(this);
+  // Region lines carry blanks and "$" behind the name: no sideways scrolling
+  // in a list of 123 pixels, and a size that shows five lines.
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->setTextElideMode(Qt::ElideNone);
+  list_->setUniformItemSizes(true);
+  QFont listFont = list_->font();
+  listFont.setPixelSize(11);
+  list_->setFont(listFont);
   controls::InstallHintFilter(list_);
 
   const struct {

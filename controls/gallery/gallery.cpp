@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPixmap>
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 #include "controls/colors.h"
 #include "controls/date.h"
+#include "controls/dateedt.h"
 #include "controls/dblbtn.h"
 #include "controls/sepedt.h"
 #include "controls/spinhalf.h"
@@ -33,8 +35,70 @@ TDate* MakeDate(QWidget* host, const char* modus, int height) {
   return date;
 }
 
+TDateEdt* MakeDateEdt(QWidget* host, const char* modus, int height, const char* date,
+                      const char* calendar = "G") {
+  auto* edit = new TDateEdt(host);
+  edit->SetMessagesAsEvent(true);
+  edit->SetEditHeight(height);
+  edit->SetCalendar(calendar);
+  edit->SetDate(date);
+  edit->SetModus(modus);
+  return edit;
+}
+
+void AddDateEdtStates(std::vector<State>& states) {
+  for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
+    for (const char* modus : {"D", "A", "W", "J", "T", "TM"}) {
+      states.push_back(
+          {QStringLiteral("TDateEdt_%1_%2").arg(modus, look), [modus, height](QWidget* host) {
+             TDateEdt* edit = MakeDateEdt(host, modus, height, "03.12.2026");
+             edit->SetTime("14:05:09");
+             return edit;
+           }});
+    }
+    const struct {
+      const char* name;
+      const char* date;
+      const char* calendar;
+    } kDays[] = {{"saturday", "28.12.2024", "G"},      {"sunday", "29.12.2024", "G"},
+                 {"holiday", "25.12.2024", "G"},       {"julian", "11.12.2003", "J"},
+                 {"julian_sunday", "14.12.2003", "J"}, {"pregregorian", "14.10.1582", "G"}};
+    for (const auto& day : kDays) {
+      const QString name = QStringLiteral("TDateEdt_D_%1_%2").arg(day.name, look);
+      states.push_back({name, [day, height](QWidget* host) {
+                          return MakeDateEdt(host, "D", height, day.date, day.calendar);
+                        }});
+    }
+    states.push_back({QStringLiteral("TDateEdt_A_julian_%1").arg(look), [height](QWidget* host) {
+                        return MakeDateEdt(host, "A", height, "11.12.2003", "J");
+                      }});
+    states.push_back(
+        {QStringLiteral("TDateEdt_W_pregregorian_%1").arg(look),
+         [height](QWidget* host) { return MakeDateEdt(host, "W", height, "14.10.1582"); }});
+    states.push_back({QStringLiteral("TDateEdt_D_typing_%1").arg(look), [height](QWidget* host) {
+                        TDateEdt* edit = MakeDateEdt(host, "D", height, "03.12.2026");
+                        edit->DateField()->Edt(0)->setText("3");
+                        edit->DateField()->SetFieldFontColor(controls::kGreyColor);
+                        return edit;
+                      }});
+    // Unfolded: the holidays of the year, then the German states of 1960.
+    states.push_back({QStringLiteral("TDateEdt_D_unfolded_%1").arg(look), [height](QWidget* host) {
+                        TDateEdt* edit = MakeDateEdt(host, "D", height, "03.10.2024");
+                        edit->SwitchBtn()->Switch1Asc()->Clicked();
+                        return edit;
+                      }});
+    states.push_back(
+        {QStringLiteral("TDateEdt_D_unfolded_julian_%1").arg(look), [height](QWidget* host) {
+           TDateEdt* edit = MakeDateEdt(host, "D", height, "25.12.2003", "J");
+           edit->SwitchBtn()->Switch1Asc()->Clicked();
+           return edit;
+         }});
+  }
+}
+
 std::vector<State> States() {
   std::vector<State> states;
+  AddDateEdtStates(states);
   for (const char* modus : {"D", "T", "TM", "W", "A", "J"}) {
     for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
       states.push_back({QStringLiteral("TDate_%1_%2").arg(modus, look),
