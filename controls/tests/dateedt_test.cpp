@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -183,6 +184,23 @@ class TDateEdtTest : public QObject {
     QCOMPARE(host.edit->SetDate(text), result);
     QCOMPARE(host.edit->K_Date(), shown);
     QCOMPARE(host.messages->count(), 0);  // quiet
+  }
+
+  // Without MessagesAsEvent the message goes to the box (here the injected
+  // sink), once per correction, and OnMess stays silent.
+  void messagesGoToTheSinkOnce() {
+    Host host;
+    QVERIFY(host.Active());
+    host.edit->SetMessagesAsEvent(false);
+    QStringList shown;
+    host.edit->SetMessageSink([&shown](const QString& title, const QString&) { shown << title; });
+    host.Type(host.edit->DateField(), 1, {"31", "04", "2024"});
+    host.Leave();
+    QTRY_COMPARE(shown.size(), 1);
+    QTest::qWait(20);
+    QCOMPARE(shown, QStringList{"Ungültiges Datum"});
+    QCOMPARE(host.messages->count(), 0);
+    QCOMPARE(host.edit->MessageTitle(), QString("Ungültiges Datum"));
   }
 
   // Quiet must end with the set that asked for it.
@@ -573,6 +591,67 @@ class TDateEdtTest : public QObject {
     QVERIFY(edit->SetDate("01.05.2024"));
     delete edit;  // takes its fields along
     QVERIFY(target.findChild<TDate*>("Date") == nullptr);
+  }
+
+  // Spinning the day past the month's end and leaving corrects it once.
+  void spinningPastTheMonthsEndIsCorrectedOnLeaving() {
+    Host host;
+    QVERIFY(host.Active());
+    QVERIFY(host.edit->SetDate("27.02.2003"));
+    TDate* field = host.edit->DateField();
+    QTest::mousePress(field->SwitchAsc(0), Qt::LeftButton);
+    auto* timer = field->findChild<QTimer*>("Timer_Dc");
+    for (int i = 0; i < 3; ++i) QMetaObject::invokeMethod(timer, "timeout");
+    QTest::mouseRelease(field->SwitchAsc(0), Qt::LeftButton);
+    QCOMPARE(field->Date(), QString("30.02.2003"));
+    QCOMPARE(host.Font(field), controls::kGreyColor);
+    host.Leave();
+    QTRY_COMPARE(host.messages->count(), 1);
+    QCOMPARE(host.edit->K_Date(), QString("28.02.2003"));
+    QCOMPARE(host.Font(field), host.edit->palette().color(QPalette::Text));
+  }
+
+  void doubleClickChecksAndReportsTheDay() {
+    Host host;
+    QVERIFY(host.Active());
+    QVERIFY(host.edit->SetDate("24.12.2003"));
+    QSignalSpy clicks(host.edit, &TDateEdt::OnClick);
+    QLineEdit* day = host.edit->DateField()->Edt(0);
+    day->setFocus();
+    day->selectAll();
+    QTest::keyClicks(day, "3");
+    QTest::mouseDClick(day, Qt::LeftButton);
+    QCOMPARE(host.edit->K_Date(), QString("03.12.2003"));
+    QCOMPARE(host.edit->ClickJD(), host.edit->K_JD());
+    QVERIFY(host.edit->GregorianDate());
+    QVERIFY(clicks.count() >= 2);  // the typing and the double click
+  }
+
+  void focusFirstFieldTakesTheShownView_data() {
+    QTest::addColumn<QString>("modus");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("sub");
+    QTest::newRow("D") << "D"
+                       << "Date" << 0;
+    QTest::newRow("A") << "A"
+                       << "Day" << 1;
+    QTest::newRow("W") << "W"
+                       << "Week" << 1;
+    QTest::newRow("T") << "T"
+                       << "Time" << 0;
+    QTest::newRow("J") << "J"
+                       << "JD" << 2;
+  }
+
+  void focusFirstFieldTakesTheShownView() {
+    QFETCH(QString, modus);
+    QFETCH(QString, field);
+    QFETCH(int, sub);
+    Host host;
+    QVERIFY(host.Active());
+    host.edit->SetModus(modus);
+    host.edit->FocusFirstField();
+    QVERIFY(host.edit->findChild<TDate*>(field)->Edt(sub)->hasFocus());
   }
 
   void setTimeAndK_Time() {
