@@ -66,40 +66,39 @@ void AppendJsonString(std::string& out, std::string_view text) {
 }
 
 int CheckedDayNumber(const std::string& date, CalendarKind kind) {
+  using engine::DateField;
+  using engine::DateStatus;
+  const engine::DateCheck check = engine::CheckDate(date, kind);
+  if (check.ok()) return check.dayNumber;
   const std::string quoted = "\"" + date + "\"";
-  const engine::JdResult jd = engine::DateToJD(date, kind);
-  if (jd.code == 1) {
-    const int number = engine::ParseDayNumber(jd.jd);
-    if (engine::JDInRange(number) == 1) return number;
+  if (date.size() != 10) throw UsageError(quoted + " ist kein Datum der Form TT.MM.JJJJ.");
+  switch (check.status) {
+    case DateStatus::OutOfRange:
+      throw UsageError(quoted + " liegt außerhalb des unterstützten Bereichs " +
+                       (kind == CalendarKind::Julian ? "03.01.0001 bis 10.12.3000 (julianisch)."
+                                                     : "01.01.0001 bis 31.12.3000."));
+    case DateStatus::YearZero:
+      throw UsageError(quoted + ": Ein Jahr 0 gibt es nicht.");
+    case DateStatus::BadField:
+      if (check.field == DateField::Day) {
+        throw UsageError(quoted + ": Der Tag muss zwischen 01 und 31 liegen.");
+      }
+      if (check.field == DateField::Month) {
+        throw UsageError(quoted + ": Der Monat muss zwischen 01 und 12 liegen.");
+      }
+      throw UsageError(quoted + ": Das Jahr muss aus vier Ziffern bestehen.");
+    case DateStatus::NoSuchDay:
+      throw UsageError(
+          quoted + ": Der " + engine::MonthName(check.date.month) + " " + date.substr(6) +
+          " hat nur " +
+          std::to_string(engine::DaysInMonthOf(check.date.month, check.date.year, kind)) +
+          " Tage.");
+    case DateStatus::Valid:
+    case DateStatus::BadSeparators:
+    case DateStatus::BadForm:
+      break;
   }
-  if (date.size() != 10) {
-    throw UsageError(quoted + " ist kein Datum der Form TT.MM.JJJJ.");
-  }
-  if (jd.code == -1 || jd.code == 1) {
-    throw UsageError(quoted + " liegt außerhalb des unterstützten Bereichs " +
-                     (kind == CalendarKind::Julian ? "03.01.0001 bis 10.12.3000 (julianisch)."
-                                                   : "01.01.0001 bis 31.12.3000."));
-  }
-  if (date[2] != '.' || date[5] != '.') {
-    throw UsageError(quoted + " ist kein Datum der Form TT.MM.JJJJ.");
-  }
-  if (engine::ValidateYearText(date.substr(6)).code == -2) {
-    throw UsageError(quoted + ": Ein Jahr 0 gibt es nicht.");
-  }
-  if (engine::ValidateYearText(date.substr(6)).code != 1) {
-    throw UsageError(quoted + ": Das Jahr muss aus vier Ziffern bestehen.");
-  }
-  if (engine::ValidateDayText(date.substr(0, 2)).code != 1) {
-    throw UsageError(quoted + ": Der Tag muss zwischen 01 und 31 liegen.");
-  }
-  if (engine::ValidateMonthText(date.substr(3, 2)).code != 1) {
-    throw UsageError(quoted + ": Der Monat muss zwischen 01 und 12 liegen.");
-  }
-  const int month = std::stoi(date.substr(3, 2));
-  const int year = std::stoi(date.substr(6));
-  throw UsageError(quoted + ": Der " + engine::MonthName(month) + " " + date.substr(6) +
-                   " hat nur " + std::to_string(engine::DaysInMonthOf(month, year, kind)) +
-                   " Tage.");
+  throw UsageError(quoted + " ist kein Datum der Form TT.MM.JJJJ.");
 }
 
 }  // namespace cli

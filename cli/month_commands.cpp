@@ -4,13 +4,12 @@
 // Sundays, legal holidays, today and the days of the neighbouring months are
 // coloured; in a pipe legal holidays carry a "*" and neighbouring days stay
 // blank.
-#include <cstdio>
 #include <memory>
 #include <ostream>
 
 #include "cli/common.h"
 #include "engine/daydescription.h"
-#include "engine/week.h"
+#include "engine/monthsheet.h"
 
 namespace cli {
 namespace {
@@ -35,55 +34,48 @@ engine::CivilDate MonthOf(const MonthOptions& options, engine::CalendarKind kind
     today.day = 1;
     return today;
   }
-  const std::string date = "01." + options.month;
-  const engine::ParsedDate parsed = engine::ParseDateText(date, kind);
-  if (options.month.size() != 7 || parsed.code != 1) {
+  const engine::DateCheck check = engine::CheckDate("01." + options.month, kind);
+  const bool valid = check.ok() || check.status == engine::DateStatus::OutOfRange;
+  if (options.month.size() != 7 || !valid) {
     throw UsageError("\"" + options.month + "\" ist kein Monat der Form MM.JJJJ.");
   }
-  const int year = parsed.date.year;
+  const int year = check.date.year;
   if (year < 1 || year > 3000) {
     throw UsageError("Das Jahr " + options.month.substr(3) + " liegt nicht zwischen 1 und 3000.");
   }
-  return parsed.date;
+  return check.date;
 }
 
 void RunMonth(const MonthOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const std::string code = options.region.Code();
   const engine::CivilDate month = MonthOf(options, kind);
-  const int first = engine::DayNumberOf(month, kind);
-  const int monday = first - engine::WeekDayOf(first) + 1;
-  const int today = engine::TodayJD();
+  const engine::MonthSheet sheet =
+      engine::MonthSheetOf(month.year, month.month, code, kind, engine::TodayJD());
 
-  io.out << engine::MonthName(month.month) << ' ' << engine::FormatDateText(month).substr(6)
+  io.out << sheet.monthName << ' ' << engine::FormatDateText(month).substr(6)
          << (kind == engine::CalendarKind::Julian ? " (julianisch)" : "") << " - "
          << engine::RegionDisplayName(code) << '\n';
   io.out << "KW   Mo  Di  Mi  Do  Fr  Sa  So\n";
-  for (int week = 0; week < 6; ++week) {
-    const int weekMonday = monday + 7 * week;
-    char cell[16];
-    std::snprintf(cell, sizeof cell, "%2d  ", engine::WeekOfDayNumber(weekMonday, kind).week);
-    io.out << cell;
-    for (int weekday = 0; weekday < 7; ++weekday) {
-      const int jd = weekMonday + weekday;
-      const engine::CivilDate date = engine::CivilDateOf(jd, kind);
-      const bool inMonth = date.month == month.month && engine::JDInRange(jd) == 1;
-      if (!inMonth && !io.colour) {
+  for (int row = 0; row < 6; ++row) {
+    io.out << sheet.weeks[static_cast<std::size_t>(row)].text << "  ";
+    for (int column = 0; column < 7; ++column) {
+      const engine::MonthCell& cell = sheet.cells[static_cast<std::size_t>(7 * row + column)];
+      if (cell.dimmed() && !io.colour) {
         io.out << "    ";
         continue;
       }
-      const bool legal = inMonth && engine::DayFactsOfJD(jd, code, kind).holidayFlag == 1;
-      std::snprintf(cell, sizeof cell, "%3d%c", date.day, legal ? '*' : ' ');
+      const std::string text = ' ' + cell.text + (cell.legalHoliday ? '*' : ' ');
       if (!io.colour) {
-        io.out << cell;
+        io.out << text;
         continue;
       }
-      const char* colour = !inMonth       ? kOtherMonth
-                           : legal        ? kLegal
-                           : weekday == 6 ? kSunday
-                           : weekday == 5 ? kSaturday
-                                          : "";
-      io.out << colour << (jd == today ? kToday : "") << cell << kReset;
+      const char* colour = cell.dimmed()       ? kOtherMonth
+                           : cell.legalHoliday ? kLegal
+                           : cell.column == 7  ? kSunday
+                           : cell.column == 6  ? kSaturday
+                                               : "";
+      io.out << colour << (cell.today ? kToday : "") << text << kReset;
     }
     io.out << '\n';
   }

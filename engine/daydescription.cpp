@@ -164,7 +164,7 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
   const DayTimes times = DayTimesOf(facts.dayNumber, code);
   const std::string_view date = facts.date;
   const std::string_view year = date.substr(6);
-  const int month = (date[3] - '0') * 10 + (date[4] - '0');
+  const int month = facts.civil.month;
   const std::string_view zone = times.zone;
   std::vector<std::string>& lines = description.lines;
   std::string& text = description.text;
@@ -199,12 +199,13 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
   add({std::to_string(facts.daysInYear - facts.dayOfYear), " Tage bis Ende ", year});
   add({std::to_string(facts.week), ". Woche des Jahres ", std::to_string(facts.weekYear)});
   add({year, " ist ein ", facts.daysInYear == 366 ? "Schaltjahr" : "Normaljahr"});
-  const std::string_view legalZone = times.legal.zone;
-  if (legalZone == "MEZ" || legalZone == "MESZ" || legalZone == "MEHSZ") {
-    const std::string_view start = legalZone == "MEZ"    ? " ab 13:00 "
-                                   : legalZone == "MESZ" ? " ab 14:00 "
-                                                         : " ab 15:00 ";
-    add({"JD: ", facts.jd, start, legalZone});
+  // Local mean and true local time are written as MEZ on every line below
+  // the zone, so the Julian Day starts at 13:00 "MEZ" on those days too.
+  if (zone == "MEZ" || zone == "MESZ" || zone == "MEHSZ") {
+    const std::string_view start = zone == "MEZ"    ? " ab 13:00 "
+                                   : zone == "MESZ" ? " ab 14:00 "
+                                                    : " ab 15:00 ";
+    add({"JD: ", facts.jd, start, zone});
   }
   add({std::to_string(facts.goldenNumber), ". Jahr im Mondzyklus"});
   add({facts.moonPhase});

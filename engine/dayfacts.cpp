@@ -13,6 +13,7 @@ DayFacts FactsOf(int jd, const CivilDate& date, std::string_view code, CalendarK
   DayFacts facts;
   facts.result = 1;
   const bool leap = IsLeapYear(date.year, kind);
+  facts.civil = date;
   facts.date = FormatDateText(date);
   facts.jd = DayNumberText(jd);
   facts.dayNumber = jd;
@@ -39,18 +40,12 @@ DayFacts FactsOf(int jd, const CivilDate& date, std::string_view code, CalendarK
 }  // namespace
 
 DayFacts DayFactsOfDate(std::string_view date, std::string_view code, CalendarKind kind) {
-  const ParsedDate parsed = ParseDateText(date, kind);
+  const DateCheck check = CheckDate(date, kind);
+  const int result = DateCode(check, kind);
+  if (result == 1) return FactsOf(check.dayNumber, check.date, code, kind);
   DayFacts facts;
-  if (parsed.code != 1) {
-    facts.result = parsed.code;
-    return facts;
-  }
-  const int jd = DayNumberOf(parsed.date, kind);
-  if (kind == CalendarKind::Julian && JDInRange(jd) != 1) {
-    facts.result = -1;
-    return facts;
-  }
-  return FactsOf(jd, parsed.date, code, kind);
+  facts.result = result;
+  return facts;
 }
 
 DayFacts DayFactsOfJD(int jd, std::string_view code, CalendarKind kind) {

@@ -18,6 +18,7 @@ inline constexpr std::string_view kEngineVersion = "4.284.54.16";
 // set only when result is 1.
 struct DayFacts {
   int result = 0;           // the code of the date conversion
+  CivilDate civil;          // the date itself
   std::string date;         // DD.MM.YYYY
   std::string jd;           // the day number as decimal text
   int dayNumber = 0;        // the same as an integer

@@ -48,9 +48,21 @@ std::string TwoDigits(int value) {
   return text;
 }
 
-// The result code of the text interface for a check. The Gregorian
-// conversion leaves the range to its callers, the Julian one does not.
-int CodeOf(const DateCheck& check, CalendarKind kind) {
+// A day or month field as typed: a single digit below `incompleteBelow` may
+// still get a second one (code 0), a higher one gets a leading zero.
+FieldResult ValidateTwoDigitField(std::string_view field, char incompleteBelow, int value) {
+  if (field.empty() || field.size() > 2 || !IsDigit(field[0]) ||
+      (field.size() == 2 && !IsDigit(field[1]))) {
+    return {-1, ""};
+  }
+  if (field.size() == 1 && field[0] < incompleteBelow) return {0, std::string(field)};
+  if (value < 0) return {-1, ""};
+  return {1, field.size() == 1 ? std::string("0") + field[0] : std::string(field)};
+}
+
+}  // namespace
+
+int DateCode(const DateCheck& check, CalendarKind kind) {
   switch (check.status) {
     case DateStatus::Valid:
       return 1;
@@ -66,20 +78,6 @@ int CodeOf(const DateCheck& check, CalendarKind kind) {
   }
   return 0;
 }
-
-// A day or month field as typed: a single digit below `incompleteBelow` may
-// still get a second one (code 0), a higher one gets a leading zero.
-FieldResult ValidateTwoDigitField(std::string_view field, char incompleteBelow, int value) {
-  if (field.empty() || field.size() > 2 || !IsDigit(field[0]) ||
-      (field.size() == 2 && !IsDigit(field[1]))) {
-    return {-1, ""};
-  }
-  if (field.size() == 1 && field[0] < incompleteBelow) return {0, std::string(field)};
-  if (value < 0) return {-1, ""};
-  return {1, field.size() == 1 ? std::string("0") + field[0] : std::string(field)};
-}
-
-}  // namespace
 
 std::string FormatDateText(const CivilDate& date) {
   if (date.year >= 0 && date.year <= 9999 && date.day >= 0 && date.day <= 99 && date.month >= 0 &&
@@ -122,14 +120,14 @@ FieldResult ValidateYearText(std::string_view field) {
 ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
   const DateCheck check = CheckDate(date, kind);
   ParsedDate parsed;
-  parsed.code = check.status == DateStatus::OutOfRange ? 1 : CodeOf(check, kind);
+  parsed.code = check.status == DateStatus::OutOfRange ? 1 : DateCode(check, kind);
   if (parsed.code == 1) parsed.date = check.date;
   return parsed;
 }
 
 JdResult DateToJD(std::string_view date, CalendarKind kind) {
   const DateCheck check = CheckDate(date, kind);
-  const int code = CodeOf(check, kind);
+  const int code = DateCode(check, kind);
   if (code != 1) return {code, "0"};
   return {1, DayNumberText(check.dayNumber)};
 }
@@ -181,7 +179,7 @@ DayMonth DayOfYearToDayMonth(int dayOfYear, bool leap) {
 
 int WeekDayOfDate(std::string_view date) {
   const DateCheck check = CheckDate(date, CalendarKind::Gregorian);
-  return CodeOf(check, CalendarKind::Gregorian) == 1 ? WeekDayOf(check.dayNumber) : 0;
+  return DateCode(check, CalendarKind::Gregorian) == 1 ? WeekDayOf(check.dayNumber) : 0;
 }
 
 std::string WeekDayName(int weekday) {
@@ -207,7 +205,7 @@ std::string MonthName(int month) {
 
 int DayOfYear(std::string_view date, CalendarKind kind) {
   const DateCheck check = CheckDate(date, kind);
-  const int code = CodeOf(check, kind);
+  const int code = DateCode(check, kind);
   return code == 1 ? DayOfYearOf(check.date, kind) : code;
 }
 
@@ -226,7 +224,7 @@ std::string TodayText(CalendarKind kind) {
 
 std::string ConvertCalendar(std::string_view date, CalendarKind from) {
   const DateCheck check = CheckDate(date, from);
-  if (CodeOf(check, from) != 1) return "";
+  if (DateCode(check, from) != 1) return "";
   const CalendarKind to =
       from == CalendarKind::Julian ? CalendarKind::Gregorian : CalendarKind::Julian;
   return JDToDate(check.dayNumber, to).date;

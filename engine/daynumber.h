@@ -29,6 +29,10 @@ struct JdResult {
   std::string jd;
 };
 
+// DateCode: the result code of a check: 1 for a valid date, and for a
+// Gregorian one outside the range, whose callers test the range themselves.
+int DateCode(const DateCheck& check, CalendarKind kind);  // NoSuchDay -> 0
+
 // DateToJD: the day number of a date text. The output is "0" unless valid.
 // The Gregorian conversion checks the separators but not the range, the
 // Julian one checks the range but not the separators.

@@ -33,19 +33,18 @@ Week WeekOfDay(int jd, const CivilDate& date, CalendarKind kind) {
 }
 
 WeekResult WeekOf(std::string_view date, CalendarKind kind) {
-  const ParsedDate parsed = ParseDateText(date, kind);
-  if (parsed.code != 1) return {parsed.code, {}};
-  const int jd = DayNumberOf(parsed.date, kind);
-  if (kind == CalendarKind::Julian && JDInRange(jd) != 1) return {-1, {}};
-  return {1, WeekOfDay(jd, parsed.date, kind)};
+  const DateCheck check = CheckDate(date, kind);
+  if (const int code = DateCode(check, kind); code != 1) return {code, {}};
+  return {1, WeekOfDay(check.dayNumber, check.date, kind)};
 }
 
 JdResult MondayOfWeek(int week, int year, CalendarKind kind) {
   // Years outside four digits cannot be written into the year field.
   if (year > 9999 || year < -9999) return {0, ""};
-  const JdResult first = DateToJD("01.01." + std::to_string(year), kind);
-  if (first.code != 1) return {first.code, ""};
-  const int j1 = ParseDayNumber(first.jd);
+  if (year == 0) return {-2, ""};
+  const int j1 = DayNumberOf(CivilDate{year, 1, 1}, kind);
+  // The Julian calendar's range begins on 03.01.0001.
+  if (kind == CalendarKind::Julian && !IsDayNumberInRange(j1)) return {-1, ""};
   const int weekday = WeekDayOf(j1);
   const bool firstInWeekOne = WeekOfDayNumber(j1, kind).weekYear == year;
   const long long monday = static_cast<long long>(j1) - weekday + (firstInWeekOne ? 1 : 8) +

@@ -49,27 +49,18 @@ TEST(DayDescription, LegalHolidayInSummerTime) {
 }
 
 TEST(DayDescription, JulianSaturdayBeforeZoneTime) {
-  EXPECT_EQ(Lines("15.03.1880", "D-BY", J), (Strings{"Julianischer Kalender:",
-                                                     "Bayern",
-                                                     "Samstag, 15.03.1880",
-                                                     "15. März 1880",
-                                                     "75. Tag des Jahres 1880",
-                                                     "291 Tage bis Ende 1880",
-                                                     "11. Woche des Jahres 1880",
-                                                     "1880 ist ein Schaltjahr",
-                                                     "19. Jahr im Mondzyklus",
-                                                     "abnehmender Mond, 16 d alt",
-                                                     "Zeitgleichung -5,2 min",
-                                                     "Sonnendeklination: 3,08°",
-                                                     "in München:",
-                                                     "MEZ erst ab 01.04.1892",
-                                                     "05:29 MEZ bürgl. Dämmerung ",
-                                                     "06:00 MEZ Sonnenaufgang",
-                                                     "18:38 MEZ Sonnenuntergang",
-                                                     "19:09 MEZ bürgl. Dämmerung",
-                                                     "UTC = MEZ -01:00",
-                                                     "MOZ = MEZ -00:14",
-                                                     "WOZ ~ MEZ -00:19"}));
+  EXPECT_EQ(Lines("15.03.1880", "D-BY", J),
+            (Strings{"Julianischer Kalender:",     "Bayern",
+                     "Samstag, 15.03.1880",        "15. März 1880",
+                     "75. Tag des Jahres 1880",    "291 Tage bis Ende 1880",
+                     "11. Woche des Jahres 1880",  "1880 ist ein Schaltjahr",
+                     "JD: 2407802 ab 13:00 MEZ",   "19. Jahr im Mondzyklus",
+                     "abnehmender Mond, 16 d alt", "Zeitgleichung -5,2 min",
+                     "Sonnendeklination: 3,08°",   "in München:",
+                     "MEZ erst ab 01.04.1892",     "05:29 MEZ bürgl. Dämmerung ",
+                     "06:00 MEZ Sonnenaufgang",    "18:38 MEZ Sonnenuntergang",
+                     "19:09 MEZ bürgl. Dämmerung", "UTC = MEZ -01:00",
+                     "MOZ = MEZ -00:14",           "WOZ ~ MEZ -00:19"}));
   const DayDescription d = DescribeDay(DayFactsOfDate("15.03.1880", "D-BY", J), "D-BY", J, kToday);
   EXPECT_EQ(d.text.rfind("Jul. Kalender:\n\rBayern\n\rSamstag, 15.03.1880\n\r", 0), 0u);
   EXPECT_EQ(d.text.find("Vom "), std::string::npos);  // no distance in the Julian calendar
@@ -79,13 +70,13 @@ TEST(DayDescription, ProlepticGregorianDayInTrueLocalTime) {
   const Strings lines = Lines("24.12.1200", "D-NI", G);
   EXPECT_EQ(lines.front(), "Vor-Gregorianischer Kalender:");
   EXPECT_EQ(
-      Strings(lines.begin() + 1, lines.begin() + 11),
+      Strings(lines.begin() + 1, lines.begin() + 12),
       (Strings{"Niedersachsen", "Sonntag, 24.12.1200", "24. Dezember 1200", "Heiligabend",
                "359. Tag des Jahres 1200", "7 Tage bis Ende 1200", "51. Woche des Jahres 1200",
-               "1200 ist ein Schaltjahr", "4. Jahr im Mondzyklus", "zunehmender Mond, 9 d alt"}));
-  // Before zone time there is no Julian Day start line, and the time lines
-  // count in MEZ.
-  for (const std::string& line : lines) EXPECT_EQ(line.find("JD: "), std::string::npos);
+               "1200 ist ein Schaltjahr", "JD: 2159709 ab 13:00 MEZ", "4. Jahr im Mondzyklus",
+               "zunehmender Mond, 9 d alt"}));
+  // Before zone time the time lines count in MEZ, the Julian Day start line
+  // included.
   EXPECT_EQ(lines.back(), "WOZ ~ MEZ -00:21");
   const DayDescription d = DescribeDay(DayFactsOfDate("24.12.1200", "D-NI", G), "D-NI", G, kToday);
   EXPECT_EQ(d.text.rfind("Vor-Greg. Kalender:\n\rNiedersachsen\n\r", 0), 0u);
@@ -118,9 +109,16 @@ TEST(DayDescription, SwitchDayCarriesTheZoneText) {
 
 TEST(DayDescription, BeforeZoneTimeTheTextTellsItsIntroduction) {
   const Strings lines = Lines("14.03.1880", "D-NI", G);
-  EXPECT_EQ(lines[11], "in Hannover:");
-  EXPECT_EQ(lines[12], "MEZ erst ab 01.04.1893");
-  EXPECT_EQ(lines[18], "MOZ = MEZ -00:21");
+  EXPECT_EQ(lines[12], "in Hannover:");
+  EXPECT_EQ(lines[13], "MEZ erst ab 01.04.1893");
+  EXPECT_EQ(lines[19], "MOZ = MEZ -00:21");
+}
+
+// Regression: days in local mean or true local time lacked the Julian Day
+// start line, although every line below the zone is written in MEZ.
+TEST(DayDescription, LocalMeanTimeDaysStartTheJulianDayAtThirteenMez) {
+  const Strings lines = Lines("26.05.1874", "D-NW", G);
+  EXPECT_EQ(lines[7], "JD: 2405670 ab 13:00 MEZ");
 }
 
 TEST(DayDescription, OneTextFormJoinsWithBreaks) {
