@@ -13,7 +13,7 @@ for scale in 1 2; do
   rm -rf "$out"
   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale build/bin/gallery "$out"
   if command -v montage >/dev/null; then
-    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((36 * scale))>+$((4 * scale))+$((4 * scale))" \
+    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((112 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 6x "$out"/*.png "build/gallery/sheet-x$scale.png"
   fi
 done

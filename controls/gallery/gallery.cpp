@@ -5,10 +5,12 @@
 //   gallery OUTPUT_DIR
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -26,6 +28,7 @@ namespace {
 struct State {
   QString name;
   std::function<QWidget*(QWidget* host)> make;  // the control, a child of host
+  bool settle = false;  // the control defers work to the event loop (a list refill)
 };
 
 TDate* MakeDate(QWidget* host, const char* modus, int height) {
@@ -87,6 +90,16 @@ void AddDateEdtStates(std::vector<State>& states) {
                         edit->SwitchBtn()->Switch1Asc()->Clicked();
                         return edit;
                       }});
+    // The German states of a year of division; the click is handled once
+    // the gallery lets the events settle.
+    states.push_back({QStringLiteral("TDateEdt_D_states_1960_%1").arg(look),
+                      [height](QWidget* host) {
+                        TDateEdt* edit = MakeDateEdt(host, "D", height, "15.06.1960");
+                        edit->SwitchBtn()->Switch1Asc()->Clicked();
+                        emit edit->LB_Land()->clicked(edit->LB_Land()->model()->index(0, 0));
+                        return edit;
+                      },
+                      true});
     states.push_back(
         {QStringLiteral("TDateEdt_D_unfolded_julian_%1").arg(look), [height](QWidget* host) {
            TDateEdt* edit = MakeDateEdt(host, "D", height, "25.12.2003", "J");
@@ -182,6 +195,11 @@ int main(int argc, char** argv) {
     control->move(kMargin, kMargin);
     host.resize(control->width() + 2 * kMargin, control->height() + 2 * kMargin);
     host.show();
+    if (state.settle) {
+      QEventLoop settle;
+      QTimer::singleShot(0, &settle, &QEventLoop::quit);
+      settle.exec();
+    }
     const QString file = out.filePath(state.name + ".png");
     if (!host.grab().save(file)) {
       std::fprintf(stderr, "Fehler: %s nicht geschrieben\n", qPrintable(file));
