@@ -22,6 +22,41 @@ std::vector<std::string> SampleDates(CalendarKind kind) {
   return dates;
 }
 
+// The typed core, both directions: a few dozen instructions each, so these
+// show what the text adapters add.
+void BM_DayNumberOf(benchmark::State& state) {
+  std::vector<engine::CivilDate> dates;
+  for (int n = engine::kFirstDayNumber; n <= engine::kLastDayNumber; n += 997) {
+    dates.push_back(engine::CivilDateOf(n, CalendarKind::Gregorian));
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::DayNumberOf(dates[i], CalendarKind::Gregorian));
+    if (++i == dates.size()) i = 0;
+  }
+}
+BENCHMARK(BM_DayNumberOf);
+
+void BM_CivilDateOf(benchmark::State& state) {
+  int n = engine::kFirstDayNumber;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::CivilDateOf(n, CalendarKind::Gregorian));
+    n += 997;
+    if (n > engine::kLastDayNumber) n -= engine::kLastDayNumber - engine::kFirstDayNumber;
+  }
+}
+BENCHMARK(BM_CivilDateOf);
+
+void BM_CheckDate(benchmark::State& state) {
+  const auto dates = SampleDates(CalendarKind::Gregorian);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::CheckDate(dates[i], CalendarKind::Gregorian));
+    if (++i == dates.size()) i = 0;
+  }
+}
+BENCHMARK(BM_CheckDate);
+
 void BM_DateToJD(benchmark::State& state) {
   const auto dates = SampleDates(CalendarKind::Gregorian);
   std::size_t i = 0;

@@ -9,6 +9,7 @@
 
 #include "engine/daydescription.h"
 #include "engine/dayfacts.h"
+#include "engine/monthsheet.h"
 #include "engine/rounding.h"
 #include "engine/week.h"
 
@@ -83,6 +84,18 @@ void BM_MonthSheet(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MonthSheet)->Unit(benchmark::kMicrosecond);
+
+// The month-sheet model alone (facts, weeks and counts of the 42 days,
+// without the cell hints), as the command line's `monat` needs it.
+void BM_MonthSheetModel(benchmark::State& state) {
+  int month = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::MonthSheetOf(2000 + month / 12, month % 12 + 1, "D-NI",
+                                                  CalendarKind::Gregorian, 2461383));
+    month = (month + 1) % 360;
+  }
+}
+BENCHMARK(BM_MonthSheetModel)->Unit(benchmark::kMicrosecond);
 
 void BM_RoundValue(benchmark::State& state) {
   long double value = 1234.56789L;

@@ -49,6 +49,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   SetupFormatCommands(app, io);
   SetupNumberCommands(app, io);
   SetupTimeCommands(app, io);
+  SetupDeadlineCommands(app, io);
+  SetupPeriodCommands(app, io);
+  SetupClockCommands(app, io);
+  SetupIsinCommands(app, io);
+  SetupInterestCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Befehle");
     GermanHelp(*command);

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "engine/region.h"
+#include "engine/workhours.h"
 
 namespace cli {
 
@@ -63,6 +64,18 @@ void AppendJsonString(std::string& out, std::string_view text) {
     }
   }
   out += '"';
+}
+
+bool CountedFlag(const std::string& flag, const char* option) {
+  if (flag == "inkl") return true;
+  if (flag == "exkl") return false;
+  throw UsageError(std::string(option) + " \"" + flag + "\" ist unbekannt (inkl oder exkl).");
+}
+
+int CheckedTime(const std::string& time, std::string_view what) {
+  if (const std::optional<int> seconds = engine::ClockSeconds(time)) return *seconds;
+  throw UsageError(std::string(what) + " \"" + time +
+                   "\" ist keine Uhrzeit der Form hh:mm oder hh:mm:ss (00:00 bis 24:00).");
 }
 
 int CheckedDayNumber(const std::string& date, CalendarKind kind) {

@@ -64,6 +64,14 @@ void AppendJsonString(std::string& out, std::string_view text);
 // a UsageError that names what is wrong with the date.
 int CheckedDayNumber(const std::string& date, engine::CalendarKind kind);
 
+// CountedFlag: "inkl" true, "exkl" false, anything else a UsageError that
+// names the option.
+bool CountedFlag(const std::string& flag, const char* option);
+
+// CheckedTime: the seconds since midnight of a time hh:mm or hh:mm:ss
+// (00:00 to 24:00), or a UsageError naming the text and what it is.
+int CheckedTime(const std::string& time, std::string_view what);
+
 // Each command adds itself to the program; its callback writes to io.
 void SetupDayNumberCommands(CLI::App& app, const Io& io);
 void SetupDayCommands(CLI::App& app, const Io& io);
@@ -74,5 +82,10 @@ void SetupEasterCommands(CLI::App& app, const Io& io);
 void SetupFormatCommands(CLI::App& app, const Io& io);
 void SetupNumberCommands(CLI::App& app, const Io& io);
 void SetupTimeCommands(CLI::App& app, const Io& io);
+void SetupDeadlineCommands(CLI::App& app, const Io& io);
+void SetupPeriodCommands(CLI::App& app, const Io& io);
+void SetupClockCommands(CLI::App& app, const Io& io);
+void SetupIsinCommands(CLI::App& app, const Io& io);
+void SetupInterestCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli

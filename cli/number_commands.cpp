@@ -75,12 +75,6 @@ std::string_view ModeKey(const std::string& mode) {
                    "cut = abschneiden).");
 }
 
-bool Counted(const std::string& flag, const char* option) {
-  if (flag == "inkl") return true;
-  if (flag == "exkl") return false;
-  throw UsageError(std::string(option) + " \"" + flag + "\" ist unbekannt (inkl oder exkl).");
-}
-
 void RunRunden(const RoundOptions& options, const Io& io) {
   const long double value = ParseAmount(options.value);
   const std::string decimalsMessage =
@@ -99,8 +93,8 @@ void RunZinstage(const InterestDayOptions& options, const Io& io) {
   const auto method =
       engine::InterestMethodOfNumber(ParseWholeNumber(options.method, methodMessage));
   if (!method) throw UsageError(methodMessage);
-  const bool startCounted = Counted(options.startFlag, "--start");
-  const bool endCounted = Counted(options.endFlag, "--ende");
+  const bool startCounted = CountedFlag(options.startFlag, "--start");
+  const bool endCounted = CountedFlag(options.endFlag, "--ende");
 
   const engine::InterestDays days = engine::CountInterestDays(
       method->number, options.start, options.end, startCounted, endCounted);

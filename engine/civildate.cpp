@@ -1,17 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "engine/civildate.h"
 
-#include <array>
-#include <bit>
-#include <cstdint>
-#include <cstring>
-
 namespace engine {
 namespace {
-
-constexpr std::array<int, 13> kDaysBeforeMonth = {0,   0,   31,  59,  90,  120, 151,
-                                                  181, 212, 243, 273, 304, 334};
-constexpr std::array<int, 13> kDaysInMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 constexpr int FloorDiv(int a, int b) {
   return a / b - (a % b != 0 && (a < 0) != (b < 0));
@@ -35,95 +26,11 @@ int DigitsValue(std::string_view text) {
 constexpr int kJulianEpoch = 1721424;
 constexpr int kGregorianEpoch = 1721426;
 
-// Day numbers from which the March-based count runs on unsigned values:
-// 1 March of the year 0 of each calendar.
-constexpr int kJulianMarchZero = kJulianEpoch - 306;
-constexpr int kGregorianMarchZero = kGregorianEpoch - 306;
-// Far above the range of the system, and still without overflow of 4 * n + 3.
-constexpr int kMarchCountLimit = 500'000'000;
-
-int LastDayOf(int month, int year, CalendarKind kind) {
-  return month == 2 && IsLeapYear(year, kind) ? 29 : kDaysInMonth[static_cast<std::size_t>(month)];
-}
-
-// Month and day of the day `fromMarch` days after 1 March (0..365). Counted
-// from 1 March, the months repeat a 153-day pattern of five months (31, 30,
-// 31, 30, 31), so month and day follow without a search.
+// Month and day of the day `fromMarch` days after 1 March (0..365).
 CivilDate MonthDayFromMarch(int fromMarch, int year) {
-  const int monthFromMarch = (5 * fromMarch + 2) / 153;  // [0, 11]: 0 = March, 11 = February
+  const int monthFromMarch = (5 * fromMarch + 2) / 153;            // [0, 11]: 0 = March
   const int day = fromMarch - (153 * monthFromMarch + 2) / 5 + 1;  // [1, 31]
   return CivilDate{year, monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9, day};
-}
-
-// The day number of an existing date of a year from 1. Years counted from
-// 1 March put the leap day last, so the year's days are a whole-number
-// function of the year and the months repeat a 153-day pattern of five.
-int DayNumberFromYearOne(const CivilDate& date, CalendarKind kind) {
-  const bool janOrFeb = date.month <= 2;
-  const unsigned y = static_cast<unsigned>(date.year - (janOrFeb ? 1 : 0));  // [0, ..]
-  const unsigned monthFromMarch = static_cast<unsigned>(date.month + (janOrFeb ? 9 : -3));
-  unsigned days =
-      365 * y + y / 4 + (153 * monthFromMarch + 2) / 5 + static_cast<unsigned>(date.day) - 1;
-  if (kind == CalendarKind::Julian) return static_cast<int>(days) + kJulianMarchZero;
-  days = days - y / 100 + y / 400;
-  return static_cast<int>(days) + kGregorianMarchZero;
-}
-
-// The March-based count of DayNumberFromYearOne run backwards, for day
-// numbers from 1 March of the year 0.
-CivilDate CivilDateFromMarchZero(int dayNumber, CalendarKind kind) {
-  unsigned year = 0;
-  unsigned fromMarch = 0;  // days since 1 March of the year, [0, 365]
-  if (kind == CalendarKind::Julian) {
-    const unsigned scaled = 4 * static_cast<unsigned>(dayNumber - kJulianMarchZero) + 3;
-    year = scaled / 1461;
-    fromMarch = scaled % 1461 / 4;
-  } else {
-    const unsigned scaled = 4 * static_cast<unsigned>(dayNumber - kGregorianMarchZero) + 3;
-    const unsigned century = scaled / 146097;
-    const unsigned dayOfCentury = scaled % 146097 / 4;  // [0, 36524]
-    const unsigned scaledDay = 4 * dayOfCentury + 3;
-    year = 100 * century + scaledDay / 1461;
-    fromMarch = scaledDay % 1461 / 4;
-  }
-  CivilDate date = MonthDayFromMarch(static_cast<int>(fromMarch), static_cast<int>(year));
-  if (date.month <= 2) ++date.year;  // January and February belong to the next year
-  return date;
-}
-
-// The date of a complete "DD.MM.YYYY" text with an existing day of a year
-// from 1, or nullopt for any other text, which CheckFieldByField then judges.
-// Nearly every text arriving here is complete, so its first eight characters
-// are judged at once: each byte taken xor its expected '0' or '.' must leave
-// a digit value 0..9 and the dots 0.
-std::uint64_t LowFirstWord(const char* at) {
-  std::uint64_t word = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    std::memcpy(&word, at, sizeof word);
-  } else {
-    for (int i = 7; i >= 0; --i) word = word << 8 | static_cast<unsigned char>(at[i]);
-  }
-  return word;
-}
-
-inline std::optional<CivilDate> ReadCompleteDate(std::string_view text, CalendarKind kind) {
-  if (text.size() != 10) return std::nullopt;
-  constexpr std::uint64_t kForm = 0x3030'2E30'302E'3030;  // "00.00.00", lowest byte first
-  constexpr std::uint64_t kHighNibbles = 0xF0F0'F0F0'F0F0'F0F0;
-  constexpr std::uint64_t kPlusSix = 0x0606'0606'0606'0606;  // 10..15 reach the high nibble
-  constexpr std::uint64_t kDots = 0x0000'FF00'00FF'0000;
-  const std::uint64_t head = LowFirstWord(text.data()) ^ kForm;
-  if (((head | (head + kPlusSix)) & kHighNibbles) != 0 || (head & kDots) != 0) return std::nullopt;
-  const unsigned y2 = static_cast<unsigned char>(text[8]) - unsigned{'0'};
-  const unsigned y3 = static_cast<unsigned char>(text[9]) - unsigned{'0'};
-  if (y2 > 9 || y3 > 9) return std::nullopt;  // a character below '0' wraps around as well
-  const auto byte = [&](int index) { return static_cast<int>(head >> (8 * index) & 0xFF); };
-  const int day = byte(0) * 10 + byte(1);
-  const int month = byte(3) * 10 + byte(4);
-  if (day < 1 || month < 1 || month > 12) return std::nullopt;
-  const int year = (byte(6) * 10 + byte(7)) * 100 + static_cast<int>(y2 * 10 + y3);
-  if (year == 0 || day > LastDayOf(month, year, kind)) return std::nullopt;
-  return CivilDate{year, month, day};
 }
 
 // The value of a day or month field: two digits 1..max, or one digit from
@@ -176,7 +83,7 @@ DateCheck CheckFieldByField(std::string_view text, CalendarKind kind) {
   }
   check.date = CivilDate{negative ? -year : year, month, day};
   check.status =
-      day > LastDayOf(month, check.date.year, kind) ? DateStatus::NoSuchDay : DateStatus::Valid;
+      day > DaysInMonthOf(month, check.date.year, kind) ? DateStatus::NoSuchDay : DateStatus::Valid;
   return check;
 }
 
@@ -192,24 +99,25 @@ std::optional<CalendarKind> CalendarKindOfCode(std::string_view code) {
   return std::nullopt;
 }
 
-int DaysBeforeMonth(int month, bool leap) {
-  if (month < 1 || month > 12) return 0;
-  return kDaysBeforeMonth[static_cast<std::size_t>(month)] + (leap && month > 2 ? 1 : 0);
-}
+namespace detail {
 
-int DaysInMonthOf(int month, int year, CalendarKind kind) {
-  if (month < 1 || month > 12) return 0;
-  return LastDayOf(month, year, kind);
-}
-
-int DayNumberOf(const CivilDate& date, CalendarKind kind) {
-  if (date.year >= 1) return DayNumberFromYearOne(date, kind);
+int DayNumberBeforeYearOne(const CivilDate& date, CalendarKind kind) {
   const int y = date.year - 1;
   const int dayOfYear = DaysBeforeMonth(date.month, IsLeapYear(date.year, kind)) + date.day;
   const int days = dayOfYear + 365 * y + FloorDiv(y, 4);  // [.., 3652425] for |year| <= 9999
   if (kind == CalendarKind::Julian) return days + kJulianEpoch - 1;
   return days - FloorDiv(y, 100) + FloorDiv(y, 400) + kGregorianEpoch - 1;
 }
+
+CivilDate CivilDateOfFarDay(int dayNumber, CalendarKind kind) {
+  // The closed cycle formulas of YearDayOf hold for every int.
+  const YearDay yd = YearDayOf(dayNumber, kind);
+  const int beforeMarch = yd.leap ? 60 : 59;
+  return MonthDayFromMarch(
+      yd.dayOfYear > beforeMarch ? yd.dayOfYear - beforeMarch - 1 : yd.dayOfYear + 305, yd.year);
+}
+
+}  // namespace detail
 
 YearDay YearDayOf(int dayNumber, CalendarKind kind) {
   YearDay result;
@@ -237,18 +145,6 @@ YearDay YearDayOf(int dayNumber, CalendarKind kind) {
   return result;
 }
 
-CivilDate CivilDateOf(int dayNumber, CalendarKind kind) {
-  const int marchZero = kind == CalendarKind::Julian ? kJulianMarchZero : kGregorianMarchZero;
-  if (dayNumber >= marchZero && dayNumber <= kMarchCountLimit) {
-    return CivilDateFromMarchZero(dayNumber, kind);
-  }
-  // Far days: the closed cycle formulas, which hold for every int.
-  const YearDay yd = YearDayOf(dayNumber, kind);
-  const int beforeMarch = yd.leap ? 60 : 59;
-  return MonthDayFromMarch(
-      yd.dayOfYear > beforeMarch ? yd.dayOfYear - beforeMarch - 1 : yd.dayOfYear + 305, yd.year);
-}
-
 int ReadDayField(std::string_view field) {
   return FieldValue(field, '4', 31);
 }
@@ -257,18 +153,16 @@ int ReadMonthField(std::string_view field) {
   return FieldValue(field, '2', 12);
 }
 
-DateCheck CheckDate(std::string_view text, CalendarKind kind) {
-  DateCheck check;
-  if (const std::optional<CivilDate> date = ReadCompleteDate(text, kind)) {
-    check.status = DateStatus::Valid;
-    check.date = *date;
-  } else {
-    check = CheckFieldByField(text, kind);
-    if (check.status != DateStatus::Valid) return check;
-  }
+namespace detail {
+
+DateCheck CheckDateByFields(std::string_view text, CalendarKind kind) {
+  DateCheck check = CheckFieldByField(text, kind);
+  if (check.status != DateStatus::Valid) return check;
   check.dayNumber = DayNumberOf(check.date, kind);
   if (!IsDayNumberInRange(check.dayNumber)) check.status = DateStatus::OutOfRange;
   return check;
 }
+
+}  // namespace detail
 
 }  // namespace engine

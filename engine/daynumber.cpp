@@ -126,7 +126,14 @@ ParsedDate ParseDateText(std::string_view date, CalendarKind kind) {
 }
 
 JdResult DateToJD(std::string_view date, CalendarKind kind) {
-  const DateCheck check = CheckDate(date, kind);
+  // The complete-text path by itself: nearly every text is complete, and
+  // this keeps the whole way of such a text in view of the compiler.
+  if (const std::optional<CivilDate> complete = detail::ReadCompleteDate(date, kind)) {
+    const int dayNumber = DayNumberOf(*complete, kind);
+    if (kind == CalendarKind::Julian && !IsDayNumberInRange(dayNumber)) return {-1, "0"};
+    return {1, DayNumberText(dayNumber)};
+  }
+  const DateCheck check = detail::CheckDateByFields(date, kind);
   const int code = DateCode(check, kind);
   if (code != 1) return {code, "0"};
   return {1, DayNumberText(check.dayNumber)};

@@ -25,13 +25,14 @@ bool IsOneOf(std::string_view code, std::initializer_list<std::string_view> code
 
 // Every date that a fixed-date rule of any region names.
 constexpr int kFixedRuleDays[] = {
-    Common(1, 1),  Common(6, 1),   Common(2, 2),   Common(19, 3),  Common(20, 4),  Common(1, 5),
-    Common(4, 5),  Common(8, 5),   Common(9, 5),   Common(11, 5),  Common(12, 5),  Common(13, 5),
-    Common(14, 5), Common(15, 5),  Common(30, 5),  Common(5, 6),   Common(17, 6),  Common(22, 6),
-    Common(25, 6), Common(5, 8),   Common(8, 8),   Common(15, 8),  Common(2, 9),   Common(24, 9),
-    Common(3, 10), Common(7, 10),  Common(8, 10),  Common(10, 10), Common(26, 10), Common(31, 10),
-    Common(1, 11), Common(2, 11),  Common(9, 11),  Common(11, 11), Common(15, 11), Common(6, 12),
-    Common(8, 12), Common(24, 12), Common(25, 12), Common(26, 12), Common(31, 12)};
+    Common(1, 1),   Common(6, 1),   Common(2, 2),  Common(8, 3),  Common(19, 3),  Common(20, 4),
+    Common(1, 5),   Common(4, 5),   Common(8, 5),  Common(9, 5),  Common(11, 5),  Common(12, 5),
+    Common(13, 5),  Common(14, 5),  Common(15, 5), Common(30, 5), Common(5, 6),   Common(17, 6),
+    Common(22, 6),  Common(25, 6),  Common(5, 8),  Common(8, 8),  Common(15, 8),  Common(2, 9),
+    Common(20, 9),  Common(24, 9),  Common(3, 10), Common(7, 10), Common(8, 10),  Common(10, 10),
+    Common(26, 10), Common(31, 10), Common(1, 11), Common(2, 11), Common(9, 11),  Common(11, 11),
+    Common(15, 11), Common(18, 11), Common(6, 12), Common(8, 12), Common(24, 12), Common(25, 12),
+    Common(26, 12), Common(31, 12)};
 
 // Whether a day of a common year is one of kFixedRuleDays: most days are
 // none, and they need no look at the region.
@@ -81,6 +82,11 @@ Feast GermanAustrianFixed(int day, int year, std::string_view code) {
     case Common(2, 2):
       if (year < 501) return {};
       return {"Mariä Lichtmeß", 0};
+    case Common(8, 3):
+      if ((code == "D-BE" && year >= 2019) || (code == "D-MV" && year >= 2023)) {
+        return {"Internationaler Frauentag", 1};
+      }
+      return {};
     case Common(19, 3):
       if (year < 1101 || !(austrian || code == "D-BY")) return {};
       return {"Josef", legal(year >= 1950 && (IsOneOf(code, {"A-K", "A-ST", "A-T", "A-V"}) ||
@@ -94,6 +100,8 @@ Feast GermanAustrianFixed(int day, int year, std::string_view code) {
       if (year < 305 || !austrian) return {};
       return {"Florian", legal(code == "A-OÖ")};
     case Common(8, 5):
+      // Berlin's one-off days: the 75th and 80th anniversaries.
+      if (code == "D-BE" && (year == 2020 || year == 2025)) return {"Tag der Befreiung", 1};
       if (year < 1950 || !east) return {};
       return {"Tag der Befreiung", legal(year <= 1966 || year == 1985)};
     case Common(9, 5):
@@ -115,6 +123,9 @@ Feast GermanAustrianFixed(int day, int year, std::string_view code) {
       if (year < 600) return {};
       return {"Eishlg. Sophia = Kalte Sophie", 0};
     case Common(17, 6):
+      if (code == "D-BE" && year == 2028) {
+        return {"75. Jahrestag des Volksaufstandes vom 17. Juni 1953", 1};
+      }
       if (year < 1954 || year > 1990 || !german || east) return {};
       return {"Tag der deutschen Einheit", 1};
     case Common(8, 8):
@@ -126,6 +137,9 @@ Feast GermanAustrianFixed(int day, int year, std::string_view code) {
     case Common(2, 9):
       if (year < 1871 || year > 1918 || !german) return {};
       return {"Sedantag", 0};
+    case Common(20, 9):
+      if (code != "D-TH" || year < 2019) return {};
+      return {"Weltkindertag", 1};
     case Common(24, 9):
       if (year < 719 || !austrian) return {};
       return {"Rupert von Salzburg", legal(code == "A-S")};
@@ -184,7 +198,9 @@ Feast GermanAustrianFixed(int day, int year, std::string_view code) {
 }
 
 // Croatia's two days of statehood moved: 30 May until 2001, 25 June from
-// 2002 to 2019, and 30 May again from 2020.
+// 2002 to 2019, and 30 May again from 2020. The law of 2020 also made
+// Independence Day (8 October) a day without legal status and the day of
+// remembrance of 18 November a legal holiday.
 Feast CroatianFixed(int day, int year) {
   switch (day) {
     case Common(1, 1):
@@ -208,10 +224,13 @@ Feast CroatianFixed(int day, int year) {
       if (year < 814) return {};
       return {"Mariä Himmelfahrt", 1};
     case Common(8, 10):
-      return {"Unabhängigkeitstag", 1};
+      return {"Unabhängigkeitstag", year <= 2019 ? 1 : 0};
     case Common(1, 11):
       if (year < 814) return {};
       return {"Allerheiligen", 1};
+    case Common(18, 11):
+      if (year < 2020) return {};
+      return {"Tag des Gedenkens an die Opfer des Heimatkrieges", 1};
     case Common(25, 12):
       if (year < 336) return {};
       return {"1. Weihnachtstag", 1};

@@ -118,7 +118,12 @@ TEST(Holidays, CroatiaAndDenmark) {
       {"22.05.2024", "HR", "", 0},
       {"25.05.2024", "HR", "", 0},
       {"05.08.2024", "HR", "Tag des Sieges und der heimatlichen Dankbarkeit", 1},
-      {"08.10.2024", "HR", "Unabhängigkeitstag", 1},
+      // The holiday law of 2020: 8 October no longer legal, 18 November legal.
+      {"08.10.2019", "HR", "Unabhängigkeitstag", 1},
+      {"08.10.2020", "HR", "Unabhängigkeitstag", 0},
+      {"08.10.2024", "HR", "Unabhängigkeitstag", 0},
+      {"18.11.2019", "HR", "", 0},
+      {"18.11.2020", "HR", "Tag des Gedenkens an die Opfer des Heimatkrieges", 1},
       {"12.05.2024", "HR", "", 0},  // no Mother's Day outside the German/Austrian set
       {"05.06.2024", "DK", "Tag der dänischen Verfassung", 0},
       {"24.12.2024", "DK-84", "Heiligabend", 0},
@@ -126,6 +131,34 @@ TEST(Holidays, CroatiaAndDenmark) {
       {"31.12.2024", "DK", "Silvester", 0},
       {"26.04.2024", "DK", "Buß- und Bettag", 0},  // abolished from 2024
       {"12.05.2023", "DK", "", 0},
+  };
+  ExpectHolidays(kCases);
+}
+
+// The state holidays enacted since 2019, at the year before and their first
+// year; they extend the historical table.
+TEST(Holidays, RecentStateHolidays) {
+  const HolidayCase kCases[] = {
+      {"08.03.2018", "D-BE", "", 0},
+      {"08.03.2019", "D-BE", "Internationaler Frauentag", 1},
+      {"08.03.2024", "D-BE", "Internationaler Frauentag", 1},
+      {"08.03.2022", "D-MV", "", 0},
+      {"08.03.2023", "D-MV", "Internationaler Frauentag", 1},
+      {"08.03.2023", "D-BB", "", 0},
+      {"20.09.2018", "D-TH", "", 0},
+      {"20.09.2019", "D-TH", "Weltkindertag", 1},
+      {"20.09.2019", "D-SN", "", 0},
+      // Berlin's one-off days.
+      {"08.05.2019", "D-BE", "", 0},
+      {"08.05.2020", "D-BE", "Tag der Befreiung", 1},
+      {"08.05.2021", "D-BE", "", 0},
+      {"08.05.2025", "D-BE", "Tag der Befreiung", 1},
+      {"08.05.2025", "D-BB", "", 0},
+      {"17.06.2027", "D-BE", "", 0},
+      {"17.06.2028", "D-BE", "75. Jahrestag des Volksaufstandes vom 17. Juni 1953", 1},
+      {"17.06.2029", "D-BE", "", 0},
+      {"17.06.2028", "D-NI", "", 0},
+      {"17.06.1970", "D-WB", "Tag der deutschen Einheit", 1},
   };
   ExpectHolidays(kCases);
 }
@@ -247,24 +280,26 @@ TEST(Holidays, LegalHolidaysOfEveryGermanState1995To2030) {
   const struct {
     const char* code;
     bool epiphany, corpusChristi, assumption, allSaints, repentance;
-    int reformationFrom;  // 0: only in 2017
+    int reformationFrom;   // 0: only in 2017
+    int womensDayFrom;     // 8 March; 0: never
+    int childrensDayFrom;  // 20 September; 0: never
   } kStates[] = {
-      {"D-BW", true, true, false, true, false, 0},
-      {"D-BY", true, true, false, true, false, 0},
-      {"D-BE", false, false, false, false, false, 0},
-      {"D-BB", false, false, false, false, false, 1990},
-      {"D-HB", false, false, false, false, false, 2018},
-      {"D-HH", false, false, false, false, false, 2018},
-      {"D-HE", false, true, false, false, false, 0},
-      {"D-MV", false, false, false, false, false, 1990},
-      {"D-NI", false, false, false, false, false, 2018},
-      {"D-NW", false, true, false, true, false, 0},
-      {"D-RP", false, true, false, true, false, 0},
-      {"D-SL", false, true, true, true, false, 0},
-      {"D-SN", false, false, false, false, true, 1990},
-      {"D-ST", true, false, false, false, false, 1990},
-      {"D-SH", false, false, false, false, false, 2018},
-      {"D-TH", false, false, false, false, false, 1990},
+      {"D-BW", true, true, false, true, false, 0, 0, 0},
+      {"D-BY", true, true, false, true, false, 0, 0, 0},
+      {"D-BE", false, false, false, false, false, 0, 2019, 0},
+      {"D-BB", false, false, false, false, false, 1990, 0, 0},
+      {"D-HB", false, false, false, false, false, 2018, 0, 0},
+      {"D-HH", false, false, false, false, false, 2018, 0, 0},
+      {"D-HE", false, true, false, false, false, 0, 0, 0},
+      {"D-MV", false, false, false, false, false, 1990, 2023, 0},
+      {"D-NI", false, false, false, false, false, 2018, 0, 0},
+      {"D-NW", false, true, false, true, false, 0, 0, 0},
+      {"D-RP", false, true, false, true, false, 0, 0, 0},
+      {"D-SL", false, true, true, true, false, 0, 0, 0},
+      {"D-SN", false, false, false, false, true, 1990, 0, 0},
+      {"D-ST", true, false, false, false, false, 1990, 0, 0},
+      {"D-SH", false, false, false, false, false, 2018, 0, 0},
+      {"D-TH", false, false, false, false, false, 1990, 0, 2019},
   };
   for (const auto& state : kStates) {
     for (int year = 1995; year <= 2030; ++year) {
@@ -282,6 +317,14 @@ TEST(Holidays, LegalHolidaysOfEveryGermanState1995To2030) {
         expected.insert(doy(31, 10));
       }
       if (year == 2017) expected.insert(doy(31, 10));
+      if (state.womensDayFrom != 0 && year >= state.womensDayFrom) expected.insert(doy(8, 3));
+      if (state.childrensDayFrom != 0 && year >= state.childrensDayFrom) {
+        expected.insert(doy(20, 9));
+      }
+      if (std::string_view(state.code) == "D-BE") {
+        if (year == 2020 || year == 2025) expected.insert(doy(8, 5));
+        if (year == 2028) expected.insert(doy(17, 6));
+      }
       if (state.repentance) {  // the Wednesday before 23 November
         int day = doy(22, 11);
         while (WeekDayOf(DayNumberOf({year, 1, 1}, G) + day - 1) != 3) --day;
