@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/common.h"
+#include "engine/version.h"
 
 namespace cli {
 namespace {
@@ -39,6 +40,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       "(pruefe) mit Code 3.",
       "razaduvovi-cli"};
   GermanHelp(app);
+  app.set_version_flag("--version", "razaduvovi-cli " + std::string(engine::kProgramVersion),
+                       "Version anzeigen");
   app.require_subcommand(1);
   SetupDayNumberCommands(app, io);
   SetupDayCommands(app, io);
@@ -66,6 +69,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const CLI::App* shown = &app;
     for (const CLI::App* command : app.get_subcommands()) shown = command;
     out << shown->help();
+    return 0;
+  } catch (const CLI::CallForVersion& e) {
+    out << e.what() << '\n';
     return 0;
   } catch (const CLI::CallForAllHelp&) {
     out << app.help("", CLI::AppFormatMode::All);

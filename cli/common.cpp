@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/common.h"
 
+#include <optional>
 #include <ostream>
 
 #include "engine/region.h"
@@ -21,17 +22,14 @@ void AddCalendarOption(CLI::App& command, CalendarOption& option) {
       ->type_name("G|J");
 }
 
-std::string RegionOption::Code() const {
-  if (!engine::RegionNameOfCode(value).empty()) return value;
-  if (std::string code = engine::RegionCodeOfName(value); !code.empty()) return code;
-  std::string upper = value;
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  if (!engine::RegionNameOfCode(upper).empty()) return upper;
-  if (engine::IsCroatianRegion(upper) || engine::IsDanishRegion(upper)) return upper;
+engine::Region RegionOption::Resolve() const {
+  if (std::optional<engine::Region> region = engine::ResolveRegion(value)) return *region;
   throw UsageError("Land \"" + value +
                    "\" ist unbekannt (ein Code wie D-BY, A-W, HR, DK oder ein Name wie Bayern).");
+}
+
+std::string RegionOption::Code() const {
+  return Resolve().code;
 }
 
 void AddRegionOption(CLI::App& command, RegionOption& option) {

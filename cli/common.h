@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "engine/daynumber.h"
+#include "engine/region.h"
 
 namespace cli {
 
@@ -39,12 +40,13 @@ struct CalendarOption {
 };
 void AddCalendarOption(CLI::App& command, CalendarOption& option);
 
-// The option --land CODE: a code of the region table ("D-BY"), a region name
-// ("Bayern"), or a Croatian or Danish code ("HR", "DK-84"); "D-NI" unless
-// given.
+// The option --land CODE: whatever engine::ResolveRegion accepts, a code of
+// the region table ("D-BY"), a region name in any case ("bayern"), or a
+// Croatian or Danish code ("HR", "dk-84"); "D-NI" unless given.
 struct RegionOption {
   std::string value = "D-NI";
-  std::string Code() const;  // throws UsageError
+  engine::Region Resolve() const;  // throws UsageError
+  std::string Code() const;        // Resolve().code; throws UsageError
 };
 void AddRegionOption(CLI::App& command, RegionOption& option);
 

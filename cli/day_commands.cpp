@@ -18,15 +18,15 @@ struct DayOptions {
 };
 
 // The holiday text as shown: a region without rules has none.
-std::string ShownHolidays(const engine::DayFacts& facts) {
-  return facts.holidayText.rfind('x', 0) == 0 ? std::string() : facts.holidayText;
+std::string ShownHolidays(const engine::DayFacts& facts, const engine::Region& region) {
+  return region.hasRules ? facts.holidayText : std::string();
 }
 
-nlohmann::ordered_json FactsJson(const engine::DayFacts& facts, const std::string& code,
+nlohmann::ordered_json FactsJson(const engine::DayFacts& facts, const engine::Region& region,
                                  engine::CalendarKind kind) {
   return {{"datum", facts.date},
           {"kalender", std::string(engine::CalendarCode(kind))},
-          {"land", code},
+          {"land", region.code},
           {"jd", facts.dayNumber},
           {"wochentag", facts.weekday},
           {"wochentag_name", facts.weekdayName},
@@ -38,23 +38,23 @@ nlohmann::ordered_json FactsJson(const engine::DayFacts& facts, const std::strin
           {"mondalter", facts.moonAge},
           {"mondphase", facts.moonPhase},
           {"ostertag", facts.easterDay},
-          {"feiertage", ShownHolidays(facts)},
+          {"feiertage", ShownHolidays(facts, region)},
           {"gesetzlich", facts.holidayFlag == 1}};
 }
 
 void RunDay(const DayOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const int jd = CheckedDayNumber(options.date, kind);
-  const std::string code = options.region.Code();
-  const engine::DayFacts facts = engine::DayFactsOfJD(jd, code, kind);
+  const engine::Region region = options.region.Resolve();
+  const engine::DayFacts facts = engine::DayFactsOfJD(jd, region, kind);
   const engine::DayDescription description =
-      engine::DescribeDay(facts, code, kind, engine::TodayJD());
+      engine::DescribeDay(facts, region, kind, engine::TodayJD());
   if (!options.json) {
     for (const std::string& line : description.lines) io.out << line << '\n';
     return;
   }
-  nlohmann::ordered_json json = FactsJson(facts, code, kind);
-  const engine::DayTimes times = engine::DayTimesOf(jd, code);
+  nlohmann::ordered_json json = FactsJson(facts, region, kind);
+  const engine::DayTimes times = engine::DayTimesOf(jd, region);
   json["zone"] = times.legal.zone;
   json["sommerzeit_status"] = times.legal.state;
   json["umstellung_code"] = times.legal.switchCode;

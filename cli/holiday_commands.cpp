@@ -53,7 +53,7 @@ YearRange ParseYears(const std::string& text) {
 
 void RunHolidays(const HolidayOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
-  const std::string code = options.region.Code();
+  const engine::Region region = options.region.Resolve();
   const YearRange range = ParseYears(options.years);
   const engine::HolidaySelection selection =
       options.legalOnly ? engine::HolidaySelection::LegalOnly : engine::HolidaySelection::All;
@@ -63,7 +63,8 @@ void RunHolidays(const HolidayOptions& options, const Io& io) {
     std::string text = "[";
     bool first = true;
     for (int year = range.first; year <= range.last; ++year) {
-      for (const engine::HolidayRow& row : engine::HolidayRowsOfYear(year, code, kind, selection)) {
+      for (const engine::HolidayRow& row :
+           engine::HolidayRowsOfYear(year, region, kind, selection)) {
         text += first ? "\n  {\"datum\":" : ",\n  {\"datum\":";
         AppendJsonString(text, row.date);
         text += ",\"wochentag\":";
@@ -81,14 +82,15 @@ void RunHolidays(const HolidayOptions& options, const Io& io) {
   }
   for (int year = range.first; year <= range.last; ++year) {
     if (options.legalOnly) {
-      for (const engine::HolidayRow& row : engine::HolidayRowsOfYear(year, code, kind, selection)) {
+      for (const engine::HolidayRow& row :
+           engine::HolidayRowsOfYear(year, region, kind, selection)) {
         io.out << row.date << ' ' << engine::WeekDayName(row.weekdayNumber) << ' ' << row.names
                << '\n';
       }
       continue;
     }
     if (year > range.first) io.out << '\n';
-    const engine::HolidayList list = engine::HolidayListOfYear(std::to_string(year), code, kind);
+    const engine::HolidayList list = engine::HolidayListOfYear(std::to_string(year), region, kind);
     for (const std::string& line : list.lines) io.out << line << '\n';
   }
 }

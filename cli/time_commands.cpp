@@ -27,7 +27,7 @@ std::string_view OneLine(std::string_view text) {
 void RunTime(const TimeOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const int jd = CheckedDayNumber(options.date, kind);
-  const engine::DstResult legal = engine::DstState(jd, options.region.Code());
+  const engine::DstResult legal = engine::DstState(jd, options.region.Resolve());
   if (options.json) {
     PrintJson(io, {{"zone", legal.zone},
                    {"status", legal.state},

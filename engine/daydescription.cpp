@@ -133,15 +133,18 @@ std::string RegionDisplayName(std::string_view code) {
 }
 
 DayTimes DayTimesOf(int jd, std::string_view code) {
+  return DayTimesOf(jd, RegionOfCode(code));
+}
+
+DayTimes DayTimesOf(int jd, const Region& region) {
   DayTimes times;
-  times.legal = DstState(jd, code);
+  times.legal = DstState(jd, region);
   const std::string_view zone = times.legal.zone;
   times.zone = zone == "MESZ" || zone == "MEHSZ" ? std::string(zone) : std::string("MEZ");
   times.offsetHours = ZoneOffsetHours(times.zone);
-  const RegionPlaceResult place = RegionPlace(code);
-  times.capital = place.capital;
-  const double latitude = DegreesOfCoordinate(place.latitude);
-  const double longitude = DegreesOfCoordinate(place.longitude);
+  times.capital = region.capital;
+  const double latitude = region.latitudeDegrees;
+  const double longitude = region.longitudeDegrees;
   const SunTimes sun = SunTimesInZone(jd, longitude, latitude, times.offsetHours);
   times.dawn = ClockText(sun.dawn);
   times.sunrise = ClockText(sun.sunrise);
@@ -159,9 +162,14 @@ DayTimes DayTimesOf(int jd, std::string_view code) {
 
 DayDescription DescribeDay(const DayFacts& facts, std::string_view code, CalendarKind kind,
                            int todayJd) {
+  return DescribeDay(facts, RegionOfCode(code), kind, todayJd);
+}
+
+DayDescription DescribeDay(const DayFacts& facts, const Region& region, CalendarKind kind,
+                           int todayJd) {
   DayDescription description;
   if (facts.result != 1) return description;
-  const DayTimes times = DayTimesOf(facts.dayNumber, code);
+  const DayTimes times = DayTimesOf(facts.dayNumber, region);
   const std::string_view date = facts.date;
   const std::string_view year = date.substr(6);
   const int month = facts.civil.month;
@@ -188,10 +196,10 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
     text += kBreak;
     lines.emplace_back("Vor-Gregorianischer Kalender:");
   }
-  add({RegionDisplayName(code)});
+  add({region.DisplayName()});
   add({facts.weekdayName, ", ", date});
   add({date.substr(0, 2), ". ", MonthName(month), " ", year});
-  if (!facts.holidayText.empty() && facts.holidayText.rfind(kNoRulesName, 0) != 0) {
+  if (region.hasRules && !facts.holidayText.empty()) {
     add({facts.holidayText});
     if (facts.holidayFlag == 1) add({"gesetzl. Feiertag"});
   }
@@ -230,17 +238,22 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
 
 std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, CalendarKind kind,
                                           HolidaySelection selection) {
+  return HolidayRowsOfYear(year, RegionOfCode(code), kind, selection);
+}
+
+std::vector<HolidayRow> HolidayRowsOfYear(int year, const Region& region, CalendarKind kind,
+                                          HolidaySelection selection) {
   std::vector<HolidayRow> rows;
-  if (year < 1 || year > 3000) return rows;
+  // A region without rules has no holiday on any day.
+  if (year < 1 || year > 3000 || !region.hasRules) return rows;
   rows.reserve(selection == HolidaySelection::LegalOnly ? 20 : 64);
   const bool leap = IsLeapYear(year, kind);
   const int easter = EasterDay(year, kind);
   const int first = DayNumberOf({year, 1, 1}, kind);
-  for (int day : HolidayCandidateDays(year, code, kind)) {
+  for (int day : HolidayCandidateDays(year, region, kind)) {
     const int jd = first + day - 1;
     if (JDInRange(jd) != 1) continue;
-    HolidayParts parts = HolidayPartsOfDay(day, easter, year, code, leap, kind);
-    if (parts.fixed.name == kNoRulesName) continue;
+    HolidayParts parts = HolidayPartsOfDay(day, easter, year, region, leap, kind);
     const bool legal = parts.movable.legal == 1 || parts.fixed.legal == 1;
     if (!legal && selection == HolidaySelection::LegalOnly) continue;
     std::string names = JoinHolidayNames(parts.movable.name, parts.fixed.name);
@@ -259,6 +272,10 @@ std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, Calen
 }
 
 HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, CalendarKind kind) {
+  return HolidayListOfYear(yearText, RegionOfCode(code), kind);
+}
+
+HolidayList HolidayListOfYear(std::string_view yearText, const Region& region, CalendarKind kind) {
   HolidayList list;
   const FieldResult field = ValidateYearText(yearText);
   const int year = field.code == 1 ? std::atoi(field.text.c_str()) : 0;
@@ -268,8 +285,8 @@ HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, 
     return list;
   }
   const std::string yearName = field.text;
-  const std::string region = RegionDisplayName(code);
-  list.rows = HolidayRowsOfYear(year, code, kind);
+  const std::string regionName = region.DisplayName();
+  list.rows = HolidayRowsOfYear(year, region, kind);
   std::vector<std::string>& lines = list.lines;
   lines.reserve(list.rows.size() + 24);
   // "Mo.01.01.2024 Neujahr" and what follows the names.
@@ -286,7 +303,7 @@ HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, 
   const bool legalSection = kind == CalendarKind::Gregorian && year >= 1871;
   if (legalSection) {
     lines.push_back(yearName);
-    lines.push_back("gesetzliche Feiertage in " + region + ":");
+    lines.push_back("gesetzliche Feiertage in " + regionName + ":");
     const std::size_t firstLine = lines.size();
     for (const HolidayRow& row : list.rows) {
       if (row.legal) lines.push_back(rowLine(row, ","));
@@ -294,13 +311,13 @@ HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, 
     closeSection(firstLine);
     lines.emplace_back(47, '-');
     lines.push_back(yearName);
-    lines.push_back("alle Feiertage in " + region + ":");
+    lines.push_back("alle Feiertage in " + regionName + ":");
   } else if (kind == CalendarKind::Julian) {
     lines.push_back(yearName + " Julianischer Kalender");
-    lines.push_back("Feiertage in " + region + ":");
+    lines.push_back("Feiertage in " + regionName + ":");
   } else {
     lines.push_back(yearName);
-    lines.push_back("Feiertage in " + region + ":");
+    lines.push_back("Feiertage in " + regionName + ":");
   }
   const std::size_t firstLine = lines.size();
   for (const HolidayRow& row : list.rows) {

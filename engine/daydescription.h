@@ -41,6 +41,7 @@ struct DayTimes {
 };
 
 // DayTimesOf: the legal time and the sun times of a day number in a region.
+DayTimes DayTimesOf(int jd, const Region& region);
 DayTimes DayTimesOf(int jd, std::string_view code);
 
 struct DayDescription {
@@ -51,6 +52,9 @@ struct DayDescription {
 // DescribeDay: the day description of valid day facts in a region and
 // calendar. The one-text form ends with the distance to today (Gregorian
 // calendar only, not for today itself).
+// The holiday text is left out for a region without rules.
+DayDescription DescribeDay(const DayFacts& facts, const Region& region, CalendarKind kind,
+                           int todayJd);
 DayDescription DescribeDay(const DayFacts& facts, std::string_view code, CalendarKind kind,
                            int todayJd);
 
@@ -75,17 +79,20 @@ struct HolidayList {
 // HolidayListOfYear: the holidays of a year (1..3000) in a region: for a
 // Gregorian year from 1871 the legal section, then all holidays. An invalid
 // year gives the single line "Fehler: <year> ist kein gültiges Kalenderjahr!".
+HolidayList HolidayListOfYear(std::string_view year, const Region& region, CalendarKind kind);
 HolidayList HolidayListOfYear(std::string_view year, std::string_view code, CalendarKind kind);
 
 enum class HolidaySelection { All, LegalOnly };
 
 // HolidayRowsOfYear: only the rows, in day order, all of them or only those
-// of legal holidays; empty for an invalid year.
+// of legal holidays; empty for an invalid year and for a region without rules.
+std::vector<HolidayRow> HolidayRowsOfYear(int year, const Region& region, CalendarKind kind,
+                                          HolidaySelection selection = HolidaySelection::All);
 std::vector<HolidayRow> HolidayRowsOfYear(int year, std::string_view code, CalendarKind kind,
                                           HolidaySelection selection = HolidaySelection::All);
 
 // RegionDisplayName: the region's name, or the code when the table has no row
-// for it ("HR", "DK").
+// for it ("HR", "DK"); Region::DisplayName for a looked-up region.
 std::string RegionDisplayName(std::string_view code);  // "D-NI" -> "Niedersachsen"
 
 }  // namespace engine

@@ -9,7 +9,7 @@
 namespace engine {
 namespace {
 
-DayFacts FactsOf(int jd, const CivilDate& date, std::string_view code, CalendarKind kind) {
+DayFacts FactsOf(int jd, const CivilDate& date, const Region& region, CalendarKind kind) {
   DayFacts facts;
   facts.result = 1;
   const bool leap = IsLeapYear(date.year, kind);
@@ -30,7 +30,7 @@ DayFacts FactsOf(int jd, const CivilDate& date, std::string_view code, CalendarK
   facts.moonAge = moon.age;
   facts.moonPhase = std::move(moon.text);
   facts.easterDay = EasterDay(date.year, kind);
-  Holiday holiday = HolidayOfDay(facts.dayOfYear, facts.easterDay, date.year, code, leap, kind);
+  Holiday holiday = HolidayOfDay(facts.dayOfYear, facts.easterDay, date.year, region, leap, kind);
   facts.holidayFlag = holiday.flag;
   facts.holidayText = std::move(holiday.text);
   facts.version = kEngineVersion;
@@ -39,26 +39,38 @@ DayFacts FactsOf(int jd, const CivilDate& date, std::string_view code, CalendarK
 
 }  // namespace
 
-DayFacts DayFactsOfDate(std::string_view date, std::string_view code, CalendarKind kind) {
+DayFacts DayFactsOfDate(std::string_view date, const Region& region, CalendarKind kind) {
   const DateCheck check = CheckDate(date, kind);
   const int result = DateCode(check, kind);
-  if (result == 1) return FactsOf(check.dayNumber, check.date, code, kind);
+  if (result == 1) return FactsOf(check.dayNumber, check.date, region, kind);
   DayFacts facts;
   facts.result = result;
   return facts;
 }
 
-DayFacts DayFactsOfJD(int jd, std::string_view code, CalendarKind kind) {
+DayFacts DayFactsOfDate(std::string_view date, std::string_view code, CalendarKind kind) {
+  return DayFactsOfDate(date, RegionOfCode(code), kind);
+}
+
+DayFacts DayFactsOfJD(int jd, const Region& region, CalendarKind kind) {
   if (JDInRange(jd) != 1) {
     DayFacts facts;
     facts.result = -1;
     return facts;
   }
-  return FactsOf(jd, CivilDateOf(jd, kind), code, kind);
+  return FactsOf(jd, CivilDateOf(jd, kind), region, kind);
+}
+
+DayFacts DayFactsOfJD(int jd, std::string_view code, CalendarKind kind) {
+  return DayFactsOfJD(jd, RegionOfCode(code), kind);
+}
+
+DayFacts DayFactsOfJD(std::string_view jd, const Region& region, CalendarKind kind) {
+  return DayFactsOfJD(ParseDayNumber(jd), region, kind);
 }
 
 DayFacts DayFactsOfJD(std::string_view jd, std::string_view code, CalendarKind kind) {
-  return DayFactsOfJD(ParseDayNumber(jd), code, kind);
+  return DayFactsOfJD(ParseDayNumber(jd), RegionOfCode(code), kind);
 }
 
 }  // namespace engine

@@ -2,17 +2,21 @@
 // The facts of one day in one region and calendar: day number, weekday, day
 // of the year, week, moon, Easter of the year and the day's holidays. The
 // controls build their descriptions, colours and holiday lists from them.
+// Each function takes the looked-up `Region`; its form with a region code
+// looks the region up and gives the same.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "engine/daynumber.h"
+#include "engine/version.h"
+#include "engine/region.h"
 
 namespace engine {
 
-// The engine's version text.
-inline constexpr std::string_view kEngineVersion = "4.284.54.16";
+// The engine's version text: the program's.
+inline constexpr std::string_view kEngineVersion = kProgramVersion;
 
 // Every field refers to the calendar kind of the query; all but result are
 // set only when result is 1.
@@ -44,9 +48,12 @@ struct DayFacts {
 DayFacts DayFactsOfDate(std::string_view date, std::string_view code, CalendarKind kind);
 // ("03.10.2024", "D-NI", Gregorian) -> {1, "03.10.2024", "2460587", ..., "Tag der deutschen
 // Einheit"}
+DayFacts DayFactsOfDate(std::string_view date, const Region& region, CalendarKind kind);
 
 // DayFactsOfJD: the facts of a day number (text that is no number counts as
 // 0); result -1 outside the supported range.
+DayFacts DayFactsOfJD(int jd, const Region& region, CalendarKind kind);
+DayFacts DayFactsOfJD(std::string_view jd, const Region& region, CalendarKind kind);
 DayFacts DayFactsOfJD(std::string_view jd, std::string_view code, CalendarKind kind);
 DayFacts DayFactsOfJD(int jd, std::string_view code, CalendarKind kind);
 

@@ -35,27 +35,28 @@ int WeekDayOfNewYear(int year, CalendarKind kind) {
 
 // Corpus Christi is a public holiday throughout Austria, and in Germany only
 // in the states with a large Catholic population.
-bool HasCorpusChristiAsLegalHoliday(std::string_view code) {
-  return IsAustrianRegion(code) || code == "D-BW" || code == "D-BY" || code == "D-HE" ||
+bool HasCorpusChristiAsLegalHoliday(const Region& region) {
+  const std::string_view code = region.code;
+  return region.austrian() || code == "D-BW" || code == "D-BY" || code == "D-HE" ||
          code == "D-NW" || code == "D-RP" || code == "D-SL";
 }
 
-int RepentanceDayLegal(std::string_view code, int year) {
+int RepentanceDayLegal(const Region& region, int year) {
   if (year <= 1919) return 0;
-  if (year >= 1967 && year <= 1989 && IsEastRegion(code, year)) return 0;
+  if (year >= 1967 && year <= 1989 && region.EastIn(year)) return 0;
   if (year <= 1994) return 1;
-  return code == "D-SN" ? 1 : 0;
+  return region.code == "D-SN" ? 1 : 0;
 }
 
 // Easter Monday and Ascension were working days in the East from 1968.
-int EastSuppressedLegal(std::string_view code, int year) {
-  return year >= 1968 && year <= 1989 && IsEastRegion(code, year) ? 0 : 1;
+int EastSuppressedLegal(const Region& region, int year) {
+  return year >= 1968 && year <= 1989 && region.EastIn(year) ? 0 : 1;
 }
 
-Feast GermanAustrianFeast(int day, int easter, int year, std::string_view code, bool leap,
-                          bool german) {
+Feast GermanAustrianFeast(int day, int easter, int year, const Region& region, bool leap) {
+  const bool german = region.german();
   const int offset = day - easter;
-  if (year >= 1934 && year <= 1945 && RegionEra(code, year) == kEraNs) {
+  if (year >= 1934 && year <= 1945 && region.EraOf(year) == kEraNs) {
     const bool heroesDay = year >= 1939 ? day == HeroesSundayDay(easter, leap) : offset == -35;
     if (heroesDay) return {"Heldengedenktag", 1};
   }
@@ -67,7 +68,7 @@ Feast GermanAustrianFeast(int day, int easter, int year, std::string_view code, 
       return {"Aschermittwoch", 0};
     case -35:
       if (german && ((year >= 1926 && year <= 1933) ||
-                     (year >= 1948 && year <= 1951 && !IsEastRegion(code, year)))) {
+                     (year >= 1948 && year <= 1951 && !region.EastIn(year)))) {
         return {"Volkstrauertag", 0};
       }
       return {};
@@ -83,17 +84,17 @@ Feast GermanAustrianFeast(int day, int easter, int year, std::string_view code, 
     case 0:
       return {"Ostersonntag", german ? 1 : 0};
     case 1:
-      return {"Ostermontag", EastSuppressedLegal(code, year)};
+      return {"Ostermontag", EastSuppressedLegal(region, year)};
     case 7:
       return {"Weißer Sonntag", 0};
     case 39:
-      return {"Himmelfahrt", EastSuppressedLegal(code, year)};
+      return {"Himmelfahrt", EastSuppressedLegal(region, year)};
     case 49:
       return {"Pfingstsonntag", german ? 1 : 0};
     case 50:
       return {"Pfingstmontag", 1};
     case 60:
-      return {"Fronleichnam", HasCorpusChristiAsLegalHoliday(code) ? 1 : 0};
+      return {"Fronleichnam", HasCorpusChristiAsLegalHoliday(region) ? 1 : 0};
     default:
       break;
   }
@@ -101,7 +102,7 @@ Feast GermanAustrianFeast(int day, int easter, int year, std::string_view code, 
   // latest Corpus Christi (day 176).
   if (day < 250) return {};
   if (german && day == HarvestSundayDay(easter, leap)) {
-    const bool nsHarvest = year >= 1934 && year <= 1944 && RegionEra(code, year) == kEraNs;
+    const bool nsHarvest = year >= 1934 && year <= 1944 && region.EraOf(year) == kEraNs;
     return {"Erntedanktag", nsHarvest ? 1 : 0};
   }
   switch (FourthAdventDay(easter, leap) - day) {
@@ -109,7 +110,7 @@ Feast GermanAustrianFeast(int day, int easter, int year, std::string_view code, 
       if (german && year >= 1952) return {"Volkstrauertag", 0};
       return {};
     case 32:
-      if (german) return {"Buß- und Bettag", RepentanceDayLegal(code, year)};
+      if (german) return {"Buß- und Bettag", RepentanceDayLegal(region, year)};
       return {};
     case 28:
       if (german && year >= 1816) return {"Totensonntag", 0};
@@ -216,17 +217,26 @@ int HeroesSundayDay(int easterDay, bool leap) {
   return day;
 }
 
-Feast MovableFeast(int dayOfYear, int easterDay, int year, std::string_view code, bool leap) {
+Feast MovableFeast(int dayOfYear, int easterDay, int year, const Region& region, bool leap) {
   if (easterDay < 1) return {"", -1};
   // Every list starts in the year 101 or later.
   if (year < 101) return {};
-  const bool german = IsGermanRegion(code);
-  if (german || IsAustrianRegion(code)) {
-    return GermanAustrianFeast(dayOfYear, easterDay, year, code, leap, german);
+  switch (region.country) {
+    case RulesCountry::Germany:
+    case RulesCountry::Austria:
+      return GermanAustrianFeast(dayOfYear, easterDay, year, region, leap);
+    case RulesCountry::Croatia:
+      return CroatianFeast(dayOfYear - easterDay);
+    case RulesCountry::Denmark:
+      return DanishFeast(dayOfYear - easterDay, year);
+    case RulesCountry::None:
+      break;
   }
-  if (IsCroatianRegion(code)) return CroatianFeast(dayOfYear - easterDay);
-  if (IsDanishRegion(code)) return DanishFeast(dayOfYear - easterDay, year);
   return {};
+}
+
+Feast MovableFeast(int dayOfYear, int easterDay, int year, std::string_view code, bool leap) {
+  return MovableFeast(dayOfYear, easterDay, year, RegionOfCode(code), leap);
 }
 
 }  // namespace engine

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "engine/daynumber.h"
+#include "engine/region.h"
 
 namespace engine {
 
@@ -52,6 +53,9 @@ struct Feast {
 // day of the year in the region. German and Austrian regions, Croatian ("HR",
 // "HR-...") and Danish ("DK", "DK-...") regions have their own lists; any
 // other region has none. An Easter day below 1 gives {"", -1}.
+Feast MovableFeast(int dayOfYear, int easterDay, int year, const Region& region,
+                   bool leap);  // (92, 91, 2024, Lower Saxony, true) -> {"Ostermontag", 1}
+// The same for a region code, looked up first.
 Feast MovableFeast(int dayOfYear, int easterDay, int year, std::string_view code,
                    bool leap);  // (92, 91, 2024, "D-NI", true) -> {"Ostermontag", 1}
 

@@ -16,7 +16,7 @@ constexpr int Common(int day, int month) {
   return kBefore[month] + day;
 }
 
-bool IsOneOf(std::string_view code, std::initializer_list<std::string_view> codes) {
+bool IsOneOf(const std::string& code, std::initializer_list<std::string_view> codes) {
   for (std::string_view c : codes) {
     if (code == c) return true;
   }
@@ -57,20 +57,23 @@ Feast MayDay(int year, bool austrian, bool east) {
   return {"Staatsfeiertag", 1};
 }
 
-Feast ReformationDay(int year, std::string_view code, bool east) {
+Feast ReformationDay(int year, const Region& region, bool east) {
   if (year < 1667) return {};
   if (year == 2017) return {"Reformationstag (500 Jahre)", 1};
+  const std::string& code = region.code;
+  // From 1990 the East states, East Berlin having become part of Berlin.
   const bool legal = (east && year >= 1949 && year <= 1966 && code != "D-OB" && code != "D-ST") ||
-                     (year >= 1990 && IsOneOf(code, {"D-BB", "D-MV", "D-SN", "D-ST", "D-TH"})) ||
+                     (year >= 1990 && region.east && code != "D-OB") ||
                      (year >= 2018 && IsOneOf(code, {"D-SH", "D-HH", "D-NI", "D-HB"}));
   return {"Reformationstag", legal ? 1 : 0};
 }
 
-Feast GermanAustrianFixed(int day, int year, std::string_view code) {
+Feast GermanAustrianFixed(int day, int year, const Region& region) {
   if (!kIsFixedRuleDay[static_cast<std::size_t>(day)]) return {};
-  const bool austrian = IsAustrianRegion(code);
+  const std::string& code = region.code;
+  const bool austrian = region.austrian();
   const bool german = !austrian;
-  const bool east = IsEastRegion(code, year);
+  const bool east = region.EastIn(year);
   const auto legal = [](bool condition) { return condition ? 1 : 0; };
   switch (day) {
     case Common(1, 1):
@@ -157,7 +160,7 @@ Feast GermanAustrianFixed(int day, int year, std::string_view code) {
       return {"Nationalfeiertag", legal(year >= 1967)};
     case Common(31, 10):
       if (!german) return {};
-      return ReformationDay(year, code, east);
+      return ReformationDay(year, region, east);
     case Common(1, 11):
       if (year < 814) return {};
       return {"Allerheiligen",
@@ -284,7 +287,7 @@ constexpr int kAdventOffsets[] = {-35, -32, -28, -21, -14, -7, 0};
 
 }  // namespace
 
-std::vector<int> HolidayCandidateDays(int year, std::string_view code, CalendarKind kind) {
+std::vector<int> HolidayCandidateDays(int year, const Region& region, CalendarKind kind) {
   const bool leap = IsLeapYear(year, kind);
   const int daysInYear = leap ? 366 : 365;
   std::vector<int> days;
@@ -298,7 +301,7 @@ std::vector<int> HolidayCandidateDays(int year, std::string_view code, CalendarK
     days.push_back(HarvestSundayDay(easter, leap));
     days.push_back(HeroesSundayDay(easter, leap));
   }
-  if (IsGermanRegion(code) || IsAustrianRegion(code)) {
+  if (region.german() || region.austrian()) {
     // Mother's Day of the Gregorian years this year's days can fall in.
     const int first = DayNumberOf({year, 1, 1}, kind);
     for (int gregorianYear = year - 1; gregorianYear <= year + 1; ++gregorianYear) {
@@ -345,10 +348,14 @@ bool InMothersDayWeek(int dayOfYear, int year, bool leap, CalendarKind kind) {
 
 }  // namespace
 
-bool MayBeHoliday(int dayOfYear, int easterDay, int year, std::string_view code, bool leap,
+std::vector<int> HolidayCandidateDays(int year, std::string_view code, CalendarKind kind) {
+  return HolidayCandidateDays(year, RegionOfCode(code), kind);
+}
+
+bool MayBeHoliday(int dayOfYear, int easterDay, int year, const Region& region, bool leap,
                   CalendarKind kind) {
-  const bool germanOrAustrian = IsGermanRegion(code) || IsAustrianRegion(code);
-  if (!germanOrAustrian && !IsCroatianRegion(code) && !IsDanishRegion(code)) return true;
+  if (!region.hasRules) return true;
+  const bool germanOrAustrian = region.german() || region.austrian();
   if (dayOfYear < 1 || dayOfYear > (leap ? 366 : 365)) return false;
   const int common = leap && dayOfYear > 60 ? dayOfYear - 1 : dayOfYear;
   if (!(leap && dayOfYear == 60) && kIsFixedRuleDay[static_cast<std::size_t>(common)]) return true;
@@ -371,30 +378,50 @@ bool MayBeHoliday(int dayOfYear, int easterDay, int year, std::string_view code,
   return germanOrAustrian && InMothersDayWeek(dayOfYear, year, leap, kind);
 }
 
-Feast FixedHoliday(int dayOfYear, int year, bool leap, std::string_view code) {
-  const bool set = IsGermanRegion(code) || IsAustrianRegion(code);
-  if (!set && !IsCroatianRegion(code) && !IsDanishRegion(code)) {
-    return {std::string(kNoRulesName), 0};
-  }
-  if (dayOfYear < 1 || dayOfYear > (leap ? 366 : 365) || (leap && dayOfYear == 60)) return {};
-  const int day = leap && dayOfYear > 60 ? dayOfYear - 1 : dayOfYear;
-  if (set) return GermanAustrianFixed(day, year, code);
-  if (IsCroatianRegion(code)) return CroatianFixed(day, year);
-  return DanishFixed(day, year);
+bool MayBeHoliday(int dayOfYear, int easterDay, int year, std::string_view code, bool leap,
+                  CalendarKind kind) {
+  return MayBeHoliday(dayOfYear, easterDay, year, RegionOfCode(code), leap, kind);
 }
 
-bool IsMothersDay(int dayOfYear, int year, std::string_view code, CalendarKind kind) {
-  if (!IsGermanRegion(code) && !IsAustrianRegion(code)) return false;
+Feast FixedHoliday(int dayOfYear, int year, bool leap, const Region& region) {
+  if (!region.hasRules) return {std::string(kNoRulesName), 0};
+  if (dayOfYear < 1 || dayOfYear > (leap ? 366 : 365) || (leap && dayOfYear == 60)) return {};
+  const int day = leap && dayOfYear > 60 ? dayOfYear - 1 : dayOfYear;
+  switch (region.country) {
+    case RulesCountry::Croatia:
+      return CroatianFixed(day, year);
+    case RulesCountry::Denmark:
+      return DanishFixed(day, year);
+    default:
+      return GermanAustrianFixed(day, year, region);
+  }
+}
+
+Feast FixedHoliday(int dayOfYear, int year, bool leap, std::string_view code) {
+  return FixedHoliday(dayOfYear, year, leap, RegionOfCode(code));
+}
+
+bool IsMothersDay(int dayOfYear, int year, const Region& region, CalendarKind kind) {
+  if (!region.german() && !region.austrian()) return false;
   if (!InMothersDayWeek(dayOfYear, year, IsLeapYear(year, kind), kind)) return false;
   // The second Sunday of May is the Sunday of that week.
   return WeekDayOf(DayNumberOf({year, 1, 1}, kind) + dayOfYear - 1) == 7;
 }
 
-std::string MothersDay(int dayOfYear, int year, std::string_view code, std::string name,
+bool IsMothersDay(int dayOfYear, int year, std::string_view code, CalendarKind kind) {
+  return IsMothersDay(dayOfYear, year, RegionOfCode(code), kind);
+}
+
+std::string MothersDay(int dayOfYear, int year, const Region& region, std::string name,
                        CalendarKind kind) {
-  if (!IsMothersDay(dayOfYear, year, code, kind)) return name;
+  if (!IsMothersDay(dayOfYear, year, region, kind)) return name;
   if (name.empty()) return "Muttertag";
   return name + ", Muttertag";
+}
+
+std::string MothersDay(int dayOfYear, int year, std::string_view code, std::string name,
+                       CalendarKind kind) {
+  return MothersDay(dayOfYear, year, RegionOfCode(code), std::move(name), kind);
 }
 
 std::string JoinHolidayNames(std::string_view movable, std::string_view fixed) {
@@ -406,22 +433,32 @@ std::string JoinHolidayNames(std::string_view movable, std::string_view fixed) {
   return text;
 }
 
+HolidayParts HolidayPartsOfDay(int dayOfYear, int easterDay, int year, const Region& region,
+                               bool leap, CalendarKind kind) {
+  HolidayParts parts{MovableFeast(dayOfYear, easterDay, year, region, leap),
+                     FixedHoliday(dayOfYear, year, leap, region)};
+  parts.movable.name = MothersDay(dayOfYear, year, region, std::move(parts.movable.name), kind);
+  parts.movable.legal = region.ValidFlag(year, parts.movable.legal);
+  parts.fixed.legal = region.ValidFlag(year, parts.fixed.legal);
+  return parts;
+}
+
 HolidayParts HolidayPartsOfDay(int dayOfYear, int easterDay, int year, std::string_view code,
                                bool leap, CalendarKind kind) {
-  HolidayParts parts{MovableFeast(dayOfYear, easterDay, year, code, leap),
-                     FixedHoliday(dayOfYear, year, leap, code)};
-  parts.movable.name = MothersDay(dayOfYear, year, code, std::move(parts.movable.name), kind);
-  parts.movable.legal = CountryValidFlag(code, year, parts.movable.legal);
-  parts.fixed.legal = CountryValidFlag(code, year, parts.fixed.legal);
-  return parts;
+  return HolidayPartsOfDay(dayOfYear, easterDay, year, RegionOfCode(code), leap, kind);
+}
+
+Holiday HolidayOfDay(int dayOfYear, int easterDay, int year, const Region& region, bool leap,
+                     CalendarKind kind) {
+  if (!MayBeHoliday(dayOfYear, easterDay, year, region, leap, kind)) return {};
+  const HolidayParts parts = HolidayPartsOfDay(dayOfYear, easterDay, year, region, leap, kind);
+  return {JoinHolidayNames(parts.movable.name, parts.fixed.name),
+          parts.movable.legal > 0 || parts.fixed.legal > 0 ? 1 : 0};
 }
 
 Holiday HolidayOfDay(int dayOfYear, int easterDay, int year, std::string_view code, bool leap,
                      CalendarKind kind) {
-  if (!MayBeHoliday(dayOfYear, easterDay, year, code, leap, kind)) return {};
-  const HolidayParts parts = HolidayPartsOfDay(dayOfYear, easterDay, year, code, leap, kind);
-  return {JoinHolidayNames(parts.movable.name, parts.fixed.name),
-          parts.movable.legal > 0 || parts.fixed.legal > 0 ? 1 : 0};
+  return HolidayOfDay(dayOfYear, easterDay, year, RegionOfCode(code), leap, kind);
 }
 
 std::string HolidayArticleLink(std::string_view holidayText) {

@@ -368,8 +368,8 @@ InterestAmounts Interest360(int modeIndex, int intermediateDecimals, int finalDe
 
 // ---- Period texts ----------------------------------------------------------
 
-std::vector<std::string> PeriodLines(std::string_view start, std::string_view end,
-                                     bool startCounted, bool endCounted) {
+std::vector<std::string> InterestPeriodLines(std::string_view start, std::string_view end,
+                                             bool startCounted, bool endCounted) {
   std::optional<int> first = DayNumberOfDate(start);
   std::optional<int> last = DayNumberOfDate(end);
   if (!first || !last) return {};
@@ -399,9 +399,9 @@ std::vector<std::string> PeriodLines(std::string_view start, std::string_view en
   };
 }
 
-std::string PeriodText(std::string_view start, std::string_view end, bool startCounted,
-                       bool endCounted) {
-  const std::vector<std::string> lines = PeriodLines(start, end, startCounted, endCounted);
+std::string InterestPeriodText(std::string_view start, std::string_view end, bool startCounted,
+                               bool endCounted) {
+  const std::vector<std::string> lines = InterestPeriodLines(start, end, startCounted, endCounted);
   if (lines.size() < 12) return {};
   return lines[7] + "  oder  " + lines[9] + "  oder  " + lines[11];
 }
@@ -547,8 +547,8 @@ InterestStatement ComputeInterest(const InterestRequest& request) {
                                         Padded(interest.text), valutaDay != *pay);
   FillHints(s, request, intermediate);
 
-  s.periodLines = PeriodLines(s.start, s.end, request.startCounted, request.endCounted);
-  s.periodText = PeriodText(s.start, s.end, request.startCounted, request.endCounted);
+  s.periodLines = InterestPeriodLines(s.start, s.end, request.startCounted, request.endCounted);
+  s.periodText = InterestPeriodText(s.start, s.end, request.startCounted, request.endCounted);
   return s;
 }
 

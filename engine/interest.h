@@ -242,16 +242,16 @@ bool PayDateBeforeEnd(std::string_view start, std::string_view end,
 InterestStatement ComputeInterest(const InterestRequest& request);
 // {"1000", "10", "SEK", "01.01.2019", "01.01.2020", ...} -> total "100,00", sum "1100,00"
 
-// PeriodLines: the period text of the window in its long form (Memo2).
-std::vector<std::string> PeriodLines(std::string_view start, std::string_view end,
-                                     bool startCounted, bool endCounted);
+// InterestPeriodLines: the period text of the window in its long form (Memo2).
+std::vector<std::string> InterestPeriodLines(std::string_view start, std::string_view end,
+                                             bool startCounted, bool endCounted);
 // ("01.01.2020", "01.01.2021", false, true) -> {"", "Vom 01.01.2020 (excl.) ...", "", "366 Tage",
 // ...}
 
-// PeriodText: the one-line period text (Edt_CalDiffText): time years,
+// InterestPeriodText: the one-line period text (Edt_CalDiffText): time years,
 // calendar years and Roman calendar years joined by "  oder  ".
-std::string PeriodText(std::string_view start, std::string_view end, bool startCounted,
-                       bool endCounted);
+std::string InterestPeriodText(std::string_view start, std::string_view end, bool startCounted,
+                               bool endCounted);
 // -> "1 Zeitjahr, 0 Tage  oder  0 Kalenderjahre, 366 Tage  oder  0 Röm. Kalenderjahre, 366 Tage"
 
 }  // namespace engine

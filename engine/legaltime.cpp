@@ -12,7 +12,7 @@ constexpr int kMonday = 1;
 constexpr int kThursday = 4;
 constexpr int kSunday = 7;
 
-// What the rules need to know about a region code.
+// What the rules need to know about a region.
 struct RegionFacts {
   bool german = false;
   bool austrian = false;
@@ -21,17 +21,13 @@ struct RegionFacts {
   bool earlyZoneTime = false;  // Baden and Bavaria had zone time a year before the others
 };
 
-RegionFacts FactsOf(std::string_view code) {
+RegionFacts FactsOf(const Region& region) {
   RegionFacts facts;
-  facts.german = IsGermanRegion(code);
-  facts.austrian = IsAustrianRegion(code);
-  facts.austrianState = facts.austrian && code != "A";
-  if (facts.german) {
-    constexpr std::string_view kSovietZone[] = {"D-BE", "D-BB", "D-MV", "D-SN",
-                                                "D-ST", "D-TH", "D-WB", "D-OB"};
-    for (std::string_view member : kSovietZone) facts.sovietZone |= code == member;
-    facts.earlyZoneTime = code == "D-BW" || code == "D-BY";
-  }
+  facts.german = region.german();
+  facts.austrian = region.austrian();
+  facts.austrianState = facts.austrian && region.code != "A";
+  facts.sovietZone = region.sovietZone;
+  facts.earlyZoneTime = facts.german && (region.code == "D-BW" || region.code == "D-BY");
   return facts;
 }
 
@@ -157,10 +153,14 @@ int LastWeekdayOfMonth(int month, int year, int weekday) {
 }
 
 DstResult DstState(int jd, std::string_view code) {
+  return DstState(jd, RegionOfCode(code));
+}
+
+DstResult DstState(int jd, const Region& where) {
   DstResult result;
   if (JDInRange(jd) != 1) return result;
   const CivilDate date = CivilDateOf(jd, kGregorian);
-  const RegionFacts region = FactsOf(code);
+  const RegionFacts region = FactsOf(where);
   const SummerTime summer = SummerTimeOf(date.year, region);
 
   int state = kDstStandard;

@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/region.h"
+
 namespace engine {
 
 // The state of a day: 0 no valid day, 1 "MEZ", 2 "MESZ", 3 "MEHSZ". The
@@ -43,7 +45,8 @@ struct DstResult {
 // "A-W", ...); state 0 and empty texts outside the supported range.
 //   DstState(2458938, "D-NI")  // 29.03.2020
 //       -> {2, 3, "Sommerzeit: 02:00 MEZ = 03:00 MESZ\n\r", "MESZ"}
-DstResult DstState(int jd, std::string_view region);
+DstResult DstState(int jd, const Region& region);
+DstResult DstState(int jd, std::string_view code);  // the same for a code, looked up first
 
 // NthWeekdayOfMonth: the day number of the n-th (1..5) weekday (1 Monday ..
 // 7 Sunday) of a Gregorian month; 0 when an argument is out of range or the

@@ -45,8 +45,11 @@ static_assert(kTable[kFilledRegionRows - 1].code == "A-W" &&
 
 constexpr std::string_view kUnknownCoordinate = "  0 00 00";
 
+// The East states. The Soviet occupation zone, whose clocks went their own
+// way in 1945, is these and both halves of Berlin.
 constexpr std::array<std::string_view, 6> kEastCodes = {"D-BB", "D-OB", "D-MV",
                                                         "D-SN", "D-ST", "D-TH"};
+constexpr std::array<std::string_view, 2> kBerlinCodes = {"D-BE", "D-WB"};
 
 struct CountryStart {
   std::string_view code;
@@ -73,10 +76,14 @@ constexpr std::array<CountryStart, 16> kCountries = {{
     {"SLO", 1991},
 }};
 
+// The rows a name or code can match: the empty rows after them match no
+// text that is not empty.
+constexpr std::span<const RegionRow> kFilledRows{kTable.data(), kFilledRegionRows};
+
 // Empty rows must not answer an empty name or code.
 const RegionRow* RowOfName(std::string_view name) {
   if (name.empty()) return nullptr;
-  for (const RegionRow& row : kTable) {
+  for (const RegionRow& row : kFilledRows) {
     if (row.name == name) return &row;
   }
   return nullptr;
@@ -84,8 +91,11 @@ const RegionRow* RowOfName(std::string_view name) {
 
 const RegionRow* RowOfCode(std::string_view code) {
   if (code.empty()) return nullptr;
-  for (const RegionRow& row : kTable) {
-    if (row.code == code) return &row;
+  // The last letter tells most codes of one length apart before any full comparison.
+  for (const RegionRow& row : kFilledRows) {
+    if (row.code.size() == code.size() && row.code.back() == code.back() && row.code == code) {
+      return &row;
+    }
   }
   return nullptr;
 }
@@ -146,15 +156,110 @@ void SortNames(std::vector<std::string>& names) {
   for (auto& entry : keyed) names.push_back(std::move(entry.second));
 }
 
-bool IsEastCode(std::string_view code) {
+constexpr bool IsEastCode(std::string_view code) {
   return std::find(kEastCodes.begin(), kEastCodes.end(), code) != kEastCodes.end();
 }
 
+constexpr bool IsSovietZoneCode(std::string_view code) {
+  return IsEastCode(code) ||
+         std::find(kBerlinCodes.begin(), kBerlinCodes.end(), code) != kBerlinCodes.end();
+}
+
 // The value of a run of digits, saturated well above any degree or minute.
-int DigitRunValue(std::string_view digits) {
+constexpr int DigitRunValue(std::string_view digits) {
   int value = 0;
   for (char c : digits) value = std::min(value * 10 + (c - '0'), 100000);
   return value;
+}
+
+constexpr double Degrees(std::string_view text) {
+  int parts[3] = {0, 0, 0};
+  int count = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == ' ') {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    if (end == i || count == 3) return 0.0;
+    parts[count++] = DigitRunValue(text.substr(i, end - i));
+    i = end;
+  }
+  return parts[0] + parts[1] / 60.0 + parts[2] / 3600.0;
+}
+
+constexpr RulesCountry RulesCountryOf(std::string_view code) {
+  if (IsGermanRegion(code)) return RulesCountry::Germany;
+  if (IsAustrianRegion(code)) return RulesCountry::Austria;
+  if (IsCroatianRegion(code)) return RulesCountry::Croatia;
+  if (IsDanishRegion(code)) return RulesCountry::Denmark;
+  return RulesCountry::None;
+}
+
+constexpr int FirstLegalYear(std::string_view code) {
+  for (const CountryStart& country : kCountries) {
+    if (BelongsToCountry(code, country.code)) return country.firstLegalYear;
+  }
+  return kNeverLegal;
+}
+
+// What a region lookup would otherwise classify, for every row, so that
+// looking up a row's region compares nothing but the code.
+struct RowFacts {
+  double latitude = 0.0;
+  double longitude = 0.0;
+  RulesCountry country = RulesCountry::None;
+  bool east = false;
+  bool sovietZone = false;
+  int firstLegalYear = kNeverLegal;
+};
+constexpr std::array<RowFacts, kRegionRows> kRowFacts = [] {
+  std::array<RowFacts, kRegionRows> facts{};
+  for (std::size_t i = 0; i < kTable.size(); ++i) {
+    const std::string_view code = kTable[i].code;
+    facts[i] = {Degrees(kTable[i].latitude), Degrees(kTable[i].longitude),
+                RulesCountryOf(code),        IsEastCode(code),
+                IsSovietZoneCode(code),      FirstLegalYear(code)};
+  }
+  return facts;
+}();
+
+int EraOfYear(bool east, int year) {
+  if (year >= 1933 && year <= 1945) return kEraNs;
+  if (year >= 1946 && year <= 1990) {
+    const bool early = year <= 1949;
+    if (east) return early ? kEraEastEarly : kEraEast;
+    return early ? kEraWestEarly : kEraWest;
+  }
+  return kEraNone;
+}
+
+// A text for comparing without regard to case: ASCII letters and Ä, Ö, Ü
+// in small letters; every other byte unchanged.
+std::string FoldCase(std::string_view text) {
+  std::string folded(text);
+  for (std::size_t i = 0; i < folded.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(folded[i]);
+    if (c >= 'A' && c <= 'Z') {
+      folded[i] = static_cast<char>(c - 'A' + 'a');
+    } else if (c == 0xC3 && i + 1 < folded.size()) {
+      const unsigned char next = static_cast<unsigned char>(folded[i + 1]);
+      if (next == 0x84 || next == 0x96 || next == 0x9C)
+        folded[i + 1] = static_cast<char>(next + 0x20);
+      ++i;
+    }
+  }
+  return folded;
+}
+
+std::string AsciiUpper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
 }
 
 }  // namespace
@@ -208,13 +313,7 @@ std::vector<std::string> RegionList(std::string_view selected) {
 }
 
 int RegionEra(std::string_view code, int year) {
-  if (year >= 1933 && year <= 1945) return kEraNs;
-  if (year >= 1946 && year <= 1990) {
-    const bool early = year <= 1949;
-    if (IsEastCode(code)) return early ? kEraEastEarly : kEraEast;
-    return early ? kEraWestEarly : kEraWest;
-  }
-  return kEraNone;
+  return EraOfYear(IsEastCode(code), year);
 }
 
 bool IsEastRegion(std::string_view code, int year) {
@@ -230,22 +329,68 @@ int CountryValidFlag(std::string_view code, int year, int legal) {
   return 0;
 }
 
-double DegreesOfCoordinate(std::string_view text) {
-  int parts[3] = {0, 0, 0};
-  int count = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (text[i] == ' ') {
-      ++i;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
-    if (end == i || count == 3) return 0.0;
-    parts[count++] = DigitRunValue(text.substr(i, end - i));
-    i = end;
+int Region::EraOf(int year) const {
+  return EraOfYear(east, year);
+}
+
+bool Region::EastIn(int year) const {
+  return east && year >= 1946 && year <= 1990;
+}
+
+int Region::ValidFlag(int year, int legal) const {
+  if (legal == 0 || firstLegalYear == kNeverLegal || year < firstLegalYear) return 0;
+  return legal;
+}
+
+std::string Region::DisplayName() const {
+  return name.empty() ? code : std::string(name);
+}
+
+Region RegionOfCode(std::string_view code) {
+  Region region;
+  region.code = code;
+  if (const RegionRow* row = RowOfCode(code)) {
+    const RowFacts& facts = kRowFacts[static_cast<std::size_t>(row - kTable.data())];
+    region.name = row->name;
+    region.capital = row->capital;
+    region.latitude = row->latitude;
+    region.longitude = row->longitude;
+    region.latitudeDegrees = facts.latitude;
+    region.longitudeDegrees = facts.longitude;
+    region.country = facts.country;
+    region.east = facts.east;
+    region.sovietZone = facts.sovietZone;
+    region.firstLegalYear = facts.firstLegalYear;
+  } else {
+    region.latitude = kUnknownCoordinate;
+    region.longitude = kUnknownCoordinate;
+    region.country = RulesCountryOf(code);
+    region.east = IsEastCode(code);
+    region.sovietZone = IsSovietZoneCode(code);
+    region.firstLegalYear = FirstLegalYear(code);
   }
-  return parts[0] + parts[1] / 60.0 + parts[2] / 3600.0;
+  region.hasRules = region.country != RulesCountry::None;
+  return region;
+}
+
+std::optional<Region> ResolveRegion(std::string_view text) {
+  if (RowOfCode(text)) return RegionOfCode(text);
+  if (const RegionRow* row = RowOfName(text)) return RegionOfCode(row->code);
+  if (text.empty()) return std::nullopt;
+  const std::string folded = FoldCase(text);
+  for (const RegionRow& row : kTable) {
+    if (row.name.empty()) continue;
+    if (FoldCase(row.name) == folded || FoldCase(row.code) == folded) {
+      return RegionOfCode(row.code);
+    }
+  }
+  const std::string upper = AsciiUpper(text);
+  if (IsCroatianRegion(upper) || IsDanishRegion(upper)) return RegionOfCode(upper);
+  return std::nullopt;
+}
+
+double DegreesOfCoordinate(std::string_view text) {
+  return Degrees(text);
 }
 
 }  // namespace engine

@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   request.end = "31.12.2019";
   request.payDate = "04.01.2020";
   (void)engine::ComputeInterest(request);
-  (void)engine::PeriodLines(a, b, startCounted, endCounted);
+  (void)engine::InterestPeriodLines(a, b, startCounted, endCounted);
   (void)engine::ValutaDate(a, b, static_cast<engine::ValutaKind>((method % 3 + 3) % 3));
   (void)engine::EuroRateText(a);
   (void)engine::ToEuro(b.substr(0, 3), decimals % 30, value);

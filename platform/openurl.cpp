@@ -38,17 +38,11 @@ bool IsWebAddress(std::string_view address) {
   return url.isValid() && !url.host().isEmpty();
 }
 
-int OpenUrl(std::string_view address, std::string_view /*parameters*/,
-            std::string_view /*directory*/, int /*showCommand*/) {
+int OpenUrl(std::string_view address) {
   if (!IsWebAddress(address)) return 0;
   const std::string text(address);
   if (const auto& opener = Opener()) return opener(text) ? 1 : 0;
   return QDesktopServices::openUrl(QUrl(QString::fromStdString(text), QUrl::TolerantMode)) ? 1 : 0;
-}
-
-int OpenUrlOfApplication(std::string_view address, std::string_view parameters,
-                         std::string_view directory, int showCommand) {
-  return OpenUrl(address, parameters, directory, showCommand);
 }
 
 void SetUrlOpener(std::function<bool(const std::string&)> opener) {

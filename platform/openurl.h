@@ -10,17 +10,11 @@
 
 namespace platform {
 
-// OpenUrl: opens the address in the default browser and returns the
-// platform's result (1 opened, 0 not), which callers need not inspect. The
-// parameters and directory stay empty in every use; show command 3 asks for a
-// maximised window, 0 for the browser's own choice (the browser decides).
-int OpenUrl(std::string_view address, std::string_view parameters = {},
-            std::string_view directory = {}, int showCommand = 3);
-
-// OpenUrlOfApplication: the same request made on behalf of the application
-// rather than its main window; it opens the address the same way.
-int OpenUrlOfApplication(std::string_view address, std::string_view parameters = {},
-                         std::string_view directory = {}, int showCommand = 3);
+// OpenUrl: opens the address in the default browser and returns 1 when it
+// was handed on, 0 when not; callers need not inspect it. Whether the request
+// is made for a window or for the application, and how large the browser
+// window should be, is the browser's business: every link opens the same way.
+int OpenUrl(std::string_view address);  // "https://de.wikipedia.org/wiki/Neujahr" -> 1
 
 // IsWebAddress: whether an address is one that OpenUrl hands on.
 bool IsWebAddress(std::string_view address);  // "https://de.wikipedia.org/wiki/Neujahr" -> true

@@ -2,7 +2,8 @@
 # Builds the gallery program and renders every control in its named states
 # to build/gallery/x1 and build/gallery/x2 (scale factors 1 and 2, offscreen).
 # With ImageMagick installed (install-deps.sh --screenshot) each scale also
-# gets a contact sheet, build/gallery/sheet-x1.png and sheet-x2.png.
+# gets contact sheets, build/gallery/sheet-x1.png and sheet-x2.png, and the
+# month sheet's own, sheet-mocal-x1.png and sheet-mocal-x2.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 "$PWD/scripts/install-deps.sh"
@@ -13,8 +14,19 @@ for scale in 1 2; do
   rm -rf "$out"
   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale build/bin/gallery "$out"
   if command -v montage >/dev/null; then
+    # The small fields share one sheet; the month sheet and its menus and
+    # hints, and the date edit with its unfolded list, are too large for its
+    # tiles and get their own.
+    small=()
+    for picture in "$out"/*.png; do
+      case "$(basename "$picture")" in TMoCal_* | TDateEdt_*) ;; *) small+=("$picture") ;; esac
+    done
+    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((36 * scale))>+$((4 * scale))+$((4 * scale))" \
+      -tile 6x "${small[@]}" "build/gallery/sheet-x$scale.png"
+    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((260 * scale))x$((340 * scale))>+$((4 * scale))+$((4 * scale))" \
+      -tile 4x "$out"/TMoCal_*.png "build/gallery/sheet-mocal-x$scale.png"
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((112 * scale))>+$((4 * scale))+$((4 * scale))" \
-      -tile 6x "$out"/*.png "build/gallery/sheet-x$scale.png"
+      -tile 6x "$out"/TDateEdt_*.png "build/gallery/sheet-dateedt-x$scale.png"
   fi
 done
 echo "Bilder in build/gallery/"

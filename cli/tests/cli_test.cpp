@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "engine/version.h"
+
 namespace cli {
 namespace {
 
@@ -78,6 +80,13 @@ TEST(Cli, HelpIsGerman) {
   const CliRun sub = Cli({"jd", "--help"});
   EXPECT_EQ(sub.code, 0);
   EXPECT_NE(sub.out.find("--kalender"), std::string::npos) << sub.out;
+}
+
+TEST(Cli, VersionComesFromTheProject) {
+  const CliRun r = Cli({"--version"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "razaduvovi-cli " + std::string(engine::kProgramVersion) + "\n");
+  EXPECT_EQ(engine::kProgramVersion, "4.284.54.16");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "cli/common.h"
 #include "cli/tests/cli_run.h"
 #include "engine/environment.h"
+#include "engine/tests/clock_scope.h"
 
 namespace cli {
 namespace {
@@ -14,6 +15,19 @@ TEST(HolidayCli, LineListOfAYear) {
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out.rfind("2024\ngesetzliche Feiertage in Bayern:\nMo.01.01.2024 Neujahr,\n", 0), 0u);
   EXPECT_EQ(r.out.substr(r.out.size() - 24), "Di.31.12.2024 Silvester\n");
+}
+
+// --land takes a region name in any case and prints the region as with its code.
+TEST(HolidayCli, RegionNameInAnyCase) {
+  const std::string byCode = Cli({"feiertage", "2024", "--land", "D-BY"}).out;
+  for (const char* name : {"Bayern", "bayern", "BAYERN", "d-by"}) {
+    const CliRun r = Cli({"feiertage", "2024", "--land", name});
+    ASSERT_EQ(r.code, 0) << name << r.err;
+    EXPECT_EQ(r.out, byCode) << name;
+  }
+  const CliRun croatia = Cli({"feiertage", "2024", "--land", "hr", "--gesetzlich", "--json"});
+  ASSERT_EQ(croatia.code, 0) << croatia.err;
+  EXPECT_EQ(croatia.out, Cli({"feiertage", "2024", "--land", "HR", "--gesetzlich", "--json"}).out);
 }
 
 TEST(HolidayCli, LegalOnlyOverARange) {
@@ -100,9 +114,8 @@ TEST(MonthCli, SheetInAPipe) {
 }
 
 TEST(MonthCli, ColoursOnlyOnATerminal) {
-  engine::SetClock([] { return engine::LocalDateTime{2024, 10, 3, 12, 0, 0, 0}; });
+  const engine::ClockScope clock(engine::LocalDateTime{2024, 10, 3, 12, 0, 0, 0});
   const CliRun r = Cli({"monat"}, true);
-  engine::SetClock({});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out.rfind("Oktober 2024 - Niedersachsen\n", 0), 0u);
   EXPECT_NE(r.out.find("\x1b[95m\x1b[7m  3*"), std::string::npos);  // today, a legal holiday

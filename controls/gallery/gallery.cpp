@@ -4,13 +4,18 @@
 // scripts/gallery.sh runs it at the scale factors 1 and 2.
 //   gallery OUTPUT_DIR
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QPixmap>
+#include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -19,8 +24,11 @@
 #include "controls/date.h"
 #include "controls/dateedt.h"
 #include "controls/dblbtn.h"
+#include "controls/hints.h"
+#include "controls/mocal.h"
 #include "controls/sepedt.h"
 #include "controls/spinhalf.h"
+#include "engine/civildate.h"
 #include "engine/environment.h"
 
 namespace {
@@ -36,6 +44,45 @@ TDate* MakeDate(QWidget* host, const char* modus, int height) {
   date->SetModus(modus);
   date->SetEditHeight(height);
   return date;
+}
+
+TMoCal* MakeMoCal(QWidget* host, engine::CivilDate date, bool gregorian, const char* land) {
+  auto* sheet = new TMoCal(host);
+  const engine::CalendarKind kind =
+      gregorian ? engine::CalendarKind::Gregorian : engine::CalendarKind::Julian;
+  sheet->ShowMonth(engine::DayNumberOf(date, kind), gregorian, QString::fromUtf8(land));
+  return sheet;
+}
+
+// A picture of a month-sheet menu as it pops up over the cell or year head.
+QWidget* MoCalMenu(QWidget* host, const char* target) {
+  TMoCal sheet;
+  sheet.ShowMonth(engine::DayNumberOf({2024, 10, 3}, engine::CalendarKind::Gregorian), true,
+                  "D-NI");
+  auto* widget = sheet.findChild<QWidget*>(QString::fromLatin1(target));
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
+                          widget->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(widget, &event);
+  QMenu* menu = QString(target) == "Lbl_ShowYear" ? sheet.YearMenu() : sheet.DayMenu();
+  auto* picture = new QLabel(host);
+  picture->setPixmap(menu->grab());
+  picture->adjustSize();
+  menu->hide();
+  return picture;
+}
+
+// A picture of a month-sheet hint as its tooltip shows it.
+QWidget* MoCalHint(QWidget* host, engine::CivilDate date, const char* target) {
+  TMoCal sheet;
+  sheet.ShowMonth(engine::DayNumberOf(date, engine::CalendarKind::Gregorian), true, "D-NI");
+  auto* hint = new QLabel(
+      controls::ShownHint(sheet.findChild<QWidget*>(QString::fromLatin1(target))->toolTip()), host);
+  hint->setPalette(QToolTip::palette());
+  hint->setAutoFillBackground(true);
+  hint->setFrameShape(QFrame::Box);
+  hint->setMargin(3);
+  hint->adjustSize();
+  return hint;
 }
 
 TDateEdt* MakeDateEdt(QWidget* host, const char* modus, int height, const char* date,
@@ -112,6 +159,50 @@ void AddDateEdtStates(std::vector<State>& states) {
 std::vector<State> States() {
   std::vector<State> states;
   AddDateEdtStates(states);
+  const struct {
+    const char* name;
+    engine::CivilDate date;
+    bool gregorian;
+    const char* land;
+  } kSheets[] = {
+      {"TMoCal_2024-10_NI", {2024, 10, 17}, true, "D-NI"},
+      {"TMoCal_2025-01_BY", {2025, 1, 6}, true, "D-BY"},
+      {"TMoCal_1582-10_pregregorian", {1582, 10, 10}, true, "D-NI"},
+      {"TMoCal_1582-10_gregorian", {1582, 10, 20}, true, "D-NI"},
+      {"TMoCal_1582-10_julian", {1582, 10, 4}, false, "D-NI"},
+      {"TMoCal_0001-01_julian", {1, 1, 3}, false, "D-NI"},
+      {"TMoCal_3000-12", {3000, 12, 31}, true, "D-NI"},
+      {"TMoCal_2026-12_today_W", {2026, 12, 8}, true, "A-W"},
+  };
+  for (const auto& sheet : kSheets) {
+    states.push_back({sheet.name, [sheet](QWidget* host) {
+                        return MakeMoCal(host, sheet.date, sheet.gregorian, sheet.land);
+                      }});
+  }
+  states.push_back({"TMoCal_keyboard_focus", [](QWidget* host) {
+                      TMoCal* sheet = MakeMoCal(host, {2024, 10, 17}, true, "D-NI");
+                      host->show();
+                      host->activateWindow();
+                      if (!QTest::qWaitForWindowActive(host))
+                        std::fprintf(stderr, "Fenster nicht aktiv\n");
+                      sheet->findChild<QWidget*>("Lbl_Day18")->setFocus();
+                      return sheet;
+                    }});
+  states.push_back({"TMoCal_hint_day", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 10, 17}, "Lbl_Day4");
+                    }});
+  states.push_back({"TMoCal_hint_week", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_Week5");
+                    }});
+  states.push_back({"TMoCal_hint_month", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowMonth");
+                    }});
+  states.push_back({"TMoCal_hint_year", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowYear");
+                    }});
+  states.push_back({"TMoCal_DayMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_Day4"); }});
+  states.push_back(
+      {"TMoCal_YearMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_ShowYear"); }});
   for (const char* modus : {"D", "T", "TM", "W", "A", "J"}) {
     for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
       states.push_back({QStringLiteral("TDate_%1_%2").arg(modus, look),

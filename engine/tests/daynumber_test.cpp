@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/environment.h"
+#include "engine/tests/clock_scope.h"
 
 namespace engine {
 namespace {
@@ -369,11 +370,10 @@ TEST(DayNumber, ConvertCalendarAcrossTheSwitchOver) {
 }
 
 TEST(DayNumber, TodayComesFromTheInstalledClock) {
-  SetClock([] { return LocalDateTime{2026, 12, 8, 23, 59, 59, 999}; });
+  const ClockScope clock(LocalDateTime{2026, 12, 8, 23, 59, 59, 999});
   EXPECT_EQ(TodayJD(), 2461383);
   EXPECT_EQ(TodayText(G), "08.12.2026");
   EXPECT_EQ(TodayText(J), "25.11.2026");
-  SetClock({});
 }
 
 }  // namespace

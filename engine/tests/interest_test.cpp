@@ -695,7 +695,7 @@ TEST(ValutaDay, WorkingDaysOfThePayRegion) {
   EXPECT_FALSE(IsLegalHolidayIn(Jd("06.01.2024"), "D-NI"));
 }
 
-TEST(PeriodLines, DaysWeeksAndYears) {
+TEST(InterestPeriodLines, DaysWeeksAndYears) {
   const std::vector<std::string> expected = {
       "", "Vom 01.01.2020 (excl.) bis zum 01.01.2021 (incl.) sind vergangen:",
       "", "366 Tage",
@@ -704,20 +704,21 @@ TEST(PeriodLines, DaysWeeksAndYears) {
       "", "0 Kalenderjahre, 366 Tage",
       "", "0 Röm. Kalenderjahre, 366 Tage",
   };
-  EXPECT_EQ(PeriodLines("01.01.2020", "01.01.2021", false, true), expected);
-  EXPECT_EQ(PeriodLines("01.01.2021", "01.01.2020", false, true), expected);
-  const std::vector<std::string> one = PeriodLines("01.03.2019", "29.02.2020", true, true);
+  EXPECT_EQ(InterestPeriodLines("01.01.2020", "01.01.2021", false, true), expected);
+  EXPECT_EQ(InterestPeriodLines("01.01.2021", "01.01.2020", false, true), expected);
+  const std::vector<std::string> one = InterestPeriodLines("01.03.2019", "29.02.2020", true, true);
   ASSERT_EQ(one.size(), 12u);
   EXPECT_EQ(one[3], "366 Tage");
   EXPECT_EQ(one[5], "52 Zeitwochen, 2 Tage ");
   EXPECT_EQ(one[11], "1 Röm. Kalenderjahr, 0 Tage");
-  const std::vector<std::string> day = PeriodLines("07.01.2020", "08.01.2020", false, true);
+  const std::vector<std::string> day = InterestPeriodLines("07.01.2020", "08.01.2020", false, true);
   EXPECT_EQ(day[3], "1 Tag");
   EXPECT_EQ(day[5], "0 Zeitwochen, 1 Tag ");
-  const std::vector<std::string> equal = PeriodLines("07.01.2020", "07.01.2020", true, true);
+  const std::vector<std::string> equal =
+      InterestPeriodLines("07.01.2020", "07.01.2020", true, true);
   EXPECT_EQ(equal[3], "1 Tag");
-  EXPECT_TRUE(PeriodLines("x", "07.01.2020", true, true).empty());
-  EXPECT_EQ(PeriodText("x", "", true, true), "");
+  EXPECT_TRUE(InterestPeriodLines("x", "07.01.2020", true, true).empty());
+  EXPECT_EQ(InterestPeriodText("x", "", true, true), "");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -326,6 +328,162 @@ TEST(Region, CoordinateTextsInDegrees) {
       {"99999999999999999999", 100000.0},
   };
   for (const auto& c : kCases) EXPECT_DOUBLE_EQ(DegreesOfCoordinate(c.text), c.degrees) << c.text;
+}
+
+TEST(Region, RegionOfCodeClassifiesEveryRow) {
+  using enum RulesCountry;
+  const struct {
+    const char* code;
+    RulesCountry country;
+    bool east, sovietZone;
+  } kRows[] = {
+      {"D", Germany, false, false},    {"D-BW", Germany, false, false},
+      {"D-BY", Germany, false, false}, {"D-BE", Germany, false, true},
+      {"D-BB", Germany, true, true},   {"D-HB", Germany, false, false},
+      {"D-HH", Germany, false, false}, {"D-HE", Germany, false, false},
+      {"D-MV", Germany, true, true},   {"D-NI", Germany, false, false},
+      {"D-NW", Germany, false, false}, {"D-RP", Germany, false, false},
+      {"D-SL", Germany, false, false}, {"D-SN", Germany, true, true},
+      {"D-ST", Germany, true, true},   {"D-SH", Germany, false, false},
+      {"D-TH", Germany, true, true},   {"D-OB", Germany, true, true},
+      {"D-WB", Germany, false, true},  {"A", Austria, false, false},
+      {"A-B", Austria, false, false},  {"A-K", Austria, false, false},
+      {"A-NÖ", Austria, false, false}, {"A-OÖ", Austria, false, false},
+      {"A-S", Austria, false, false},  {"A-ST", Austria, false, false},
+      {"A-T", Austria, false, false},  {"A-V", Austria, false, false},
+      {"A-W", Austria, false, false},
+  };
+  ASSERT_EQ(std::size(kRows), static_cast<std::size_t>(kFilledRegionRows));
+  for (std::size_t i = 0; i < std::size(kRows); ++i) {
+    const auto& c = kRows[i];
+    const RegionRow& row = RegionTable()[i];
+    const Region region = RegionOfCode(c.code);
+    ASSERT_EQ(row.code, c.code);
+    EXPECT_EQ(region.code, c.code);
+    EXPECT_EQ(region.name, row.name) << c.code;
+    EXPECT_EQ(region.capital, row.capital) << c.code;
+    EXPECT_EQ(region.latitude, row.latitude) << c.code;
+    EXPECT_EQ(region.longitude, row.longitude) << c.code;
+    EXPECT_EQ(region.latitudeDegrees, DegreesOfCoordinate(row.latitude)) << c.code;
+    EXPECT_EQ(region.longitudeDegrees, DegreesOfCoordinate(row.longitude)) << c.code;
+    EXPECT_EQ(region.country, c.country) << c.code;
+    EXPECT_TRUE(region.hasRules) << c.code;
+    EXPECT_EQ(region.east, c.east) << c.code;
+    EXPECT_EQ(region.sovietZone, c.sovietZone) << c.code;
+    EXPECT_EQ(region.firstLegalYear, 1871) << c.code;
+    EXPECT_EQ(region.DisplayName(), row.name) << c.code;
+  }
+}
+
+TEST(Region, RegionOfCodeWithoutRow) {
+  using enum RulesCountry;
+  const struct {
+    const char* code;
+    RulesCountry country;
+    int firstLegalYear;
+  } kCases[] = {
+      {"HR", Croatia, INT_MIN}, {"HR-21", Croatia, INT_MIN}, {"DK", Denmark, 1871},
+      {"DK-84", Denmark, 1871}, {"D-XX", Germany, 1871},     {"A-X", Austria, 1871},
+      {"CZ", None, 1993},       {"SLO", None, 1991},         {"XY", None, kNeverLegal},
+      {"", None, kNeverLegal},  {"HRV", None, kNeverLegal},  {"-D", None, kNeverLegal},
+  };
+  for (const auto& c : kCases) {
+    const Region region = RegionOfCode(c.code);
+    EXPECT_EQ(region.code, c.code);
+    EXPECT_EQ(region.name, "") << c.code;
+    EXPECT_EQ(region.capital, "") << c.code;
+    EXPECT_EQ(region.latitude, "  0 00 00") << c.code;
+    EXPECT_EQ(region.longitude, "  0 00 00") << c.code;
+    EXPECT_EQ(region.latitudeDegrees, 0.0) << c.code;
+    EXPECT_EQ(region.country, c.country) << c.code;
+    EXPECT_EQ(region.hasRules, c.country != None) << c.code;
+    EXPECT_FALSE(region.east) << c.code;
+    EXPECT_FALSE(region.sovietZone) << c.code;
+    EXPECT_EQ(region.firstLegalYear, c.firstLegalYear) << c.code;
+    EXPECT_EQ(region.DisplayName(), c.code);
+  }
+}
+
+// The members of a looked-up region answer as the code functions do, in
+// every year and for every legal flag.
+TEST(Region, RegionMembersAgreeWithCodeFunctions) {
+  std::vector<std::string> codes = {"HR", "HR-21", "DK", "DK-84", "CZ", "SK-BL",
+                                    "LT", "SLO",   "XY", "",      "DE", "S-AB"};
+  for (const RegionRow& row : RegionTable().first(kFilledRegionRows)) codes.emplace_back(row.code);
+  for (const std::string& code : codes) {
+    const Region region = RegionOfCode(code);
+    for (int year = -5; year <= 3005; ++year) {
+      ASSERT_EQ(region.EraOf(year), RegionEra(code, year)) << code << ' ' << year;
+      ASSERT_EQ(region.EastIn(year), IsEastRegion(code, year)) << code << ' ' << year;
+      for (int legal : {-1, 0, 1}) {
+        ASSERT_EQ(region.ValidFlag(year, legal), CountryValidFlag(code, year, legal))
+            << code << ' ' << year << ' ' << legal;
+      }
+    }
+  }
+}
+
+TEST(Region, ResolveRegionAcceptsWhatAUserNames) {
+  const struct {
+    const char* text;
+    const char* code;  // nullptr: refused
+  } kCases[] = {
+      {"D-BY", "D-BY"},
+      {"D", "D"},
+      {"A-NÖ", "A-NÖ"},
+      {"d-by", "D-BY"},
+      {"a-w", "A-W"},
+      {"a-nö", "A-NÖ"},
+      {"Bayern", "D-BY"},
+      {"bayern", "D-BY"},
+      {"BAYERN", "D-BY"},
+      {"bAyErN", "D-BY"},
+      {"Österreich", "A"},
+      {"österreich", "A"},
+      {"KÄRNTEN", "A-K"},
+      {"berlin (ost)", "D-OB"},
+      {"Deutschland", "D"},
+      {"HR", "HR"},
+      {"hr", "HR"},
+      {"hr-21", "HR-21"},
+      {"DK", "DK"},
+      {"dk-84", "DK-84"},
+      {"Dk-84", "DK-84"},
+      {"", nullptr},
+      {"XY", nullptr},
+      {"Atlantis", nullptr},
+      {"HRV", nullptr},
+      {"DK84", nullptr},
+      {"CZ", nullptr},
+      {" D-BY", nullptr},
+      {"D-BY ", nullptr},
+      {"Bayern ", nullptr},
+      {"D-XX", nullptr},
+      {"weitere Länder", nullptr},
+      {"Alle Länder", nullptr},
+      {"<<<<<<", nullptr},
+  };
+  for (const auto& c : kCases) {
+    const std::optional<Region> region = ResolveRegion(c.text);
+    if (c.code == nullptr) {
+      EXPECT_FALSE(region.has_value()) << c.text;
+      continue;
+    }
+    ASSERT_TRUE(region.has_value()) << c.text;
+    EXPECT_EQ(region->code, c.code) << c.text;
+    EXPECT_EQ(region->name, RegionNameOfCode(c.code)) << c.text;
+  }
+}
+
+// Every name and code of the table resolves to its own row.
+TEST(Region, ResolveRegionFindsEveryRow) {
+  for (const RegionRow& row : RegionTable().first(kFilledRegionRows)) {
+    for (std::string_view text : {row.code, row.name}) {
+      const std::optional<Region> region = ResolveRegion(text);
+      ASSERT_TRUE(region.has_value()) << text;
+      EXPECT_EQ(region->code, row.code) << text;
+    }
+  }
 }
 
 }  // namespace

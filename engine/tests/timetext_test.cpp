@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/environment.h"
+#include "engine/tests/clock_scope.h"
 
 namespace engine {
 namespace {
@@ -112,11 +113,14 @@ TEST(TimeText, ShiftHoursIsTheTimeOfDayAfterTheShiftForEveryMinute) {
 }
 
 TEST(TimeText, CurrentTimeTextReadsTheEngineClock) {
-  SetClock([] { return LocalDateTime{2026, 12, 8, 9, 5, 7, 999}; });
-  EXPECT_EQ(CurrentTimeText(), "09:05:07");
-  SetClock([] { return LocalDateTime{2026, 12, 8, 23, 59, 59, 0}; });
-  EXPECT_EQ(CurrentTimeText(), "23:59:59");
-  SetClock({});
+  {
+    const ClockScope clock(LocalDateTime{2026, 12, 8, 9, 5, 7, 999});
+    EXPECT_EQ(CurrentTimeText(), "09:05:07");
+  }
+  {
+    const ClockScope clock(LocalDateTime{2026, 12, 8, 23, 59, 59, 0});
+    EXPECT_EQ(CurrentTimeText(), "23:59:59");
+  }
   EXPECT_EQ(CurrentTimeText().size(), 8u);
 }
 

@@ -21,8 +21,8 @@ class OpenUrlTest : public ::testing::Test {
 };
 
 TEST_F(OpenUrlTest, WebAddressesReachTheBrowser) {
-  EXPECT_EQ(OpenUrl("https://de.wikipedia.org/wiki/Mari%E4%20Himmelfahrt", "", "", 3), 1);
-  EXPECT_EQ(OpenUrlOfApplication("HTTP://example.org/", "", "", 0), 1);
+  EXPECT_EQ(OpenUrl("https://de.wikipedia.org/wiki/Mari%E4%20Himmelfahrt"), 1);
+  EXPECT_EQ(OpenUrl("HTTP://example.org/"), 1);
   EXPECT_EQ(opened, (std::vector<std::string>{"https://de.wikipedia.org/wiki/Mari%E4%20Himmelfahrt",
                                               "HTTP://example.org/"}));
 }
