@@ -32,10 +32,12 @@ void GermanHelp(CLI::App& app) {
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            bool colour) {
-  const Io io{out, err, colour};
+  int status = 0;
+  const Io io{out, err, colour, &status};
   CLI::App app{
       "Ra Zaduvovi: Kalender von 01.01.0001 bis 31.12.3000 (julianisch und gregorianisch).\n"
-      "Datumsangaben als TT.MM.JJJJ; ungültige Eingaben enden mit Code 2.",
+      "Datumsangaben als TT.MM.JJJJ; ungültige Eingaben enden mit Code 2, korrigierte Werte "
+      "(pruefe) mit Code 3.",
       "razaduvovi-cli"};
   GermanHelp(app);
   app.set_version_flag("--version", "razaduvovi-cli " + std::string(engine::kProgramVersion),
@@ -43,6 +45,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.require_subcommand(1);
   SetupDayNumberCommands(app, io);
   SetupDayCommands(app, io);
+  SetupCheckCommands(app, io);
   SetupHolidayCommands(app, io);
   SetupMonthCommands(app, io);
   SetupEasterCommands(app, io);
@@ -83,7 +86,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << "Interner Fehler: " << e.what() << '\n';
     return 1;
   }
-  return 0;
+  return status;
 }
 
 }  // namespace cli

@@ -20,8 +20,12 @@ namespace cli {
 struct Io {
   std::ostream& out;
   std::ostream& err;
-  bool colour = false;  // out is a terminal that shows colours
+  bool colour = false;    // out is a terminal that shows colours
+  int* status = nullptr;  // the exit code of a command that ends without error
 };
+
+// The exit code of a check whose value had to be corrected.
+inline constexpr int kCorrectedExitCode = 3;
 
 // UsageError: invalid input; RunCli prints "Fehler: " and the message and
 // exits with 2.
@@ -73,6 +77,7 @@ int CheckedTime(const std::string& time, std::string_view what);
 // Each command adds itself to the program; its callback writes to io.
 void SetupDayNumberCommands(CLI::App& app, const Io& io);
 void SetupDayCommands(CLI::App& app, const Io& io);
+void SetupCheckCommands(CLI::App& app, const Io& io);
 void SetupHolidayCommands(CLI::App& app, const Io& io);
 void SetupMonthCommands(CLI::App& app, const Io& io);
 void SetupEasterCommands(CLI::App& app, const Io& io);

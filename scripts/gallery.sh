@@ -15,15 +15,18 @@ for scale in 1 2; do
   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale build/bin/gallery "$out"
   if command -v montage >/dev/null; then
     # The small fields share one sheet; the month sheet and its menus and
-    # hints are too large for its tiles and get their own at full size.
+    # hints, and the date edit with its unfolded list, are too large for its
+    # tiles and get their own.
     small=()
     for picture in "$out"/*.png; do
-      case "$(basename "$picture")" in TMoCal_*) ;; *) small+=("$picture") ;; esac
+      case "$(basename "$picture")" in TMoCal_* | TDateEdt_*) ;; *) small+=("$picture") ;; esac
     done
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((36 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 6x "${small[@]}" "build/gallery/sheet-x$scale.png"
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((260 * scale))x$((340 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 4x "$out"/TMoCal_*.png "build/gallery/sheet-mocal-x$scale.png"
+    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((112 * scale))>+$((4 * scale))+$((4 * scale))" \
+      -tile 6x "$out"/TDateEdt_*.png "build/gallery/sheet-dateedt-x$scale.png"
   fi
 done
 echo "Bilder in build/gallery/"

@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <cstdio>
 #include <functional>
@@ -19,6 +22,7 @@
 
 #include "controls/colors.h"
 #include "controls/date.h"
+#include "controls/dateedt.h"
 #include "controls/dblbtn.h"
 #include "controls/hints.h"
 #include "controls/mocal.h"
@@ -32,6 +36,7 @@ namespace {
 struct State {
   QString name;
   std::function<QWidget*(QWidget* host)> make;  // the control, a child of host
+  bool settle = false;  // the control defers work to the event loop (a list refill)
 };
 
 TDate* MakeDate(QWidget* host, const char* modus, int height) {
@@ -80,8 +85,80 @@ QWidget* MoCalHint(QWidget* host, engine::CivilDate date, const char* target) {
   return hint;
 }
 
+TDateEdt* MakeDateEdt(QWidget* host, const char* modus, int height, const char* date,
+                      const char* calendar = "G") {
+  auto* edit = new TDateEdt(host);
+  edit->SetMessagesAsEvent(true);
+  edit->SetEditHeight(height);
+  edit->SetCalendar(calendar);
+  edit->SetDate(date);
+  edit->SetModus(modus);
+  return edit;
+}
+
+void AddDateEdtStates(std::vector<State>& states) {
+  for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
+    for (const char* modus : {"D", "A", "W", "J", "T", "TM"}) {
+      states.push_back(
+          {QStringLiteral("TDateEdt_%1_%2").arg(modus, look), [modus, height](QWidget* host) {
+             TDateEdt* edit = MakeDateEdt(host, modus, height, "03.12.2026");
+             edit->SetTime("14:05:09");
+             return edit;
+           }});
+    }
+    const struct {
+      const char* name;
+      const char* date;
+      const char* calendar;
+    } kDays[] = {{"saturday", "28.12.2024", "G"},      {"sunday", "29.12.2024", "G"},
+                 {"holiday", "25.12.2024", "G"},       {"julian", "11.12.2003", "J"},
+                 {"julian_sunday", "14.12.2003", "J"}, {"pregregorian", "14.10.1582", "G"}};
+    for (const auto& day : kDays) {
+      const QString name = QStringLiteral("TDateEdt_D_%1_%2").arg(day.name, look);
+      states.push_back({name, [day, height](QWidget* host) {
+                          return MakeDateEdt(host, "D", height, day.date, day.calendar);
+                        }});
+    }
+    states.push_back({QStringLiteral("TDateEdt_A_julian_%1").arg(look), [height](QWidget* host) {
+                        return MakeDateEdt(host, "A", height, "11.12.2003", "J");
+                      }});
+    states.push_back(
+        {QStringLiteral("TDateEdt_W_pregregorian_%1").arg(look),
+         [height](QWidget* host) { return MakeDateEdt(host, "W", height, "14.10.1582"); }});
+    states.push_back({QStringLiteral("TDateEdt_D_typing_%1").arg(look), [height](QWidget* host) {
+                        TDateEdt* edit = MakeDateEdt(host, "D", height, "03.12.2026");
+                        edit->DateField()->Edt(0)->setText("3");
+                        edit->DateField()->SetFieldFontColor(controls::kGreyColor);
+                        return edit;
+                      }});
+    // Unfolded: the holidays of the year, then the German states of 1960.
+    states.push_back({QStringLiteral("TDateEdt_D_unfolded_%1").arg(look), [height](QWidget* host) {
+                        TDateEdt* edit = MakeDateEdt(host, "D", height, "03.10.2024");
+                        edit->SwitchBtn()->Switch1Asc()->Clicked();
+                        return edit;
+                      }});
+    // The German states of a year of division; the click is handled once
+    // the gallery lets the events settle.
+    states.push_back({QStringLiteral("TDateEdt_D_states_1960_%1").arg(look),
+                      [height](QWidget* host) {
+                        TDateEdt* edit = MakeDateEdt(host, "D", height, "15.06.1960");
+                        edit->SwitchBtn()->Switch1Asc()->Clicked();
+                        emit edit->LB_Land()->clicked(edit->LB_Land()->model()->index(0, 0));
+                        return edit;
+                      },
+                      true});
+    states.push_back(
+        {QStringLiteral("TDateEdt_D_unfolded_julian_%1").arg(look), [height](QWidget* host) {
+           TDateEdt* edit = MakeDateEdt(host, "D", height, "25.12.2003", "J");
+           edit->SwitchBtn()->Switch1Asc()->Clicked();
+           return edit;
+         }});
+  }
+}
+
 std::vector<State> States() {
   std::vector<State> states;
+  AddDateEdtStates(states);
   const struct {
     const char* name;
     engine::CivilDate date;
@@ -209,6 +286,11 @@ int main(int argc, char** argv) {
     control->move(kMargin, kMargin);
     host.resize(control->width() + 2 * kMargin, control->height() + 2 * kMargin);
     host.show();
+    if (state.settle) {
+      QEventLoop settle;
+      QTimer::singleShot(0, &settle, &QEventLoop::quit);
+      settle.exec();
+    }
     const QString file = out.filePath(state.name + ".png");
     if (!host.grab().save(file)) {
       std::fprintf(stderr, "Fehler: %s nicht geschrieben\n", qPrintable(file));

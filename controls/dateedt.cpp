@@ -1,0 +1,723 @@
+// SPDX-License-Identifier: MIT
+#include "controls/dateedt.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QTimer>
+
+#include "controls/colors.h"
+#include "controls/date.h"
+#include "controls/dblbtn.h"
+#include "controls/hints.h"
+#include "controls/spinhalf.h"
+#include "engine/daynumber.h"
+#include "engine/holidays.h"
+#include "engine/region.h"
+#include "platform/openurl.h"
+
+using controls::DateMode;
+using controls::kFieldCount;
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList ListOf(const std::vector<std::string>& lines) {
+  QStringList list;
+  list.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) list.append(QString::fromStdString(line));
+  return list;
+}
+
+// The lefts of the views beside the date field, normal and compact.
+constexpr int kJDLeft[2] = {41, 32};
+constexpr int kWeekLeft[2] = {32, 25};
+constexpr int kDayLeft[2] = {24, 19};
+constexpr int kSwitchLeft[2] = {114, 88};
+
+}  // namespace
+
+TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
+  container_ = new QWidget(this);
+  container_->setObjectName(QStringLiteral("DateEdtFields"));
+  list_ = new QListWidget(container_);
+  list_->setObjectName(QStringLiteral("LB_Land"));
+  list_->hide();
+  list_->installEventFilter(this);
+  // Region lines carry blanks and "$" behind the name: no sideways scrolling
+  // in a list of 123 pixels, and a size that shows five lines.
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->setTextElideMode(Qt::ElideNone);
+  list_->setUniformItemSizes(true);
+  QFont listFont = list_->font();
+  listFont.setPixelSize(11);
+  list_->setFont(listFont);
+  controls::InstallHintFilter(list_);
+
+  const struct {
+    TDate** field;
+    const char* name;
+    const char* modus;
+  } kFields[] = {{&jd_, "JD", "J"},
+                 {&week_, "Week", "W"},
+                 {&day_, "Day", "A"},
+                 {&time_, "Time", "T"},
+                 {&date_, "Date", "D"}};
+  for (const auto& f : kFields) {
+    *f.field = new TDate(container_);
+    (*f.field)->setObjectName(QString::fromLatin1(f.name));
+    (*f.field)->SetModus(QString::fromLatin1(f.modus));
+  }
+  switchBtn_ = new TDblBtn(container_);
+  switchBtn_->setObjectName(QStringLiteral("SwitchBtn"));
+  connect(switchBtn_->Switch1Asc(), &TSpinHalf::Clicked, this, &TDateEdt::ViewSwitchClick);
+  connect(switchBtn_->Switch1Desc(), &TSpinHalf::Clicked, this, &TDateEdt::CalendarSwitchClick);
+  switchBtn_->Switch1Desc()->SetHint(Q(controls::CalendarSwitchHint(kind_)));
+
+  for (View view : {View::Date, View::Day, View::Week, View::JD}) {
+    TDate* field = FieldOf(view);
+    for (int f = 0; f < kFieldCount; ++f) {
+      QLineEdit* edit = field->Edt(f);
+      edit->installEventFilter(this);
+      connect(edit, &QLineEdit::textEdited, this, [this, view, edit] {
+        // A full day of the year raises itself to its minimum on the key's
+        // release; the check must still see the 000 that was typed.
+        rawText_[edit] = edit->text();
+        dirty_[view] = true;
+        FieldOf(view)->SetFieldFontColor(controls::kGreyColor);
+        for (int g = 0; g < kFieldCount; ++g) FieldOf(view)->Edt(g)->setToolTip(QString());
+        if (isVisible()) {
+          typing_ = true;
+          Raise(&TDateEdt::OnClick);
+        }
+      });
+      for (TSpinHalf* half : {field->SwitchAsc(f), field->SwitchDesc(f)}) {
+        connect(half, &TSpinHalf::Pressed, this, [this, view, edit] {
+          rawText_.erase(edit);
+          dirty_[view] = true;
+          FieldOf(view)->SetFieldFontColor(controls::kGreyColor);
+        });
+      }
+    }
+  }
+  for (int f = 0; f < kFieldCount; ++f) {
+    time_->Edt(f)->installEventFilter(this);
+    connect(time_->Edt(f), &QLineEdit::textChanged, this, &TDateEdt::TimeChanged);
+  }
+  connect(list_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
+    // The list is refilled by some clicks: never inside its own handler.
+    const int row = index.row();
+    QTimer::singleShot(0, this, [this, row] { ListClicked(row); });
+  });
+  connect(list_, &QListWidget::doubleClicked, this, [this](const QModelIndex& index) {
+    const int row = index.row();
+    QTimer::singleShot(0, this, [this, row] { ListDoubleClicked(row); });
+  });
+
+  todayJD_ = engine::TodayJD();
+  jd_->SetJDText(QString::fromStdString(engine::DayNumberText(todayJD_)));
+  SetEditHeight(21);
+  LayoutViews();
+}
+
+TDateEdt::~TDateEdt() {
+  // The fields may stand on another window (PlaceOn); they go with this control.
+  if (container_ && container_->parent() != this) delete container_.data();
+}
+
+TDate* TDateEdt::FieldOf(View view) const {
+  switch (view) {
+    case View::Date:
+      return date_;
+    case View::Day:
+      return day_;
+    case View::Week:
+      return week_;
+    case View::JD:
+      return jd_;
+    case View::Time:
+      return time_;
+  }
+  return date_;
+}
+
+TDateEdt::View TDateEdt::CurrentView() const {
+  if (modus_ == QLatin1String("A")) return View::Day;
+  if (modus_ == QLatin1String("W")) return View::Week;
+  if (modus_ == QLatin1String("J")) return View::JD;
+  if (modus_.startsWith(QLatin1Char('T'))) return View::Time;
+  return View::Date;
+}
+
+bool TDateEdt::ViewOfEdit(QObject* edit, View& view) const {
+  for (View v : {View::Date, View::Day, View::Week, View::JD, View::Time}) {
+    for (int f = 0; f < kFieldCount; ++f) {
+      if (FieldOf(v)->Edt(f) == edit) {
+        view = v;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// ---- Properties --------------------------------------------------------------
+
+void TDateEdt::SetModus(const QString& modus) {
+  if (!container_) return;
+  static const QStringList kCodes{"D", "A", "W", "J", "T", "TM"};
+  const QString code = kCodes.contains(modus) ? modus : QStringLiteral("D");
+  if (code.startsWith(QLatin1Char('T')) && time_->Modus() != code) {
+    const QString shown = time_->Time();
+    time_->SetModus(code);
+    time_->SetTimeText(shown);
+    ApplyEnabled();
+  }
+  time_->Edt(2)->setText(QStringLiteral("00"));
+  modus_ = code;
+  LayoutViews();
+}
+
+void TDateEdt::SetCalendar(const QString& code) {
+  if (!container_) return;
+  kind_ =
+      code == QLatin1String("J") ? engine::CalendarKind::Julian : engine::CalendarKind::Gregorian;
+  switchBtn_->Switch1Desc()->SetHint(Q(controls::CalendarSwitchHint(kind_)));
+  todayJD_ = engine::TodayJD();
+  ApplyCalendarColours();
+  // The unchanged day number shows the same day in the other calendar.
+  CheckView(View::JD, false);
+}
+
+void TDateEdt::SetLand(const QString& code) {
+  if (!container_) return;
+  land_ = controls::AcceptedLand(code.toStdString());
+  CheckView(View::Date, listUnfolded_);
+  if (listUnfolded_ && listState_ == controls::RegionListState::Holidays) FillHolidayList();
+}
+
+void TDateEdt::SetEditHeight(int height) {
+  if (!container_) return;
+  editHeight_ = height;
+  for (TDate* field : {jd_, week_, day_, time_, date_}) field->SetEditHeight(height);
+  switchBtn_->SetEditHeight(height);
+  LayoutFields();
+  jd_->SetJDText(QString::fromStdString(engine::DayNumberText(engine::TodayJD())));
+  // The fields' layout makes every sub-field writable again.
+  ApplyEnabled();
+  SetCalendar(Calendar());
+  LayoutViews();
+}
+
+void TDateEdt::SetVisible(bool visible) {
+  visibleFlag_ = visible;
+  if (visible || !container_) return;
+  for (TDate* field : {jd_, week_, day_, time_, date_}) field->hide();
+  switchBtn_->hide();
+}
+
+void TDateEdt::SetShowBtn(bool show) {
+  showBtn_ = show;
+  if (container_) switchBtn_->setVisible(show);
+}
+
+void TDateEdt::SetShowHint(bool show) {
+  showHint_ = show;
+  if (container_ && !kDateText_.isEmpty()) DateUpdate(true);
+}
+
+void TDateEdt::SetShow12h(bool show) {
+  show12h_ = show;
+  TimeChanged();
+}
+
+void TDateEdt::SetCalEnabled(bool enabled) {
+  calEnabled_ = enabled;
+  ApplyEnabled();
+}
+
+void TDateEdt::ApplyEnabled() {
+  if (!container_) return;
+  for (TDate* field : {date_, day_, week_, jd_}) {
+    for (int f = 0; f < kFieldCount; ++f) {
+      field->Edt(f)->setReadOnly(!calEnabled_);
+      field->SwitchAsc(f)->setEnabled(calEnabled_);
+      field->SwitchDesc(f)->setEnabled(calEnabled_);
+    }
+  }
+}
+
+QString TDateEdt::K_Time() const {
+  return container_ ? time_->Time() : QString();
+}
+
+// ---- Layout --------------------------------------------------------------------
+
+void TDateEdt::LayoutFields() {
+  const int c = compact() ? 1 : 0;
+  jd_->move(kJDLeft[c], 0);
+  week_->move(kWeekLeft[c], 0);
+  day_->move(kDayLeft[c], 0);
+  time_->move(0, 0);
+  date_->move(0, 0);
+  switchBtn_->move(kSwitchLeft[c], 0);
+  ApplySize();
+}
+
+void TDateEdt::LayoutViews() {
+  if (!container_) return;
+  quiet_ = false;
+  for (TDate* field : {jd_, week_, day_, time_, date_}) field->hide();
+  const View view = CurrentView();
+  if (view == View::Time) {
+    switchBtn_->hide();
+  } else {
+    switchBtn_->show();
+    switchBtn_->Switch1Asc()->SetHint(
+        Q(controls::ViewSwitchHint(modus_.toStdString(), listUnfolded_ && view == View::Date)));
+  }
+  FieldOf(view)->show();
+  ApplySize();
+}
+
+void TDateEdt::ApplySize() {
+  if (!container_) return;
+  int width = compact() ? kCompactWidth : kWidth;
+  if (CurrentView() == View::Time) width = time_->width();
+  const int height = listUnfolded_ ? std::max(kUnfoldedHeight, editHeight_) : editHeight_;
+  container_->resize(width, height);
+  list_->setGeometry(0, editHeight_, width, std::max(height - editHeight_, 0));
+  if (placedOn_ == nullptr) {
+    resize(width, height);
+  } else {
+    resize(0, 0);
+  }
+}
+
+void TDateEdt::ApplyCalendarColours() {
+  const controls::DayBackground background =
+      controls::DayBackgroundOf(facts_.dayNumber ? facts_.dayNumber : todayJD_, kind_);
+  QColor colour = palette().color(QPalette::Base);
+  if (background == controls::DayBackground::Julian) colour = controls::kJulianColor;
+  if (background == controls::DayBackground::PreGregorian) colour = controls::kPreGregorianColor;
+  for (TDate* field : {date_, day_, week_}) field->SetFieldColor(colour);
+  jd_->SetFieldColor(palette().color(QPalette::Base));
+  QPalette listPalette = list_->palette();
+  listPalette.setColor(QPalette::Base,
+                       julian() ? controls::kJulianColor : palette().color(QPalette::Base));
+  listPalette.setColor(QPalette::Text,
+                       julian() ? QColor(Qt::black) : palette().color(QPalette::Text));
+  list_->setPalette(listPalette);
+}
+
+// ---- Checks and the update -------------------------------------------------------
+
+controls::FieldTexts TDateEdt::ViewTexts(View view) {
+  controls::FieldTexts texts;
+  TDate* field = FieldOf(view);
+  for (int f = 0; f < kFieldCount; ++f) {
+    QLineEdit* edit = field->Edt(f);
+    texts[static_cast<std::size_t>(f)] = edit->text().toStdString();
+    // The day of the year raised itself to 001 when full or left; the check
+    // must still see the 000 that was typed.
+    const auto raw = rawText_.find(edit);
+    if (view == View::Day && raw != rawText_.end()) {
+      const std::string typed = raw->second.toStdString();
+      if (controls::NormalisedOnLeave(DateMode::A, f, typed) ==
+          texts[static_cast<std::size_t>(f)]) {
+        texts[static_cast<std::size_t>(f)] = typed;
+      }
+    }
+    rawText_.erase(edit);
+  }
+  return texts;
+}
+
+void TDateEdt::CheckView(View view, bool keepList) {
+  if (checking_ || view == View::Time || !container_) return;
+  // Leaving the week view unchanged must not move the day: the week of
+  // 31.12.3000 is 01.3001, which the check would take for a year too far.
+  if (view == View::Week && !kWeek_.isEmpty() && week_->Week() == kWeek_) {
+    dirty_[view] = false;
+    return;
+  }
+  const QScopedValueRollback guard(checking_, true);
+  controls::CheckView kind = controls::CheckView::Date;
+  if (view == View::Day) kind = controls::CheckView::DayOfYear;
+  if (view == View::Week) kind = controls::CheckView::Week;
+  if (view == View::JD) kind = controls::CheckView::JD;
+  ApplyCheck(view, controls::CheckViewFields(kind, ViewTexts(view), kind_), keepList);
+}
+
+void TDateEdt::CheckPending(bool keepList) {
+  const View view = CurrentView();
+  if (dirty_[view]) CheckView(view, keepList);
+}
+
+void TDateEdt::ApplyCheck(View view, const controls::EditCheck& check, bool keepList) {
+  TDate* field = FieldOf(view);
+  for (int f = 0; f < kFieldCount; ++f) {
+    const std::string& text = check.fields[static_cast<std::size_t>(f)];
+    if (!text.empty() && field->Edt(f)->text() != Q(text)) field->Edt(f)->setText(Q(text));
+  }
+  date_->SetDateText(QString::fromStdString(engine::FormatDateText(check.date)));
+  dirty_[view] = false;
+  accepted_ = accepted_ && check.accepted;
+  for (int message : check.messages) Deliver(message);
+  DateUpdate(keepList);
+}
+
+void TDateEdt::Deliver(int number) {
+  const controls::EditMessage& message = controls::MessageOf(number);
+  if (number <= 8 || number == 13) {
+    switchBtn_->Switch1Asc()->SetLowered(false);
+    switchBtn_->Switch1Desc()->SetLowered(false);
+  }
+  if (quiet_) return;
+  messageTitle_ = Q(message.title);
+  messageText_ = Q(message.text);
+  if (messagesAsEvent_) {
+    Raise(&TDateEdt::OnMess);
+  } else if (messageSink_) {
+    messageSink_(messageTitle_, messageText_);
+  } else {
+    QMessageBox box(QMessageBox::Information, messageTitle_, messageText_, QMessageBox::Ok,
+                    window());
+    box.exec();
+  }
+}
+
+void TDateEdt::DateUpdate(bool keepList) {
+  if (!container_) return;
+  const QScopedValueRollback guard(refreshing_, true);
+  const std::string dateText = date_->Date().toStdString();
+  engine::DayFacts facts = engine::DayFactsOfDate(dateText, land_, kind_);
+  if (facts.result != 1) return;
+  facts_ = std::move(facts);
+  time_->SetTimeNow();
+  const QString year = date_->Edt(2)->text();
+  day_->Edt(1)->setText(Q(controls::ZeroPadded(DateMode::A, 1, facts_.dayOfYear)));
+  day_->Edt(2)->setText(year);
+  week_->Edt(1)->setText(Q(controls::ZeroPadded(DateMode::W, 1, facts_.week)));
+  week_->Edt(2)->setText(Q(controls::ZeroPadded(DateMode::W, 2, facts_.weekYear)));
+  jd_->Edt(2)->setText(Q(controls::ZeroPadded(DateMode::J, 2, facts_.dayNumber)));
+
+  ApplyCalendarColours();
+  // Window text on the fixed yellow and silver backgrounds is black, so
+  // that a dark theme's light text stays readable there.
+  const bool fixedBackground =
+      controls::DayBackgroundOf(facts_.dayNumber, kind_) != controls::DayBackground::Window;
+  const QColor windowText = fixedBackground ? QColor(Qt::black) : palette().color(QPalette::Text);
+  QColor font = windowText;
+  switch (controls::DayFontOf(facts_.weekday, facts_.holidayFlag == 1)) {
+    case controls::DayFont::Saturday:
+      font = controls::kSaturdayColor;
+      break;
+    case controls::DayFont::Sunday:
+      font = controls::kSundayColor;
+      break;
+    case controls::DayFont::LegalHoliday:
+      font = controls::kLegalHolidayColor;
+      break;
+    case controls::DayFont::WindowText:
+      break;
+  }
+  date_->SetFieldFontColor(font);
+  day_->SetFieldFontColor(font);
+  jd_->SetFieldFontColor(font.rgb() == windowText.rgb() ? palette().color(QPalette::Text) : font);
+  week_->SetFieldFontColor(windowText);
+
+  const engine::DayDescription description =
+      engine::DescribeDay(facts_, land_, kind_, engine::TodayJD());
+  kDateText_ = QString::fromStdString(description.text);
+  kSlDateText_ = ListOf(description.lines);
+  engine::HolidayList holidays = engine::HolidayListOfYear(year.toStdString(), land_, kind_);
+  kHolidayText_ = QString::fromStdString(holidays.text);
+  kSlHolidayText_ = ListOf(holidays.lines);
+  const bool yearChanged =
+      holidayRows_.empty() || holidays.rows.empty() ||
+      holidays.rows.front().date.substr(6) != holidayRows_.front().date.substr(6) ||
+      holidays.rows.size() != holidayRows_.size();
+  holidayRows_ = std::move(holidays.rows);
+
+  kDate_ = date_->Date();
+  kDay_ = day_->Day();
+  kWeek_ = week_->Week();
+  kJD_ = jd_->JD();
+  const QString hint = showHint_ || messagesAsEvent_ ? kDateText_ : QString();
+  for (TDate* field : {date_, day_, week_, jd_}) {
+    for (int f = 0; f < kFieldCount; ++f) field->Edt(f)->setToolTip(hint);
+  }
+  if (!keepList) {
+    Fold();
+  } else if (listUnfolded_ && listState_ == controls::RegionListState::Holidays && yearChanged) {
+    FillHolidayList();
+  }
+  gregorianDate_ = !julian();
+  Raise(&TDateEdt::OnChange);
+}
+
+void TDateEdt::FocusSettled(View view) {
+  if (!container_ || checking_) return;
+  QWidget* focus = QApplication::focusWidget();
+  TDate* field = FieldOf(view);
+  if (focus != nullptr && field->isAncestorOf(focus)) return;  // moved within the view
+  if (view == View::Time) return;
+  if (focus != nullptr && focus == list_) {
+    // Into the unfolded list: check what was typed, but keep the list open.
+    if (dirty_[view]) CheckView(view, true);
+    return;
+  }
+  if (view != CurrentView() && !dirty_[view]) return;
+  CheckView(view, false);
+}
+
+bool TDateEdt::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_) {
+    if (event->type() == QEvent::FocusOut) {
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        QTimer::singleShot(0, this, &TDateEdt::ListLeft);
+      }
+    }
+    return QWidget::eventFilter(watched, event);
+  }
+  View view;
+  if (!ViewOfEdit(watched, view)) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      if (view == View::Date && listUnfolded_) Fold();
+      break;
+    case QEvent::FocusOut: {
+      auto* edit = static_cast<QLineEdit*>(watched);
+      rawText_.try_emplace(watched, edit->text());  // what was typed, if anything
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      // A message box is shown once the focus has settled, and a focus that
+      // only left the window comes back to the same field.
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        QTimer::singleShot(0, this, [this, view] { FocusSettled(view); });
+      }
+      break;
+    }
+    case QEvent::MouseButtonDblClick:
+      if (view == View::Time) {
+        time_->SetTimeNow();
+        return true;
+      }
+      if (calEnabled_) CheckView(view, false);
+      clickJD_ = jd_->JD();
+      gregorianDate_ = !julian();
+      Raise(&TDateEdt::OnClick);
+      return true;
+    case QEvent::MouseButtonPress:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && view != View::Time &&
+          calEnabled_) {
+        CheckView(view, false);
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// ---- Public set operations -------------------------------------------------------
+
+bool TDateEdt::SetDate(const QString& text) {
+  if (!container_ || checking_ || !date_->SetDateText(text)) return false;
+  const QScopedValueRollback quiet(quiet_, true);
+  accepted_ = true;
+  CheckView(View::Date, false);
+  return accepted_;
+}
+
+bool TDateEdt::SetJD(const QString& text) {
+  if (!container_ || checking_ || !jd_->SetJDText(text)) return false;
+  const QScopedValueRollback quiet(quiet_, true);
+  accepted_ = true;
+  CheckView(View::JD, false);
+  return accepted_;
+}
+
+bool TDateEdt::SetTime(const QString& text) {
+  return container_ && time_->SetTimeText(text);
+}
+
+void TDateEdt::FocusFirstField() {
+  if (!container_) return;
+  QLineEdit* const candidates[] = {date_->Edt(0), day_->Edt(1), week_->Edt(1), time_->Edt(0),
+                                   jd_->Edt(2)};
+  for (QLineEdit* edit : candidates) {
+    if (edit->isVisible() && edit->isEnabled()) {
+      edit->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+}
+
+void TDateEdt::PlaceOn(QWidget* parent, int left, int top) {
+  if (!container_) return;
+  if (top > 0) Fold();
+  placedOn_ = parent == this ? nullptr : parent;
+  container_->setParent(parent != nullptr ? parent : this);
+  container_->move(left, top);
+  container_->show();
+  ApplySize();
+}
+
+// ---- The switch button -------------------------------------------------------------
+
+void TDateEdt::ViewSwitchClick() {
+  // Typed text is checked in its own view before another view shows.
+  CheckPending(CurrentView() == View::Date && !listUnfolded_);
+  const View view = CurrentView();
+  if (view == View::Date && !listUnfolded_) {
+    Unfold();
+  } else if (view == View::Date) {
+    Fold();
+    SetModus(QStringLiteral("A"));
+  } else if (view == View::Day) {
+    SetModus(QStringLiteral("W"));
+  } else if (view == View::Week) {
+    SetModus(QStringLiteral("J"));
+  } else if (view == View::JD) {
+    SetModus(QStringLiteral("D"));
+  }
+}
+
+void TDateEdt::CalendarSwitchClick() {
+  CheckPending(false);
+  Fold();
+  SetCalendar(julian() ? QStringLiteral("G") : QStringLiteral("J"));
+}
+
+// ---- The region and holiday list ---------------------------------------------
+
+void TDateEdt::Fold() {
+  if (!container_) return;
+  listUnfolded_ = false;
+  list_->hide();
+  ApplySize();
+  if (CurrentView() == View::Date) {
+    switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", false)));
+  }
+}
+
+void TDateEdt::Unfold() {
+  listUnfolded_ = true;
+  ApplySize();
+  container_->raise();
+  list_->show();
+  list_->raise();
+  FillHolidayList();
+  list_->setFocus(Qt::OtherFocusReason);
+  switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
+}
+
+void TDateEdt::ShowListLines(controls::RegionListState state,
+                             const std::vector<std::string>& lines) {
+  list_->clear();
+  list_->addItems(ListOf(lines));
+  listState_ = state;
+}
+
+void TDateEdt::FillHolidayList() {
+  if (placedOn_ == nullptr) Raise(&TDateEdt::OnClick);
+  std::vector<std::string> lines{std::string(controls::kUnfoldLine),
+                                 engine::RegionNameOfCode(land_)};
+  for (const engine::HolidayRow& row : holidayRows_) lines.push_back(row.names);
+  ShowListLines(controls::RegionListState::Holidays, lines);
+  QString hint = kHolidayText_;
+  if (hint.endsWith(Q(engine::kDescriptionBreak))) hint.chop(2);
+  list_->setToolTip(hint);
+}
+
+void TDateEdt::ListClicked(int row) {
+  if (!container_ || row < 0 || row >= list_->count()) return;
+  const QString line = list_->item(row)->text();
+  const controls::ListClick click = controls::ClickOnLine(listState_, row, line.toStdString(),
+                                                          static_cast<int>(holidayRows_.size()));
+  const int year = date_->Edt(2)->text().toInt();
+  switch (click.kind) {
+    case controls::ListClick::Nothing:
+      break;
+    case controls::ListClick::ShowGermanStates:
+      ShowListLines(controls::RegionListState::GermanStates, controls::GermanStateLines(year));
+      break;
+    case controls::ListClick::ShowRegionChoice:
+      ShowListLines(controls::RegionListState::RegionChoice,
+                    controls::RegionChoiceLines(click.back, land_, year));
+      break;
+    case controls::ListClick::ShowAllCountries:
+      ShowListLines(controls::RegionListState::AllCountries, controls::AllCountryLines());
+      break;
+    case controls::ListClick::ChooseRegion:
+      land_ = controls::AcceptedLand(click.region);
+      CheckView(View::Date, true);
+      FillHolidayList();
+      break;
+    case controls::ListClick::ChooseHoliday: {
+      if (!calEnabled_) break;
+      const engine::HolidayRow& holiday = holidayRows_[static_cast<std::size_t>(click.holidayRow)];
+      date_->SetDateText(QString::fromStdString(holiday.date));
+      dirty_[View::Date] = true;
+      CheckView(View::Date, true);
+      switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
+      list_->setCurrentRow(row);
+      list_->setToolTip(line);
+      break;
+    }
+  }
+}
+
+void TDateEdt::ListDoubleClicked(int row) {
+  if (!container_ || listState_ != controls::RegionListState::Holidays || row < 2 ||
+      row - 2 >= static_cast<int>(holidayRows_.size()) || row >= list_->count()) {
+    return;
+  }
+  const std::string title = controls::HolidayArticleTitle(
+      list_->item(row)->text().toStdString(), holidayRows_[static_cast<std::size_t>(row - 2)].date);
+  platform::OpenUrl(engine::HolidayArticleLink(title));
+}
+
+void TDateEdt::ListLeft() {
+  if (!container_ || !listUnfolded_) return;
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == list_) return;
+  Fold();
+}
+
+// ---- Time and events -----------------------------------------------------------
+
+void TDateEdt::TimeChanged() {
+  if (!container_) return;
+  if (show12h_) {
+    const int hour = time_->Edt(0)->text().toInt();
+    const int minute = time_->Edt(1)->text().toInt();
+    const int second = time_->Edt(2)->text().toInt();
+    const bool withSeconds = time_->Modus() == QLatin1String("T");
+    const QString twelve = Q(controls::TwelveHourText(hour, minute, second, withSeconds));
+    const QString kUnits[] = {QStringLiteral("Stunden"), QStringLiteral("Minuten"),
+                              QStringLiteral("Sekunden")};
+    for (int f = 0; f < kFieldCount; ++f) {
+      time_->Edt(f)->setToolTip(kUnits[f] + QStringLiteral("\r\n") + twelve);
+    }
+  }
+  if (!refreshing_) Raise(&TDateEdt::OnChange);
+}
+
+void TDateEdt::Raise(void (TDateEdt::*signal)(QObject*)) {
+  // A failing handler of the owner must not break the date edit.
+  try {
+    (this->*signal)(this);
+  } catch (...) {
+  }
+}
