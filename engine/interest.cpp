@@ -428,30 +428,37 @@ InterestStatement ComputeInterest(const InterestRequest& request) {
   if (request.finalDecimals < 0 || request.finalDecimals > 5) {
     return Refused("Die Dezimalstellen der Endergebnisse müssen zwischen 0 und 5 liegen.");
   }
-  std::optional<int> first = DayNumberOfDate(request.start);
-  if (!first) return Refused("Das Anfangsdatum \"" + request.start + "\" ist kein gültiges Datum.");
-  std::optional<int> last = DayNumberOfDate(request.end);
-  if (!last) return Refused("Das Enddatum \"" + request.end + "\" ist kein gültiges Datum.");
-  std::optional<int> pay = DayNumberOfDate(request.payDate);
-  if (!pay) {
+  const std::optional<int> startDay = DayNumberOfDate(request.start);
+  if (!startDay) {
+    return Refused("Das Anfangsdatum \"" + request.start + "\" ist kein gültiges Datum.");
+  }
+  const std::optional<int> endDay = DayNumberOfDate(request.end);
+  if (!endDay) return Refused("Das Enddatum \"" + request.end + "\" ist kein gültiges Datum.");
+  const std::optional<int> payDay = DayNumberOfDate(request.payDate);
+  if (!payDay) {
     return Refused("Das Fälligkeitsdatum \"" + request.payDate + "\" ist kein gültiges Datum.");
   }
+  // Plain values from here: the optionals, swapped, confuse the compiler's
+  // initialisation analysis in sanitizer builds.
+  int first = *startDay;
+  int last = *endDay;
+  int pay = *payDay;
 
   InterestStatement s;
   s.code = 1;
   // The dates are put in order before the pay date is held against the end.
-  if (*last < *first) {
+  if (last < first) {
     std::swap(first, last);
     s.swapped = true;
   }
-  if (*pay < *last && !request.earlyPayConfirmed) {
+  if (pay < last && !request.earlyPayConfirmed) {
     pay = last;
     s.payDateReplaced = true;
   }
-  s.start = DateOfDayNumber(*first);
-  s.end = DateOfDayNumber(*last);
-  s.payDate = DateOfDayNumber(*pay);
-  const int valutaDay = ValutaDay(*pay, request.payRegion, request.valutaKind);
+  s.start = DateOfDayNumber(first);
+  s.end = DateOfDayNumber(last);
+  s.payDate = DateOfDayNumber(pay);
+  const int valutaDay = ValutaDay(pay, request.payRegion, request.valutaKind);
   s.valuta = DateOfDayNumber(valutaDay);
   const int intermediate = request.intermediateDecimals;
   const int finalDecimals = std::min(request.finalDecimals, intermediate);
@@ -544,7 +551,7 @@ InterestStatement ComputeInterest(const InterestRequest& request) {
       intermediate, amounts.forYears.value + amounts.forDays.value + amounts.forLeapDays.value);
   s.lines = s.overflow ? OverflowLines()
                        : StatementLines(s, request, method->text, startMarked, endMarked,
-                                        Padded(interest.text), valutaDay != *pay);
+                                        Padded(interest.text), valutaDay != pay);
   FillHints(s, request, intermediate);
 
   s.periodLines = InterestPeriodLines(s.start, s.end, request.startCounted, request.endCounted);
