@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_dates.h"
 #include "engine/daydescription.h"
 #include "engine/dayfacts.h"
 #include "engine/monthsheet.h"
@@ -17,18 +18,7 @@ namespace {
 
 using engine::CalendarKind;
 
-// Every day of 1990..2030, as date texts.
-const std::vector<std::string>& Dates() {
-  static const std::vector<std::string> dates = [] {
-    std::vector<std::string> all;
-    const int first = engine::DayNumberOf({1990, 1, 1}, CalendarKind::Gregorian);
-    const int last = engine::DayNumberOf({2030, 12, 31}, CalendarKind::Gregorian);
-    for (int jd = first; jd <= last; ++jd)
-      all.push_back(engine::JDToDate(jd, CalendarKind::Gregorian).date);
-    return all;
-  }();
-  return dates;
-}
+using bench::Dates;
 
 void BM_DayFactsOfDate(benchmark::State& state) {
   const auto& dates = Dates();

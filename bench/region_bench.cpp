@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_dates.h"
 #include "engine/daydescription.h"
 #include "engine/dayfacts.h"
 #include "engine/region.h"
@@ -32,18 +33,7 @@ void BM_ResolveRegionName(benchmark::State& state) {
 }
 BENCHMARK(BM_ResolveRegionName);
 
-// Every day of 1990..2030 as date texts, as in engine_bench.cpp.
-const std::vector<std::string>& Dates() {
-  static const std::vector<std::string> dates = [] {
-    std::vector<std::string> all;
-    const int first = engine::DayNumberOf({1990, 1, 1}, CalendarKind::Gregorian);
-    const int last = engine::DayNumberOf({2030, 12, 31}, CalendarKind::Gregorian);
-    for (int jd = first; jd <= last; ++jd)
-      all.push_back(engine::JDToDate(jd, CalendarKind::Gregorian).date);
-    return all;
-  }();
-  return dates;
-}
+using bench::Dates;
 
 void BM_DayFactsOfDateRegion(benchmark::State& state) {
   const auto& dates = Dates();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/period.h"
 #include "engine/week.h"
 
 namespace engine {
@@ -26,27 +27,19 @@ void Count(WorkingDayCounts& counts, const MonthCell& cell) {
 // The working-day lines shared by the week and the month hints; legal
 // holidays are counted only where the sheet knows legal holidays, after 1870.
 std::string CountLines(const WorkingDayCounts& counts, int year, std::string_view saturdays) {
-  std::string text = CountUnit(counts.mondayToSaturday, "Werktag");
+  std::string text = CountText(counts.mondayToSaturday, "Werktag");
   text += "\r\n";
-  text += CountUnit(counts.mondayToFriday, "Werktag");
+  text += CountText(counts.mondayToFriday, "Werktag");
   text += saturdays;
   if (year > 1870) {
     text += "\r\n";
-    text += CountUnit(counts.holidaysOffSunday, "Feiertag");
+    text += CountText(counts.holidaysOffSunday, "Feiertag");
     text += " nicht auf Sonntag fallend";
   }
   return text;
 }
 
 }  // namespace
-
-std::string CountUnit(int count, std::string_view unit) {
-  std::string text = std::to_string(count);
-  text += ' ';
-  text += unit;
-  if (count != 1) text += 'e';
-  return text;
-}
 
 MonthSheet MonthSheetOf(int year, int month, std::string_view code, CalendarKind kind, int today,
                         int selected) {

@@ -86,7 +86,4 @@ MonthSheet MonthSheetOf(int year, int month, std::string_view code, CalendarKind
 // MonthSheetOfDay: the sheet of the month of a day number, that day selected.
 MonthSheet MonthSheetOfDay(int dayNumber, std::string_view code, CalendarKind kind, int today);
 
-// CountUnit: "1 Werktag", "0 Werktage": the unit takes an "e" for every number but 1.
-std::string CountUnit(int count, std::string_view unit);  // (2, "Feiertag") -> "2 Feiertage"
-
 }  // namespace engine

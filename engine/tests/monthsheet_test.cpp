@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/period.h"
+
 namespace engine {
 namespace {
 
@@ -142,10 +144,11 @@ TEST(MonthSheet, EveryMonthIsAConsistentGrid) {
   }
 }
 
-TEST(MonthSheet, CountUnitTakesThePluralForEveryNumberButOne) {
-  EXPECT_EQ(CountUnit(0, "Werktag"), "0 Werktage");
-  EXPECT_EQ(CountUnit(1, "Werktag"), "1 Werktag");
-  EXPECT_EQ(CountUnit(2, "Feiertag"), "2 Feiertage");
+// The hints count with the period texts' unit rule.
+TEST(MonthSheet, CountsTakeThePluralForEveryNumberButOne) {
+  EXPECT_EQ(CountText(0, "Werktag"), "0 Werktage");
+  EXPECT_EQ(CountText(1, "Werktag"), "1 Werktag");
+  EXPECT_EQ(CountText(2, "Feiertag"), "2 Feiertage");
 }
 
 }  // namespace
