@@ -1,0 +1,1 @@
+# The Qt-free models of the interest window, with their tests.

@@ -1,0 +1,1 @@
+# The panel and the deadline page: target_sources(tools ...) and their widget tests.

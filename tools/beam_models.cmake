@@ -1,0 +1,1 @@
+# The panel models: target_sources(tools_models ...) and their tests.

@@ -1,0 +1,1 @@
+# The page models: target_sources(tools_models ...) and their tests.
