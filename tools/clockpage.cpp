@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: MIT
+#include "tools/clockpage.h"
+
+#include <QCheckBox>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+
+#include "controls/dateedt.h"
+#include "controls/hints.h"
+#include "engine/environment.h"
+#include "engine/workhours.h"
+#include "platform/openurl.h"
+#include "tools/pagewidgets.h"
+
+using tools::Q;
+
+namespace {
+
+constexpr int kRowTop = 54;
+constexpr int kRowPitch = 21;
+constexpr int kEditHeight = 21;
+
+constexpr const char* kSummerArticle =
+    "https://de.wikipedia.org/wiki/MESZ#Mitteleurop.C3.A4ische_Sommerzeit";
+
+// The captions that name a summer time: row (0-based) and caption.
+bool IsSummerCaption(std::size_t row, std::size_t caption) {
+  return (row == 0 && caption == 0) || (row == 1) || (row == 2 && caption == 0) ||
+         (row == 3 && caption == 1);
+}
+
+QString TwoDigits(int value) {
+  return QString::number(value).rightJustified(2, QLatin1Char('0'));
+}
+
+}  // namespace
+
+TClockPage::TClockPage(QWidget* parent) : TBeamPage(parent) {
+  setObjectName(QStringLiteral("PageClock"));
+  resize(249, 217);
+  auto makeLabel = [this](const char* name, const QString& text, int left, int top) {
+    auto* label = new TLinkLabel(this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setText(text);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+  };
+  region_label_ = makeLabel("Lbl_Region", QString(), 4, 2);
+  capital_ = makeLabel("Lbl_Capital", QStringLiteral("Hauptstadt"), 4, 19);
+  QFont bold = capital_->font();
+  bold.setBold(true);
+  capital_->setFont(bold);
+  latitude_ = makeLabel("Lbl_Latitude", QString(), 90, 19);
+  latitude_->setToolTip(QStringLiteral("Nördliche Breite"));
+  latitude_->SetAddress(QStringLiteral("https://de.wikipedia.org/wiki/Geographische_Breite"));
+  longitude_ = makeLabel("Lbl_Longitude", QString(), 150, 19);
+  longitude_->setToolTip(QStringLiteral("Östliche Länge"));
+  longitude_->SetAddress(QStringLiteral("https://de.wikipedia.org/wiki/Geographische_L%C3%A4nge"));
+  jdCaption_ = makeLabel("Lbl_JDCaption", QStringLiteral("Julianisches Datum"), 4, 38);
+  jd_ = makeLabel("Lbl_JD", QString(), 110, 38);
+  jd_->setFont(bold);
+  for (TLinkLabel* label : {jdCaption_, jd_}) {
+    label->SetAddress(QStringLiteral("https://de.wikipedia.org/wiki/Julianisches_Datum"));
+  }
+  clockShow_ = makeLabel("Lbl_ClockShow", QStringLiteral("Wie spät ist es?"), 150, 2);
+  clockShow_->setToolTip(
+      QStringLiteral("linke Maustaste = Systemzeit übernehmen\r\nrechte Maustaste =\r\n"
+                     "Coordinated Universal Time (UTC),\r\nmaintained by the BIPM\r\n"
+                     "(Bureau International des Poids et Mesures)"));
+  clockShow_->setCursor(Qt::PointingHandCursor);
+  QFont underlined = clockShow_->font();
+  underlined.setUnderline(true);
+  clockShow_->setFont(underlined);
+  clockShow_->adjustSize();
+  connect(clockShow_, &TLinkLabel::Clicked, this, &TClockPage::ClockShowClicked);
+  connect(clockShow_, &TLinkLabel::Pressed, this, [](Qt::MouseButton button) {
+    if (button == Qt::RightButton) platform::OpenUrl(kTimeServerAddress);
+  });
+
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    const int row = static_cast<int>(r) + 1;
+    auto* edit = new TDateEdt(this);
+    edit->setObjectName(QStringLiteral("DateEdtClock%1").arg(row));
+    edit->SetEditHeight(kEditHeight);
+    edit->SetModus(QStringLiteral("T"));
+    edit->move(2, kRowTop + kRowPitch * static_cast<int>(r));
+    rows_[r] = edit;
+    if (row <= 5) connect(edit, &TDateEdt::OnChange, this, [this, row] { RowEdited(row); });
+    for (std::size_t c = 0; c < 2; ++c) {
+      auto* caption = new TLinkLabel(this);
+      caption->setObjectName(QStringLiteral("Lbl_Zone%1%2").arg(row).arg(c == 0 ? "a" : "b"));
+      caption->move(edit->width() + 8, kRowTop + kRowPitch * static_cast<int>(r) + 3);
+      captions_[r][c] = caption;
+      if (IsSummerCaption(r, c)) {
+        connect(caption, &TLinkLabel::Pressed, this, [caption](Qt::MouseButton button) {
+          if (button == Qt::LeftButton) {
+            if (caption->Address().isEmpty()) platform::OpenUrl(kSummerArticle);
+          } else {
+            platform::OpenUrl(kSunTimeAddress);
+          }
+        });
+      }
+    }
+  }
+  seconds_ = new QCheckBox(QStringLiteral("Sekunden ausblenden"), this);
+  seconds_->setObjectName(QStringLiteral("CBSek"));
+  seconds_->setToolTip(QStringLiteral("Sekunden werden auf 00 gesetzt, nicht gerundet!"));
+  controls::InstallHintFilter(seconds_);
+  seconds_->setGeometry(4, kRowTop + kRowPitch * 7 + 1, 126, 16);
+  connect(seconds_, &QCheckBox::toggled, this, &TClockPage::SecondsToggled);
+}
+
+TDateEdt* TClockPage::Row(int row) const {
+  return row >= 1 && row <= 7 ? rows_[static_cast<std::size_t>(row - 1)] : nullptr;
+}
+
+QString TClockPage::EnteredTime(const QString& time) const {
+  // Without seconds they are cut, not rounded.
+  return seconds_->isChecked() && time.size() >= 5 ? time.left(5) + QStringLiteral(":00") : time;
+}
+
+void TClockPage::Refresh(const BeamInput& input) {
+  date_ = input.date;
+  region_ = input.region;
+  gregorian_ = input.gregorian;
+  inputTime_ = input.time;
+  Compute(input.time, 0);
+}
+
+void TClockPage::Compute(const QString& time, int row) {
+  if (!gregorian_) return;
+  engine::ZoneClock clock = engine::ComputeZoneClock(date_.toStdString(), region_.toStdString(),
+                                                     EnteredTime(time).toStdString(), row);
+  if (clock.code != 1) return;
+  clock_ = std::move(clock);
+  Show();
+}
+
+void TClockPage::RowEdited(int row) {
+  if (writing_) return;
+  const QString typed = Row(row)->K_Time();
+  // A sub-field in the middle of typing ("1" of "15") is no time yet.
+  if (!engine::ClockSeconds(typed.toStdString())) return;
+  engine::ZoneClock clock = engine::ComputeZoneClock(date_.toStdString(), region_.toStdString(),
+                                                     EnteredTime(typed).toStdString(), row);
+  if (!gregorian_ || clock.code != 1) return;
+  const bool changed = clock.legalTime != clock_.legalTime;
+  const QString legal = Q(clock.legalTime);
+  clock_ = std::move(clock);
+  Show();
+  if (changed) {
+    inputTime_ = legal;
+    emit TimeChosen(legal);
+  }
+}
+
+void TClockPage::ClockShowClicked() {
+  const engine::LocalDateTime now = engine::Now();
+  const QString time = EnteredTime(TwoDigits(now.hour) + QLatin1Char(':') + TwoDigits(now.minute) +
+                                   QLatin1Char(':') + TwoDigits(now.second));
+  // The date edit takes the time first; its refresh then recomputes the
+  // page, and the page recomputes itself in case no panel listens.
+  const bool changed = time.toStdString() != clock_.legalTime;
+  inputTime_ = time;
+  if (changed) emit TimeChosen(time);
+  Compute(time, 0);
+}
+
+void TClockPage::SecondsToggled() {
+  const QString modus = seconds_->isChecked() ? QStringLiteral("TM") : QStringLiteral("T");
+  {
+    const QScopedValueRollback guard(writing_, true);
+    for (TDateEdt* edit : rows_) {
+      const QSignalBlocker blocker(edit);
+      edit->SetModus(modus);
+    }
+  }
+  // Back to seconds, the date edit's time shows them again.
+  if (clock_.code == 1) Compute(inputTime_, 0);
+}
+
+void TClockPage::Show() {
+  const QScopedValueRollback guard(writing_, true);
+  const engine::ZoneClock& c = clock_;
+  region_label_->setText(Q(c.regionName));
+  region_label_->adjustSize();
+  region_label_->SetAddress(tools::WikiAddress(c.regionName));
+  capital_->setText(c.capital.empty() ? QStringLiteral("Hauptstadt") : Q(c.capital));
+  capital_->adjustSize();
+  capital_->SetAddress(c.capital.empty() ? QString() : tools::WikiAddress(c.capital));
+  latitude_->setText(Q(c.latitude));
+  latitude_->adjustSize();
+  latitude_->move(capital_->x() + capital_->width() + 6, capital_->y());
+  longitude_->setText(Q(c.longitude));
+  longitude_->adjustSize();
+  longitude_->move(latitude_->x() + latitude_->width() + 6, capital_->y());
+  jd_->setText(Q(c.julianDate));
+  jd_->adjustSize();
+  const QColor windowText = palette().color(QPalette::WindowText);
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    const engine::ClockRow& row = c.rows[r];
+    {
+      const QSignalBlocker blocker(rows_[r]);
+      if (rows_[r]->K_Time() != Q(row.time).left(rows_[r]->K_Time().size())) {
+        rows_[r]->SetTime(Q(row.time));
+      }
+    }
+    int left = rows_[r]->width() + 8;
+    for (std::size_t k = 0; k < 2; ++k) {
+      TLinkLabel* caption = captions_[r][k];
+      const engine::ClockCaption& text = row.captions[k];
+      caption->setText(Q(text.text));
+      caption->setToolTip(Q(text.hint));
+      caption->SetAddress(text.article.empty()
+                              ? QString()
+                              : QStringLiteral("https://de.wikipedia.org") + Q(text.article));
+      QPalette palette = caption->palette();
+      palette.setColor(QPalette::WindowText, row.legal && k == 0 ? QColor(255, 0, 0) : windowText);
+      caption->setPalette(palette);
+      caption->adjustSize();
+      caption->move(left, caption->y());
+      caption->setVisible(!text.text.empty());
+      left += caption->width();
+    }
+  }
+}
+
+QString TClockPage::CopyBody() const {
+  return clock_.code == 1 ? Q(clock_.copyText) : QString();
+}

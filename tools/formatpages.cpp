@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: MIT
+#include "tools/formatpages.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+
+#include "controls/dateedt.h"
+#include "controls/hints.h"
+#include "tools/pagewidgets.h"
+
+using tools::Q;
+
+namespace {
+
+QFont FieldFont(const QWidget* widget) {
+  QFont font = widget->font();
+  font.setPixelSize(11);
+  return font;
+}
+
+// Where the groups of a page stand: column left and width, top of the label.
+struct GroupPlace {
+  int left;
+  int width;
+  int top;
+};
+
+constexpr GroupPlace kNumericPlaces[3] = {{2, 80, 1}, {84, 80, 1}, {166, 81, 1}};
+constexpr GroupPlace kWrittenPlaces[3] = {{2, 126, 1}, {130, 117, 1}, {130, 117, 103}};
+
+}  // namespace
+
+// ---- Numeric and written-out pages ---------------------------------------------
+
+TGroupFormatPage::TGroupFormatPage(bool written, QWidget* parent)
+    : TBeamPage(parent), written_(written) {
+  resize(249, 217);
+  groups_ = written ? tools::WrittenGroups("") : tools::NumericGroups("");
+  const GroupPlace* places = written ? kWrittenPlaces : kNumericPlaces;
+  const int pitch = written ? 19 : 20;
+  const QFont font = FieldFont(this);
+  for (std::size_t g = 0; g < groups_.size(); ++g) {
+    const tools::FormatGroup& group = groups_[g];
+    const GroupPlace& place = places[g];
+    auto* label = new QLabel(Q(group.caption), this);
+    label->setObjectName(QStringLiteral("Lbl_Group%1").arg(g + 1));
+    label->setToolTip(Q(group.hint));
+    controls::InstallHintFilter(label);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setGeometry(place.left + 2, place.top, place.width, 16);
+    int top = place.top + 17;
+    for (const tools::FormatField& f : group.fields) {
+      auto* field = new TCopyField(this);
+      field->setObjectName(Q(f.name));
+      field->setToolTip(Q(f.hint));
+      field->setFont(font);
+      field->setGeometry(place.left, top, place.width, pitch - 1);
+      if (f.name == "Fmt_DD.MM.YYYY") {
+        QPalette info = field->palette();
+        info.setColor(QPalette::Base, info.color(QPalette::ToolTipBase));
+        info.setColor(QPalette::Text, info.color(QPalette::ToolTipText));
+        field->setPalette(info);
+      }
+      fields_.push_back(field);
+      top += pitch;
+    }
+  }
+  if (!written) {
+    auto* countries = new TLinkLabel(this);
+    countries->setObjectName(QStringLiteral("Lbl_Countries"));
+    const QString text = QStringLiteral("Wo werden welche\r\nDatumsformate verwendet?");
+    countries->setText(controls::ShownHint(text));
+    countries->setProperty("Caption", text);
+    countries->setToolTip(QStringLiteral("linke Maustaste = Länderliste "));
+    countries->SetAddress(Q(tools::kDateFormatByCountry));
+    countries->setWordWrap(true);
+    QFont underlined = countries->font();
+    underlined.setUnderline(true);
+    countries->setFont(underlined);
+    countries->setGeometry(168, 150, 79, 60);
+    countries->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+}
+
+TNumericFormatPage::TNumericFormatPage(QWidget* parent) : TGroupFormatPage(false, parent) {
+  setObjectName(QStringLiteral("PageFormatP7"));
+}
+
+TWrittenFormatPage::TWrittenFormatPage(QWidget* parent) : TGroupFormatPage(true, parent) {
+  setObjectName(QStringLiteral("PageFormatP8"));
+}
+
+void TGroupFormatPage::Refresh(const BeamInput& input) {
+  date_ = input.date;
+  const std::string date = date_.toStdString();
+  groups_ = written_ ? tools::WrittenGroups(date) : tools::NumericGroups(date);
+  Show();
+}
+
+void TGroupFormatPage::Show() {
+  std::size_t i = 0;
+  for (const tools::FormatGroup& group : groups_) {
+    for (const tools::FormatField& f : group.fields) {
+      fields_[i]->setText(Q(f.text));
+      fields_[i]->setCursorPosition(0);
+      ++i;
+    }
+  }
+}
+
+TCopyField* TGroupFormatPage::Field(const QString& name) const {
+  for (TCopyField* field : fields_) {
+    if (field->objectName() == name) return field;
+  }
+  return nullptr;
+}
+
+QString TGroupFormatPage::CopyBody() const {
+  return Q(written_ ? tools::WrittenCopyText(groups_) : tools::NumericCopyText(groups_));
+}
+
+// ---- Technical pages -------------------------------------------------------------
+
+TTechFormatPage::TTechFormatPage(int page, QWidget* parent)
+    : TBeamPage(parent), page_(page < 1 || page > 3 ? 1 : page) {
+  setObjectName(QStringLiteral("PageFormatIT%1").arg(page_));
+  resize(249, 217);
+  date_ = new TDateEdt(this);
+  date_->setObjectName(QStringLiteral("DateEdtITDate"));
+  date_->SetEditHeight(19);
+  date_->SetModus(QStringLiteral("D"));
+  date_->move(1, 1);
+  time_ = new TDateEdt(this);
+  time_->setObjectName(QStringLiteral("DateEdtITTime"));
+  time_->SetEditHeight(19);
+  time_->SetModus(QStringLiteral("T"));
+  time_->move(date_->width() + 3, 1);
+  offset_ = new QLineEdit(this);
+  offset_->setObjectName(QStringLiteral("EdtITDiff"));
+  offset_->setInputMask(QStringLiteral("#99:99"));
+  offset_->setText(QStringLiteral("+01:00"));
+  offset_->setToolTip(QStringLiteral("Differenz zu UTC\r\n+hh:mm oder -hh:mm"));
+  controls::InstallHintFilter(offset_);
+  offset_->setFont(FieldFont(this));
+  const int offsetLeft = time_->x() + time_->width() + 2;
+  offset_->setGeometry(offsetLeft, 1, 247 - offsetLeft, 19);
+  connect(date_, &TDateEdt::OnChange, this, [this] {
+    if (!writing_) Compute();
+  });
+  connect(time_, &TDateEdt::OnChange, this, [this] {
+    if (!writing_) Compute();
+  });
+  connect(offset_, &QLineEdit::textEdited, this, [this] {
+    if (!writing_) Compute();
+  });
+
+  rows_ = tools::TechRows(page_, "", "", "");
+  const QFont font = FieldFont(this);
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const int top = 22 + 16 * static_cast<int>(i);
+    auto* value = new TCopyField(this);
+    value->setObjectName(Q(rows_[i].name));
+    value->setFont(font);
+    value->setGeometry(1, top, 176, 16);
+    value->setTextMargins(1, 0, 0, 0);
+    auto* caption = new TLinkLabel(this);
+    caption->setObjectName(Q("Lbl_IT" + std::to_string(page_) + "_" + std::to_string(i + 1)));
+    caption->setFont(font);
+    caption->setGeometry(180, top, 68, 16);
+    caption->setText(Q(rows_[i].caption));
+    caption->setToolTip(Q(rows_[i].hint));
+    caption->SetAddress(Q(rows_[i].article));
+    value->setToolTip(Q(rows_[i].hint) + QStringLiteral("\n\r") + Q(tools::kDblClickHint));
+    value->setVisible(rows_[i].used);
+    caption->setVisible(rows_[i].used);
+    values_[i] = value;
+    captions_[i] = caption;
+  }
+}
+
+void TTechFormatPage::Refresh(const BeamInput& input) {
+  {
+    const QScopedValueRollback guard(writing_, true);
+    const QSignalBlocker dateBlocker(date_);
+    const QSignalBlocker timeBlocker(time_);
+    date_->SetDate(input.date);
+    time_->SetTime(input.time);
+    offset_->setText(
+        Q(tools::LegalOffsetText(input.date.toStdString(), input.region.toStdString())));
+  }
+  Compute();
+}
+
+void TTechFormatPage::Compute() {
+  static const QRegularExpression kOffset(QStringLiteral("^[+-][0-9]{2}:[0-9]{2}$"));
+  const QString offset = offset_->text();
+  const std::string offsetText =
+      kOffset.match(offset).hasMatch() ? offset.toStdString() : std::string();
+  rows_ = tools::TechRows(page_, date_->K_Date().toStdString(), time_->K_Time().toStdString(),
+                          offsetText);
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    values_[i]->setText(Q(rows_[i].text));
+    values_[i]->setCursorPosition(0);
+  }
+  if (!writing_) emit TextChanged();
+}
+
+QString TTechFormatPage::CopyBody() const {
+  return Q(tools::TechCopyText(rows_));
+}
