@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tools/beampage.h"
 
-TBeamPage::TBeamPage(QWidget* parent) : QWidget(parent) {}
+TBeamPage::TBeamPage(QWidget *parent) : QWidget(parent) {}
 
-QStringList TBeamPage::ResultText() const {
-  return {};
-}
+QStringList TBeamPage::ResultText() const { return {}; }
