@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "controls/dateedt.h"
 #include "controls/hints.h"
@@ -37,7 +38,7 @@ QString TwoDigits(int value) {
 
 TClockPage::TClockPage(QWidget* parent) : TBeamPage(parent) {
   setObjectName(QStringLiteral("PageClock"));
-  resize(249, 217);
+  tools::PreparePage(this);
   auto makeLabel = [this](const char* name, const QString& text, int left, int top) {
     auto* label = new TLinkLabel(this);
     label->setObjectName(QString::fromLatin1(name));
@@ -58,7 +59,7 @@ TClockPage::TClockPage(QWidget* parent) : TBeamPage(parent) {
   longitude_->setToolTip(QStringLiteral("Östliche Länge"));
   longitude_->SetAddress(QStringLiteral("https://de.wikipedia.org/wiki/Geographische_L%C3%A4nge"));
   jdCaption_ = makeLabel("Lbl_JDCaption", QStringLiteral("Julianisches Datum"), 4, 38);
-  jd_ = makeLabel("Lbl_JD", QString(), 110, 38);
+  jd_ = makeLabel("Lbl_JD", QString(), jdCaption_->x() + jdCaption_->width() + 6, 38);
   jd_->setFont(bold);
   for (TLinkLabel* label : {jdCaption_, jd_}) {
     label->SetAddress(QStringLiteral("https://de.wikipedia.org/wiki/Julianisches_Datum"));
@@ -78,19 +79,24 @@ TClockPage::TClockPage(QWidget* parent) : TBeamPage(parent) {
     if (button == Qt::RightButton) platform::OpenUrl(kTimeServerAddress);
   });
 
+  // The row captions and the check box share a smaller size, so that the
+  // longest caption fits beside its time.
+  QFont small = font();
+  small.setPixelSize(10);
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     const int row = static_cast<int>(r) + 1;
     auto* edit = new TDateEdt(this);
     edit->setObjectName(QStringLiteral("DateEdtClock%1").arg(row));
     edit->SetEditHeight(kEditHeight);
     edit->SetModus(QStringLiteral("T"));
-    edit->move(2, kRowTop + kRowPitch * static_cast<int>(r));
+    edit->move(1, kRowTop + kRowPitch * static_cast<int>(r));
     rows_[r] = edit;
     if (row <= 5) connect(edit, &TDateEdt::OnChange, this, [this, row] { RowEdited(row); });
     for (std::size_t c = 0; c < 2; ++c) {
       auto* caption = new TLinkLabel(this);
       caption->setObjectName(QStringLiteral("Lbl_Zone%1%2").arg(row).arg(c == 0 ? "a" : "b"));
-      caption->move(edit->width() + 8, kRowTop + kRowPitch * static_cast<int>(r) + 3);
+      caption->setFont(small);
+      caption->move(edit->width() + 3, kRowTop + kRowPitch * static_cast<int>(r) + 4);
       captions_[r][c] = caption;
       if (IsSummerCaption(r, c)) {
         connect(caption, &TLinkLabel::Pressed, this, [caption](Qt::MouseButton button) {
@@ -106,8 +112,10 @@ TClockPage::TClockPage(QWidget* parent) : TBeamPage(parent) {
   seconds_ = new QCheckBox(QStringLiteral("Sekunden ausblenden"), this);
   seconds_->setObjectName(QStringLiteral("CBSek"));
   seconds_->setToolTip(QStringLiteral("Sekunden werden auf 00 gesetzt, nicht gerundet!"));
+  seconds_->setFont(small);
   controls::InstallHintFilter(seconds_);
-  seconds_->setGeometry(4, kRowTop + kRowPitch * 7 + 1, 126, 16);
+  seconds_->setGeometry(4, kRowTop + kRowPitch * 7 + 1, std::max(126, seconds_->sizeHint().width()),
+                        16);
   connect(seconds_, &QCheckBox::toggled, this, &TClockPage::SecondsToggled);
 }
 
@@ -206,7 +214,7 @@ void TClockPage::Show() {
         rows_[r]->SetTime(Q(row.time));
       }
     }
-    int left = rows_[r]->width() + 8;
+    int left = rows_[r]->x() + rows_[r]->width() + 2;
     for (std::size_t k = 0; k < 2; ++k) {
       TLinkLabel* caption = captions_[r][k];
       const engine::ClockCaption& text = row.captions[k];
@@ -221,7 +229,8 @@ void TClockPage::Show() {
       caption->adjustSize();
       caption->move(left, caption->y());
       caption->setVisible(!text.text.empty());
-      left += caption->width();
+      // "MOZ" and "Mittlere Ortszeit" need the blank the other captions carry.
+      left += caption->width() + (text.text.ends_with(' ') ? 0 : 4);
     }
   }
 }

@@ -15,9 +15,9 @@ using tools::Q;
 
 namespace {
 
-QFont FieldFont(const QWidget* widget) {
+QFont FieldFont(const QWidget* widget, int pixels) {
   QFont font = widget->font();
-  font.setPixelSize(11);
+  font.setPixelSize(pixels);
   return font;
 }
 
@@ -37,11 +37,12 @@ constexpr GroupPlace kWrittenPlaces[3] = {{2, 126, 1}, {130, 117, 1}, {130, 117,
 
 TGroupFormatPage::TGroupFormatPage(bool written, QWidget* parent)
     : TBeamPage(parent), written_(written) {
-  resize(249, 217);
+  tools::PreparePage(this);
   groups_ = written ? tools::WrittenGroups("") : tools::NumericGroups("");
   const GroupPlace* places = written ? kWrittenPlaces : kNumericPlaces;
   const int pitch = written ? 19 : 20;
-  const QFont font = FieldFont(this);
+  // The written-out dates are long: a size smaller.
+  const QFont font = FieldFont(this, written ? 10 : 11);
   for (std::size_t g = 0; g < groups_.size(); ++g) {
     const tools::FormatGroup& group = groups_[g];
     const GroupPlace& place = places[g];
@@ -49,9 +50,6 @@ TGroupFormatPage::TGroupFormatPage(bool written, QWidget* parent)
     label->setObjectName(QStringLiteral("Lbl_Group%1").arg(g + 1));
     label->setToolTip(Q(group.hint));
     controls::InstallHintFilter(label);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
     label->setGeometry(place.left + 2, place.top, place.width, 16);
     int top = place.top + 17;
     for (const tools::FormatField& f : group.fields) {
@@ -79,10 +77,10 @@ TGroupFormatPage::TGroupFormatPage(bool written, QWidget* parent)
     countries->setToolTip(QStringLiteral("linke Maustaste = Länderliste "));
     countries->SetAddress(Q(tools::kDateFormatByCountry));
     countries->setWordWrap(true);
-    QFont underlined = countries->font();
+    QFont underlined = FieldFont(this, 10);
     underlined.setUnderline(true);
     countries->setFont(underlined);
-    countries->setGeometry(168, 150, 79, 60);
+    countries->setGeometry(166, 140, 83, 60);
     countries->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
 }
@@ -129,7 +127,7 @@ QString TGroupFormatPage::CopyBody() const {
 TTechFormatPage::TTechFormatPage(int page, QWidget* parent)
     : TBeamPage(parent), page_(page < 1 || page > 3 ? 1 : page) {
   setObjectName(QStringLiteral("PageFormatIT%1").arg(page_));
-  resize(249, 217);
+  tools::PreparePage(this);
   date_ = new TDateEdt(this);
   date_->setObjectName(QStringLiteral("DateEdtITDate"));
   date_->SetEditHeight(19);
@@ -146,7 +144,7 @@ TTechFormatPage::TTechFormatPage(int page, QWidget* parent)
   offset_->setText(QStringLiteral("+01:00"));
   offset_->setToolTip(QStringLiteral("Differenz zu UTC\r\n+hh:mm oder -hh:mm"));
   controls::InstallHintFilter(offset_);
-  offset_->setFont(FieldFont(this));
+  offset_->setFont(FieldFont(this, 11));
   const int offsetLeft = time_->x() + time_->width() + 2;
   offset_->setGeometry(offsetLeft, 1, 247 - offsetLeft, 19);
   connect(date_, &TDateEdt::OnChange, this, [this] {
@@ -160,18 +158,18 @@ TTechFormatPage::TTechFormatPage(int page, QWidget* parent)
   });
 
   rows_ = tools::TechRows(page_, "", "", "");
-  const QFont font = FieldFont(this);
+  const QFont font = FieldFont(this, 10);
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const int top = 22 + 16 * static_cast<int>(i);
     auto* value = new TCopyField(this);
     value->setObjectName(Q(rows_[i].name));
     value->setFont(font);
-    value->setGeometry(1, top, 176, 16);
+    value->setGeometry(1, top, 185, 16);
     value->setTextMargins(1, 0, 0, 0);
     auto* caption = new TLinkLabel(this);
     caption->setObjectName(Q("Lbl_IT" + std::to_string(page_) + "_" + std::to_string(i + 1)));
     caption->setFont(font);
-    caption->setGeometry(180, top, 68, 16);
+    caption->setGeometry(188, top, 61, 16);
     caption->setText(Q(rows_[i].caption));
     caption->setToolTip(Q(rows_[i].hint));
     caption->SetAddress(Q(rows_[i].article));

@@ -14,7 +14,7 @@ using tools::Q;
 
 TIsinPage::TIsinPage(QWidget* parent) : TBeamPage(parent) {
   setObjectName(QStringLiteral("PageIsin"));
-  resize(249, 217);
+  tools::PreparePage(this);
   QWidget* group = new QWidget(this);
   group->setObjectName(QStringLiteral("Edt_ISIN"));
   group->setGeometry(0, 10, 249, 60);

@@ -25,3 +25,6 @@ foreach(test_class IN LISTS TOOLS_PAGE_TESTS)
   add_test(NAME tools.${test_class} COMMAND tools_page_tests ${test_class})
   set_tests_properties(tools.${test_class} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endforeach()
+
+# The gallery shows the pages too.
+target_link_libraries(gallery PRIVATE tools)

@@ -50,6 +50,13 @@ QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+void PreparePage(QWidget* page) {
+  page->resize(kPageWidth, kPageHeight);
+  QFont font = page->font();
+  font.setPixelSize(11);
+  page->setFont(font);
+}
+
 QString WikiAddress(std::string_view title) {
   return QStringLiteral("https://de.wikipedia.org/wiki/") + Q(engine::UrlEncode(title));
 }

@@ -63,6 +63,14 @@ namespace tools {
 // Q: a UTF-8 text of the engine as a QString.
 QString Q(std::string_view text);  // "März" -> u"März"
 
+// The place of a page under the panel's bar.
+inline constexpr int kPageWidth = 249;
+inline constexpr int kPageHeight = 217;
+
+// PreparePage: gives a page its size and the small font of the panel's
+// pages, which its labels and value fields inherit.
+void PreparePage(QWidget* page);
+
 // WikiAddress: the address of a German encyclopaedia article, the title
 // encoded as the encyclopaedia's links are.
 QString WikiAddress(std::string_view title);  // "Niedersachsen" -> ".../wiki/Niedersachsen"

@@ -10,7 +10,7 @@ using tools::Q;
 
 TSysInfoPage::TSysInfoPage(QWidget* parent) : TBeamPage(parent) {
   setObjectName(QStringLiteral("PageSysInfo"));
-  resize(249, 217);
+  tools::PreparePage(this);
   const std::array<tools::SystemInfoRow, tools::kSystemInfoRowCount> names =
       tools::SystemInfoRows({});
   for (std::size_t i = 0; i < names.size(); ++i) {

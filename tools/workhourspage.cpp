@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "controls/dateedt.h"
 #include "controls/hints.h"
@@ -23,7 +24,7 @@ constexpr int kPitch = 30;
 
 TWorkHoursPage::TWorkHoursPage(QWidget* parent) : TBeamPage(parent) {
   setObjectName(QStringLiteral("PageWorkHours"));
-  resize(249, 217);
+  tools::PreparePage(this);
   const struct {
     TDateEdt** edit;
     const char* name;
@@ -68,8 +69,11 @@ TWorkHoursPage::TWorkHoursPage(QWidget* parent) : TBeamPage(parent) {
   seconds_ = new QCheckBox(QStringLiteral("Sekunden ausblenden"), this);
   seconds_->setObjectName(QStringLiteral("CBSek"));
   seconds_->setToolTip(QStringLiteral("Sekunden werden auf 00 gesetzt, nicht gerundet!"));
+  QFont small = seconds_->font();
+  small.setPixelSize(10);
+  seconds_->setFont(small);
   controls::InstallHintFilter(seconds_);
-  seconds_->setGeometry(10, kTop + 3 * kPitch + 6, 126, 16);
+  seconds_->setGeometry(10, kTop + 3 * kPitch + 6, std::max(126, seconds_->sizeHint().width()), 16);
   connect(seconds_, &QCheckBox::toggled, this, &TWorkHoursPage::SecondsToggled);
 }
 

@@ -4,6 +4,7 @@
 // scripts/gallery.sh runs it at the scale factors 1 and 2.
 //   gallery OUTPUT_DIR
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QEventLoop>
@@ -30,6 +31,12 @@
 #include "controls/spinhalf.h"
 #include "engine/civildate.h"
 #include "engine/environment.h"
+#include "platform/systeminfo.h"
+#include "tools/clockpage.h"
+#include "tools/formatpages.h"
+#include "tools/isinpage.h"
+#include "tools/sysinfopage.h"
+#include "tools/workhourspage.h"
 
 namespace {
 
@@ -156,9 +163,96 @@ void AddDateEdtStates(std::vector<State>& states) {
   }
 }
 
+// The program pages of the tools panel, each on its 249 x 217 place.
+void AddToolsPageStates(std::vector<State>& states) {
+  const struct {
+    const char* name;
+    const char* date;
+    const char* region;
+    const char* time;
+    bool noSeconds;
+  } kClocks[] = {{"summer", "15.07.2024", "D-NI", "12:00:00", false},
+                 {"winter_midnight", "15.01.2024", "D-NI", "00:30:00", false},
+                 {"double_summer", "24.05.1945", "D-BE", "12:00:00", false},
+                 {"mean_local_time", "15.06.1890", "D-NI", "12:00:00", false},
+                 {"austria_no_seconds", "08.12.2026", "A-W", "09:30:15", true}};
+  for (const auto& c : kClocks) {
+    states.push_back({QStringLiteral("Tools_Clock_%1").arg(c.name), [c](QWidget* host) {
+                        auto* page = new TClockPage(host);
+                        if (c.noSeconds) page->findChild<QCheckBox*>("CBSek")->setChecked(true);
+                        page->Refresh({c.date, c.region, c.time, true});
+                        return page;
+                      }});
+  }
+  states.push_back({"Tools_WorkHours_night", [](QWidget* host) {
+                      auto* page = new TWorkHoursPage(host);
+                      page->Begin()->SetTime("22:00:00");
+                      page->End()->SetTime("06:00:00");
+                      return page;
+                    }});
+  const struct {
+    const char* name;
+    const char* typed;
+  } kNumbers[] = {{"555750", "555750"}, {"lower_case", "a1b2c3"}, {"cut", "55 750"}};
+  for (const auto& n : kNumbers) {
+    states.push_back({QStringLiteral("Tools_Isin_%1").arg(n.name), [n](QWidget* host) {
+                        auto* page = new TIsinPage(host);
+                        emit page->Wkn()->textEdited(QString::fromUtf8(n.typed));
+                        return page;
+                      }});
+  }
+  states.push_back({"Tools_SysInfo", [](QWidget* host) {
+                      platform::SetSystemFactsReader([] {
+                        return platform::SystemFacts{"anna",
+                                                     "buero-pc",
+                                                     "Anna Muster",
+                                                     "00330-80000-00000-AA123",
+                                                     "Windows 11 Version 23H2",
+                                                     1920,
+                                                     1080,
+                                                     1048576};
+                      });
+                      auto* page = new TSysInfoPage(host);
+                      platform::SetSystemFactsReader({});
+                      return page;
+                    }});
+  states.push_back({"Tools_SysInfo_missing_facts", [](QWidget* host) {
+                      platform::SetSystemFactsReader([] { return platform::SystemFacts{}; });
+                      auto* page = new TSysInfoPage(host);
+                      platform::SetSystemFactsReader({});
+                      return page;
+                    }});
+  for (const char* date : {"08.12.2026", "01.03.2026"}) {
+    const QString day = QString::fromLatin1(date).replace('.', '_');
+    states.push_back({QStringLiteral("Tools_P7_%1").arg(day), [date](QWidget* host) {
+                        auto* page = new TNumericFormatPage(host);
+                        page->Refresh({date, "D-NI", "12:30:00", true});
+                        return page;
+                      }});
+    states.push_back({QStringLiteral("Tools_P8_%1").arg(day), [date](QWidget* host) {
+                        auto* page = new TWrittenFormatPage(host);
+                        page->Refresh({date, "D-NI", "12:30:00", true});
+                        return page;
+                      }});
+  }
+  for (int it = 1; it <= 3; ++it) {
+    states.push_back({QStringLiteral("Tools_IT%1").arg(it), [it](QWidget* host) {
+                        auto* page = new TTechFormatPage(it, host);
+                        page->Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+                        return page;
+                      }});
+  }
+  states.push_back({"Tools_IT2_before_1899", [](QWidget* host) {
+                      auto* page = new TTechFormatPage(2, host);
+                      page->Refresh({"01.01.1899", "D-NI", "00:00:00", true});
+                      return page;
+                    }});
+}
+
 std::vector<State> States() {
   std::vector<State> states;
   AddDateEdtStates(states);
+  AddToolsPageStates(states);
   const struct {
     const char* name;
     engine::CivilDate date;
