@@ -50,6 +50,34 @@ class TFormatPagesTest : public QObject {
     for (int progId : {-1, 0, 1, 6, 12}) QVERIFY(CreateBeamPage(progId, &parent) == nullptr);
   }
 
+  // Every page's copy text is its own lines, each ended by CR LF, without the
+  // caption line the panel puts in front once.
+  void copyTextsEndEveryLineWithCrLf() {
+    QWidget parent;
+    const struct {
+      int progId;
+      const char* caption;
+    } kPages[] = {{2, "Uhrzeit"},
+                  {3, "Zeitdifferenz (Arbeitsstunden)"},
+                  {4, "WKN nach ISIN / Kurs abfragen"},
+                  {5, "Windows Info"},
+                  {7, "Datumsformate (numerisch)"},
+                  {8, "Datumsformate (alphanumerisch)"},
+                  {9, "Datumsformate (IT-1)"},
+                  {10, "Datumsformate (IT-2)"},
+                  {11, "Datumsformate (IT-3)"}};
+    for (const auto& p : kPages) {
+      TBeamPage* page = CreateBeamPage(p.progId, &parent);
+      page->Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+      const QString body = page->CopyBody();
+      QVERIFY2(!body.isEmpty(), p.caption);
+      QVERIFY2(body.endsWith("\r\n"), p.caption);
+      QVERIFY2(!body.startsWith(QString(p.caption) + "\r\n"), p.caption);
+      QCOMPARE(body.count('\n'), body.count("\r\n"));
+      QCOMPARE(body.count('\r'), body.count("\r\n"));
+    }
+  }
+
   void numericPage() {
     TNumericFormatPage page;
     page.Refresh({"08.12.2026", "D-NI", "12:30:00", true});
