@@ -175,6 +175,10 @@ void TClockPage::ClockShowClicked() {
   Compute(time, 0);
 }
 
+void TClockPage::SetSecondsHidden(bool hidden) {
+  seconds_->setChecked(hidden);
+}
+
 void TClockPage::SecondsToggled() {
   const QString modus = seconds_->isChecked() ? QStringLiteral("TM") : QStringLiteral("T");
   {

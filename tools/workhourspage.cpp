@@ -110,6 +110,10 @@ void TWorkHoursPage::HoursEdited() {
   emit TextChanged();
 }
 
+void TWorkHoursPage::SetSecondsHidden(bool hidden) {
+  seconds_->setChecked(hidden);
+}
+
 void TWorkHoursPage::SecondsToggled() {
   const QString modus = WithSeconds() ? QStringLiteral("T") : QStringLiteral("TM");
   {

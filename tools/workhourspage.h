@@ -22,6 +22,9 @@ class TWorkHoursPage : public TBeamPage {
 
   void Refresh(const BeamInput& input) override;
   QString CopyBody() const override;
+  // SetSecondsHidden: ticks or clears the page's "Sekunden ausblenden", as
+  // the panel's own box asks; the time edits follow the box.
+  void SetSecondsHidden(bool hidden);
 
   TDateEdt* Begin() const { return begin_; }
   TDateEdt* End() const { return end_; }

@@ -244,6 +244,9 @@ class TClockPageTest : public QObject {
     seconds->setChecked(false);
     QCOMPARE(page.Row(3)->K_Time(), QString("12:34:56"));
     QCOMPARE(page.Clock().legalTime, std::string("12:34:56"));
+    page.SetSecondsHidden(true);
+    QVERIFY(seconds->isChecked());
+    QCOMPARE(page.Row(7)->Modus(), QString("TM"));
   }
 
   void linksOpenTheArticles() {

@@ -65,6 +65,18 @@ class TWorkHoursPageTest : public QObject {
                                       "-----\r\n08:00 Anzahl der Stunden\r\n=====\r\n"));
   }
 
+  void secondsHiddenByThePanel() {
+    TWorkHoursPage page;
+    page.Begin()->SetTime("22:00:00");
+    page.End()->SetTime("06:00:00");
+    page.SetSecondsHidden(true);
+    QVERIFY(page.findChild<QCheckBox*>("CBSek")->isChecked());
+    QCOMPARE(page.Hours()->K_Time(), QString("08:00"));
+    page.SetSecondsHidden(false);
+    QCOMPARE(page.Hours()->Modus(), QString("T"));
+    QCOMPARE(page.Hours()->K_Time(), QString("08:00:00"));
+  }
+
   // The day of the panel does not touch the user's times.
   void refreshKeepsTheTimes() {
     TWorkHoursPage page;
