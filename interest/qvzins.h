@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+// TQvZins: the interest calculator window. Its interest face ("Zinsen
+// berechnen (Wertpapiere)") computes simple interest on a capital between
+// two dates (engine/interest.h) with the value date of the pay region and,
+// for the former euro currencies, the amounts in euros; its percentage face
+// ("Prozentrechnung") splits an amount by a percentage (engine/percent.h).
+// Both show their result as a text that goes to the clipboard. The three
+// date fields are edited in place by the date editor `Kalender1`.
+//
+// The window frees itself when closed (Qt::WA_DeleteOnClose), so a caller
+// creates a new one for each opening: `(new TQvZins)->show();`.
+//
+// Sub-controls carry the names of the window's fields and buttons
+// (`Edt_Capital`, `CB_Rent`, `Memo1`, `Btn_Clip`, `QvVersion1`, ...); the
+// lists, captions and hints are interest/zins_model.h.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "engine/percent.h"
+#include "interest/zins_model.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class TDateEdt;
+class TQvVersion;
+
+class TQvZins : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString Mode READ Mode)
+
+ public:
+  explicit TQvZins(QWidget* parent = nullptr);
+
+  // The window sizes of the two faces.
+  static constexpr int kInterestWidth = 790;
+  static constexpr int kInterestHeight = 497;
+  static constexpr int kPercentWidth = 485;
+  static constexpr int kPercentHeight = 199;
+
+  // Mode: "Z" interest face, "%" percentage face, "%T" percentage face
+  // with its text shown.
+  QString Mode() const { return mode_; }
+
+  // Question: asks "Soll der Betrag ...?" and answers true for "Ja"; tests
+  // replace it so that nothing modal opens. An empty function restores the
+  // message box.
+  using Question = std::function<bool(const QString& title, const QString& text)>;
+  void SetQuestion(Question question) { question_ = std::move(question); }
+
+  // The sub-controls by name, for the caller and the tests.
+  QLineEdit* Edit(const char* name) const;
+  QComboBox* List(const char* name) const;
+
+  // The handlers of the buttons and fields.
+  void RentClick();
+  void PercentClick(engine::PercentTrigger trigger);
+  void Btn_TextClick();
+  void Btn_ClipClick();
+  void Btn_PercentClick();
+  void BitBtn1Click();
+  void BitBtn4Click();
+  void Edt_CalDiffTextClick();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Building.
+  QLineEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int width);
+  QComboBox* MakeList(QWidget* parent, const char* name, int x, int y, int width);
+  QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, int width);
+  QPushButton* MakeButton(QWidget* parent, const char* name, int x, int y, int width);
+  void BuildInterestFace();
+  void BuildPercentFace();
+  void BuildTextPanel();
+  void SetDefaults();
+  void ConnectInputs();
+  static void FillList(QComboBox* list, const std::vector<std::string>& items, int selected);
+
+  // The interest face.
+  interest::InterestFields ReadFields() const;
+  void SumBlanc();
+  void ShowStatement(const engine::InterestStatement& s);
+  void RebuildFinalDecimals(QComboBox* intermediate, QComboBox* final);
+  void RenewDateHints();
+  void ShowInterestFace();
+  void ShowText(QPlainTextEdit* memo);
+  void HideText();
+  bool TextShown() const;
+
+  // The percentage face.
+  interest::PercentFields ReadPercentFields() const;
+  void ClearPercentResults();
+  void CopyField(QLineEdit* field);
+  void TakeAsBase(QLineEdit* field);
+
+  // Typing into an amount field: only digits and one decimal separator.
+  void FilterAmount(QLineEdit* field);
+
+  // The date editor Kalender1 over the three date fields: the only place
+  // that knows which control edits a date.
+  void PlaceDateEditor(QLineEdit* field);
+  void GiveEditorDate(const QString& date);
+  QString EditedDate() const;
+  void HideDateEditor();
+  void Kalender1Change();
+
+  QString mode_ = QStringLiteral("Z");
+  Question question_;
+  interest::EarlyPayMemory earlyPay_;
+  engine::PercentTrigger lastTrigger_ = engine::PercentTrigger::Intermediate;
+
+  QWidget* interestPanel_ = nullptr;
+  QWidget* percentPanel_ = nullptr;
+  QWidget* textPanel_ = nullptr;
+  QPlainTextEdit* memo1_ = nullptr;
+  QPlainTextEdit* memo2_ = nullptr;
+  QPushButton* btnText_ = nullptr;
+  QPushButton* btnClip_ = nullptr;
+  QPushButton* btnPercent_ = nullptr;
+  TQvVersion* version_ = nullptr;
+
+  TDateEdt* kalender1_ = nullptr;
+  QPointer<QLineEdit> editedField_;
+
+  // Re-entrancy guards: a computation in progress, lists being refilled.
+  bool computing_ = false;
+  bool refilling_ = false;
+  // Closing puts the faces back without computing or asking.
+  bool closing_ = false;
+};
