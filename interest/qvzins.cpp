@@ -29,7 +29,7 @@ namespace {
 
 constexpr int kRowHeight = 21;
 constexpr int kButtonHeight = 25;
-constexpr int kAmountWidth = 140;
+constexpr int kAmountWidth = 135;
 constexpr int kDateWidth = TDateEdt::kCompactWidth;
 
 constexpr char kInterestCaption[] = "Zinsen berechnen (Wertpapiere)";
@@ -122,10 +122,10 @@ void TQvZins::BuildInterestFace() {
   MakeList(p, "CB_Value", 220, 10, 65);
   MakeEdit(p, "Edt_rent", 300, 10, 70);
   MakeLabel(p, "Label2", 375, 10, 60);
-  MakeEdit(p, "Edt_Capital_EUR", 605, 10, kAmountWidth);
-  MakeLabel(p, "Label22", 750, 10, 35);
+  MakeEdit(p, "Edt_Capital_EUR", 615, 10, kAmountWidth);
+  MakeLabel(p, "Label22", 754, 10, 32);
 
-  // The period.
+  // The period and the day-count method.
   MakeLabel(p, "Label3", 10, 38, 60);
   MakeEdit(p, "Edt_Beginn", 75, 38, kDateWidth);
   MakeLabel(p, "Label25", 175, 38, 35);
@@ -134,25 +134,25 @@ void TQvZins::BuildInterestFace() {
   MakeEdit(p, "Edt_Ende", 330, 38, kDateWidth);
   MakeLabel(p, "Label26", 430, 38, 35);
   MakeList(p, "CB_End", 467, 38, 65);
+  MakeList(p, "CB_Rent", 545, 38, 240);
 
   // The pay date, its region and the value day.
-  MakeLabel(p, "Label6", 10, 66, 60);
+  MakeLabel(p, "Label6", 10, 66, 62);
   MakeEdit(p, "Edt_PayDate", 75, 66, kDateWidth);
-  MakeLabel(p, "Label7", 180, 66, 15);
-  MakeList(p, "CB_PayLand", 198, 66, 152);
-  MakeLabel(p, "Label11", 356, 66, 30);
-  MakeList(p, "CB_ValutaModus", 388, 66, 152);
-  MakeLabel(p, "Label12", 546, 66, 68);
-  MakeLabel(p, "Label8", 616, 66, 38);
-  MakeEdit(p, "Edt_Valuta", 656, 66, kDateWidth);
+  MakeLabel(p, "Label7", 180, 66, 18);
+  MakeList(p, "CB_PayLand", 200, 66, 145);
+  MakeLabel(p, "Label11", 350, 66, 32);
+  MakeList(p, "CB_ValutaModus", 384, 66, 176);
+  MakeLabel(p, "Label12", 565, 66, 76);
+  MakeLabel(p, "Label8", 642, 66, 44);
+  MakeEdit(p, "Edt_Valuta", 688, 66, kDateWidth);
 
-  // Rounding, method, and the button.
-  MakeLabel(p, "Label9", 10, 96, 150);
-  MakeList(p, "CB_Round", 165, 96, 70);
-  MakeList(p, "CB_RoundDeciInt", 240, 96, 45);
-  MakeList(p, "CB_RoundDeciExt", 290, 96, 45);
-  MakeList(p, "CB_Rent", 350, 96, 250);
-  MakeButton(p, "Button1", 610, 94, 100);
+  // Rounding and its decimals.
+  MakeLabel(p, "Label9", 10, 94, 165);
+  MakeList(p, "CB_Round", 178, 94, 70);
+  MakeList(p, "CB_RoundDeciInt", 252, 94, 45);
+  MakeList(p, "CB_RoundDeciExt", 301, 94, 45);
+  MakeButton(p, "Button1", 630, 92, 150);
 
   // The interest rows: count, label, per unit, product, currency.
   const struct {
@@ -169,24 +169,24 @@ void TQvZins::BuildInterestFace() {
   int y = 140;
   for (const auto& row : kRows) {
     MakeEdit(p, row.count, 10, y, 50)->setAlignment(Qt::AlignRight);
-    MakeLabel(p, row.label, 65, y, 200);
-    MakeEdit(p, row.perUnit, 270, y, kAmountWidth);
-    MakeEdit(p, row.product, 420, y, kAmountWidth);
-    MakeLabel(p, row.currency, 565, y, 35);
+    MakeLabel(p, row.label, 65, y, 235);
+    MakeEdit(p, row.perUnit, 302, y, kAmountWidth);
+    MakeEdit(p, row.product, 442, y, kAmountWidth);
+    MakeLabel(p, row.currency, 581, y, 32);
     y += 28;
   }
-  QLabel* interest = MakeLabel(p, "Label10", 330, 232, 85);
+  QLabel* interest = MakeLabel(p, "Label10", 350, 232, 85);
   interest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  MakeEdit(p, "Edt_RentSum", 420, 232, kAmountWidth);
-  MakeLabel(p, "Label20", 565, 232, 35);
-  MakeEdit(p, "Edt_RentSum_EUR", 605, 232, kAmountWidth);
-  MakeLabel(p, "Label23", 750, 232, 35);
-  QLabel* sum = MakeLabel(p, "Label5", 330, 260, 85);
+  MakeEdit(p, "Edt_RentSum", 442, 232, kAmountWidth);
+  MakeLabel(p, "Label20", 581, 232, 32);
+  MakeEdit(p, "Edt_RentSum_EUR", 615, 232, kAmountWidth);
+  MakeLabel(p, "Label23", 754, 232, 32);
+  QLabel* sum = MakeLabel(p, "Label5", 350, 260, 85);
   sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  MakeEdit(p, "Edt_Sum", 420, 260, kAmountWidth);
-  MakeLabel(p, "Label21", 565, 260, 35);
-  MakeEdit(p, "Edt_Sum_EUR", 605, 260, kAmountWidth);
-  MakeLabel(p, "Label24", 750, 260, 35);
+  MakeEdit(p, "Edt_Sum", 442, 260, kAmountWidth);
+  MakeLabel(p, "Label21", 581, 260, 32);
+  MakeEdit(p, "Edt_Sum_EUR", 615, 260, kAmountWidth);
+  MakeLabel(p, "Label24", 754, 260, 32);
 
   MakeEdit(p, "Edt_CalDiffText", 10, 430, 770)->setCursor(Qt::PointingHandCursor);
   btnText_ = MakeButton(p, "Btn_Text", 10, 462, 120);
@@ -208,11 +208,11 @@ void TQvZins::BuildPercentFace() {
   QWidget* p = percentPanel_ = new QWidget(this);
   p->setObjectName(QStringLiteral("Pnl_Percent"));
   p->setGeometry(0, 0, kPercentWidth, kPercentHeight);
-  MakeLabel(p, "Label30", 10, 10, 150);
-  MakeList(p, "CB_RoundP", 165, 10, 70);
-  MakeList(p, "CB_RoundDeciPerP", 240, 10, 45);
-  MakeList(p, "CB_RoundDeciIntP", 290, 10, 45);
-  MakeList(p, "CB_RoundDeciExtP", 340, 10, 45);
+  MakeLabel(p, "Label30", 10, 10, 165);
+  MakeList(p, "CB_RoundP", 178, 10, 70);
+  MakeList(p, "CB_RoundDeciPerP", 252, 10, 45);
+  MakeList(p, "CB_RoundDeciIntP", 301, 10, 45);
+  MakeList(p, "CB_RoundDeciExtP", 350, 10, 45);
   const struct {
     const char* percent;
     const char* label;
@@ -227,10 +227,10 @@ void TQvZins::BuildPercentFace() {
     MakeEdit(p, row.amount, 190, y, kAmountWidth);
     y += 30;
   }
-  MakeButton(p, "BitBtn2", 10, 160, 110);
-  MakeButton(p, "BitBtn3", 125, 160, 110);
-  MakeButton(p, "BitBtn4", 240, 160, 80);
-  MakeButton(p, "BitBtn1", 325, 160, 80);
+  MakeButton(p, "BitBtn2", 10, 160, 125);
+  MakeButton(p, "BitBtn3", 140, 160, 110);
+  MakeButton(p, "BitBtn4", 255, 160, 80);
+  MakeButton(p, "BitBtn1", 340, 160, 80);
 }
 
 void TQvZins::BuildTextPanel() {
@@ -358,7 +358,11 @@ void TQvZins::ConnectInputs() {
   const auto button = [this](const char* name) {
     return findChild<QPushButton*>(QString::fromLatin1(name));
   };
-  connect(button("Button1"), &QPushButton::clicked, this, &TQvZins::RentClick);
+  connect(button("Button1"), &QPushButton::clicked, this, [this] {
+    // "berechnen" ends the editing of a date.
+    HideDateEditor();
+    RentClick();
+  });
   connect(btnText_, &QPushButton::clicked, this, &TQvZins::Btn_TextClick);
   connect(btnClip_, &QPushButton::clicked, this, &TQvZins::Btn_ClipClick);
   connect(btnPercent_, &QPushButton::clicked, this, &TQvZins::Btn_PercentClick);
@@ -398,7 +402,9 @@ QComboBox* TQvZins::List(const char* name) const {
 interest::InterestFields TQvZins::ReadFields() const {
   interest::InterestFields f;
   f.capital = S(Edit("Edt_Capital")->text());
-  f.rate = S(Edit("Edt_rent")->text());
+  // The statement names the rate as typed, not as the window rounded it.
+  const QString rate = Edit("Edt_rent")->text();
+  f.rate = S(!rateShown_.isEmpty() && rate == rateShown_ ? rateEntered_ : rate);
   f.currency = S(List("CB_Value")->currentText());
   f.start = S(Edit("Edt_Beginn")->text());
   f.end = S(Edit("Edt_Ende")->text());
@@ -465,6 +471,8 @@ void TQvZins::RentClick() {
     return;
   }
   ShowStatement(s);
+  rateEntered_ = Q(f.rate);
+  rateShown_ = Q(s.rate);
 }
 
 void TQvZins::ShowStatement(const engine::InterestStatement& s) {
@@ -577,6 +585,8 @@ void TQvZins::ShowText(QPlainTextEdit* memo) {
   }
   textPanel_->show();
   textPanel_->raise();
+  // Beside "Text" on the interest face, alone below the percentage text.
+  btnClip_->move(mode_ == QLatin1String("Z") ? 135 : 10, btnClip_->y());
   btnClip_->show();
   btnClip_->raise();
   btnPercent_->hide();

@@ -132,6 +132,11 @@ class TQvZins : public QWidget {
   TDateEdt* kalender1_ = nullptr;
   QPointer<QLineEdit> editedField_;
 
+  // The rate as the user typed it, for the statement, and the rounded rate
+  // the window wrote over it.
+  QString rateEntered_;
+  QString rateShown_;
+
   // Re-entrancy guards: a computation in progress, lists being refilled.
   bool computing_ = false;
   bool refilling_ = false;

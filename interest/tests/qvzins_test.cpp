@@ -208,7 +208,7 @@ class TQvZinsTest : public QObject {
     const QStringList expected = {
         "",
         "                                      Kapital " + Pad("1000,00") + " DEM",
-        "10,0 % Zinsen",
+        "10 % Zinsen",
         "actual/actual im Kalenderjahr",
         "vom 01.01.2019 (excl.) bis 01.01.2020 (incl.) " + Pad("100,00") + " DEM",
         "                                              ----------------------",
@@ -233,7 +233,7 @@ class TQvZinsTest : public QObject {
         "zum Kurs von 1 EUR = 1,95583 DEM und dann addiert:",
         "",
         "                                      Kapital " + Pad("511,29") + " EUR",
-        "10,0 % Zinsen",
+        "10 % Zinsen",
         "actual/actual im Kalenderjahr",
         "vom 01.01.2019 (excl.) bis 01.01.2020 (incl.) " + Pad("51,13") + " EUR",
         "                                              ----------------------",
@@ -241,6 +241,13 @@ class TQvZinsTest : public QObject {
         "                                              ======================",
     };
     QCOMPARE(lines, expected);
+    // Computing again names the rate as typed, not as the window rounded it.
+    QTest::mouseClick(win.Button("Button1"), Qt::LeftButton);
+    QCOMPARE(win.Lines("Memo1"), expected);
+    win.E("Edt_rent")->setText("10,50");
+    QTest::mouseClick(win.Button("Button1"), Qt::LeftButton);
+    QCOMPARE(win.Lines("Memo1")[2], QString("10,5 % Zinsen"));
+    QCOMPARE(win.Lines("Memo1")[9], QString("10,500 % Zinsen auf 1000,00 DEM"));
   }
 
   // Guards against a pay date before the end being asked about again and
