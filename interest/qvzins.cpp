@@ -318,6 +318,12 @@ void TQvZins::SetDefaults() {
   for (const char* name : {"Label22", "Label23", "Label24"}) {
     findChild<QLabel*>(QString::fromLatin1(name))->setText(QStringLiteral("EUR"));
   }
+  // The euro fields show only with a currency that has a fixed rate.
+  const bool euro = engine::EuroRateOf(S(List("CB_Value")->currentText())).has_value();
+  for (const char* name : {"Edt_Capital_EUR", "Edt_RentSum_EUR", "Edt_Sum_EUR", "Label22",
+                           "Label23", "Label24"}) {
+    findChild<QWidget*>(QString::fromLatin1(name))->setVisible(euro);
+  }
   SumBlanc();
 }
 

@@ -128,6 +128,8 @@ class TQvZinsTest : public QObject {
     QCOMPARE(win.T("Edt_Capital"), QString("1000"));
     QCOMPARE(win.T("Edt_rent"), QString("10"));
     QCOMPARE(win.T("Edt_Sum"), QString());
+    QVERIFY(!win.E("Edt_Capital_EUR")->isVisible());
+    QVERIFY(!win.Label("Label24")->isVisible());
     // Only the four amount inputs are typed in and reached with Tab.
     for (QLineEdit* edit : win.w->findChildren<QLineEdit*>()) {
       if (win.Kalender()->isAncestorOf(edit)) continue;
