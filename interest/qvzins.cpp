@@ -320,8 +320,8 @@ void TQvZins::SetDefaults() {
   }
   // The euro fields show only with a currency that has a fixed rate.
   const bool euro = engine::EuroRateOf(S(List("CB_Value")->currentText())).has_value();
-  for (const char* name : {"Edt_Capital_EUR", "Edt_RentSum_EUR", "Edt_Sum_EUR", "Label22",
-                           "Label23", "Label24"}) {
+  for (const char* name :
+       {"Edt_Capital_EUR", "Edt_RentSum_EUR", "Edt_Sum_EUR", "Label22", "Label23", "Label24"}) {
     findChild<QWidget*>(QString::fromLatin1(name))->setVisible(euro);
   }
   SumBlanc();
@@ -670,6 +670,12 @@ void TQvZins::closeEvent(QCloseEvent* event) {
   HideDateEditor();
   if (TextShown() || percentPanel_->isVisibleTo(this)) ShowInterestFace();
   QWidget::closeEvent(event);
+}
+
+void TQvZins::showEvent(QShowEvent* event) {
+  // A caller that keeps the window computes again once it shows it again.
+  closing_ = false;
+  QWidget::showEvent(event);
 }
 
 // ---- The percentage face -----------------------------------------------------------

@@ -292,6 +292,47 @@ class TQvZinsTest : public QObject {
     QVERIFY(!win.w->findChild<QWidget*>("Pnl_Text")->isVisibleTo(win.w));
   }
 
+  void methodsCountTheirDays_data() {
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("perDay");
+    QTest::addColumn<QString>("forDays");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("actual/actual") << "actual/actual im Kalenderjahr"
+                                   << "364" << Pad("0,27397") << Pad("99,72508") << Pad("100,00");
+    QTest::newRow("actual/360") << "actual/360 im Kalenderjahr"
+                                << "361" << Pad("0,27778") << Pad("100,27858") << Pad("100,28");
+    QTest::newRow("actual/365") << "actual/365 im Kalenderjahr"
+                                << "365" << Pad("0,27397") << Pad("99,99905") << Pad("100,00");
+    QTest::newRow("30/360") << "30/360 im Kalenderjahr"
+                            << "360" << Pad("0,27778") << Pad("100,00080") << Pad("100,00");
+  }
+  void methodsCountTheirDays() {
+    QFETCH(QString, method);
+    QFETCH(QString, days);
+    QFETCH(QString, perDay);
+    QFETCH(QString, forDays);
+    QFETCH(QString, total);
+    Window win;
+    win.Example("SEK");
+    win.Select("CB_Rent", method.toUtf8().constData());
+    QCOMPARE(win.T("Edt_NormalYearT"), days);
+    QCOMPARE(win.T("Edt_NormalYear"), perDay);
+    QCOMPARE(win.T("Edt_NormalYearSum"), forDays);
+    QCOMPARE(win.T("Edt_RentSum"), total);
+    QVERIFY(win.Lines("Memo1").contains(method));
+  }
+
+  // Guards against a window kept and shown again staying dead after a close.
+  void aKeptWindowComputesAgainWhenShownAgain() {
+    Window win;
+    win.w->setAttribute(Qt::WA_DeleteOnClose, false);
+    win.w->close();
+    win.w->show();
+    win.Example("SEK");
+    QCOMPARE(win.T("Edt_Sum"), Pad("1100,00"));
+  }
+
   void reversedDatesAreSwapped() {
     Window win;
     win.SetDate("Edt_Beginn", "01.01.2020");
