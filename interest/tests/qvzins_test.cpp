@@ -601,6 +601,28 @@ class TQvZinsTest : public QObject {
     QTRY_VERIFY(!win.T("Edt_Sum").isEmpty());
   }
 
+  void theEditorCorrectsAnImpossibleDate() {
+    Window win;
+    QStringList messages;
+    win.Kalender()->SetMessageSink(
+        [&messages](const QString& title, const QString&) { messages << title; });
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w));
+    QTest::mouseClick(win.E("Edt_Ende"), Qt::LeftButton);
+    for (const char digit : std::string("31022027")) {
+      QTest::keyClick(QApplication::focusWidget(), digit);
+    }
+    win.E("Edt_Capital")->setFocus(Qt::MouseFocusReason);
+    QTRY_COMPARE(win.T("Edt_Ende"), QString("28.02.2027"));
+    QCOMPARE(messages.size(), 1);
+    QTRY_VERIFY(!win.Kalender()->isVisible());
+    QTRY_COMPARE(win.T("Edt_NormalYearT"), QString("82"));
+    // The new end lies after today's pay date: asked, "Nein", due at the end.
+    QCOMPARE(win.asked, QStringList{kQuestion});
+    QCOMPARE(win.T("Edt_PayDate"), QString("28.02.2027"));
+    QCOMPARE(win.T("Edt_Valuta"), QString("01.03.2027"));
+  }
+
   void periodTextsShowInBothForms() {
     Window win;
     win.SetDate("Edt_Beginn", "01.01.2020");
