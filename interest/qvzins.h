@@ -55,19 +55,29 @@ class TQvZins : public QWidget {
   using Question = std::function<bool(const QString& title, const QString& text)>;
   void SetQuestion(Question question) { question_ = std::move(question); }
 
-  // The sub-controls by name, for the caller and the tests.
-  QLineEdit* Edit(const char* name) const;
-  QComboBox* List(const char* name) const;
+  // Edit, List: the edit field or list of that object name, nullptr when
+  // there is none.
+  QLineEdit* Edit(const char* name) const;  // "Edt_Capital" -> the capital field
+  QComboBox* List(const char* name) const;  // "CB_Rent" -> the method list
 
-  // The handlers of the buttons and fields.
-  void RentClick();
-  void PercentClick(engine::PercentTrigger trigger);
-  void Btn_TextClick();
-  void Btn_ClipClick();
-  void Btn_PercentClick();
-  void BitBtn1Click();
-  void BitBtn4Click();
-  void Edt_CalDiffTextClick();
+  // RentClick: computes the interest face from its fields and writes every
+  // result, hint and text; in mode "%T" it only leaves the percentage text.
+  void RentClick();  // 1000, 10 %, 01.01.2019..01.01.2020 -> Edt_Sum "1100,00"
+  // PercentClick: computes the percentage face, the amounts at the final
+  // decimals for "Endergebnis", else at the intermediate ones.
+  void PercentClick(engine::PercentTrigger trigger);  // 250, 12,5 %, Final -> "31,25"
+  // Btn_TextClick: computes, then shows the statement, or hides it when shown.
+  void Btn_TextClick();  // -> Memo1 and Btn_Clip visible
+  // Btn_ClipClick: copies the shown text, exactly, to the clipboard.
+  void Btn_ClipClick();  // -> clipboard == Memo1's text
+  // Btn_PercentClick: the percentage face, 485 x 199, "Prozentrechnung".
+  void Btn_PercentClick();  // -> Mode "%"
+  // BitBtn1Click: the interest face, 790 x 497, computed.
+  void BitBtn1Click();  // -> Mode "Z"
+  // BitBtn4Click: the percentage text below the percentage face, 790 x 497.
+  void BitBtn4Click();  // -> Mode "%T", Memo1 "Rundung: kaufm." ...
+  // Edt_CalDiffTextClick: computes, then shows the period text, or hides it.
+  void Edt_CalDiffTextClick();  // -> Memo2 "366 Tage" ...
 
  protected:
   void closeEvent(QCloseEvent* event) override;
