@@ -649,6 +649,11 @@ void TQvZins::BitBtn1Click() {
 }
 
 void TQvZins::BitBtn4Click() {
+  // A second click leaves the text, as "berechnen" does.
+  if (mode_ == QLatin1String("%T")) {
+    RentClick();
+    return;
+  }
   mode_ = QStringLiteral("%");
   setFixedSize(kInterestWidth, kInterestHeight);
   if (Edit("Edt_Cap1")->text().trimmed().isEmpty()) Edit("Edt_Cap1")->setText("0");

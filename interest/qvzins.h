@@ -74,7 +74,8 @@ class TQvZins : public QWidget {
   void Btn_PercentClick();  // -> Mode "%"
   // BitBtn1Click: the interest face, 790 x 497, computed.
   void BitBtn1Click();  // -> Mode "Z"
-  // BitBtn4Click: the percentage text below the percentage face, 790 x 497.
+  // BitBtn4Click: the percentage text below the percentage face, 790 x 497;
+  // with the text shown, the percentage face alone again.
   void BitBtn4Click();  // -> Mode "%T", Memo1 "Rundung: kaufm." ...
   // Edt_CalDiffTextClick: computes, then shows the period text, or hides it.
   void Edt_CalDiffTextClick();  // -> Memo2 "366 Tage" ...

@@ -490,11 +490,17 @@ class TQvZinsTest : public QObject {
                      "Zwischenergebnis:", line("100,000", "250,00000"), line("12,500", "31,25000"),
                      line("87,500", "218,75000"), dashes, "Endergebnis:", line("100,000", "250,00"),
                      line("12,500", "31,25"), line("87,500", "218,75")}));
-    // "berechnen" leaves the text for the percentage face.
+    // "berechnen" leaves the text for the percentage face, and so does "Text".
     win.w->RentClick();
     QCOMPARE(win.w->Mode(), QString("%"));
     QCOMPARE(win.w->size(), QSize(485, 199));
     QVERIFY(!win.Memo("Memo1")->isVisible());
+    QTest::mouseClick(win.Button("BitBtn4"), Qt::LeftButton);
+    QCOMPARE(win.w->Mode(), QString("%T"));
+    QTest::mouseClick(win.Button("BitBtn4"), Qt::LeftButton);
+    QCOMPARE(win.w->Mode(), QString("%"));
+    QCOMPARE(win.w->size(), QSize(485, 199));
+    QVERIFY(!win.Button("Btn_Clip")->isVisible());
     // Back to the interest face, which computes.
     QTest::mouseClick(win.Button("BitBtn1"), Qt::LeftButton);
     QCOMPARE(win.w->Mode(), QString("Z"));
