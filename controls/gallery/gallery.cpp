@@ -4,6 +4,7 @@
 // scripts/gallery.sh runs it at the scale factors 1 and 2.
 //   gallery OUTPUT_DIR
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QEventLoop>
@@ -13,6 +14,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -30,6 +33,8 @@
 #include "controls/spinhalf.h"
 #include "engine/civildate.h"
 #include "engine/environment.h"
+#include "interest/qvversion.h"
+#include "interest/qvzins.h"
 
 namespace {
 
@@ -156,8 +161,95 @@ void AddDateEdtStates(std::vector<State>& states) {
   }
 }
 
+// The interest window as a child of the gallery's host, answering "Ja" to
+// its question, its dates picked in the date editor as a user picks them.
+TQvZins* MakeZins(QWidget* host, const char* currency, const char* start, const char* end,
+                  const char* payDate, const char* capital = "1000", const char* rate = "10") {
+  auto* window = new TQvZins(host);
+  window->setWindowFlags(Qt::Widget);
+  window->Edit("Edt_Capital")->setText(capital);
+  window->Edit("Edt_rent")->setText(rate);
+  window->SetQuestion([](const QString&, const QString&) { return true; });
+  auto* editor = window->findChild<TDateEdt*>("Kalender1");
+  window->List("CB_Value")->setCurrentIndex(window->List("CB_Value")->findText(currency));
+  const struct {
+    const char* field;
+    const char* date;
+  } kDates[] = {{"Edt_Beginn", start}, {"Edt_Ende", end}, {"Edt_PayDate", payDate}};
+  for (const auto& d : kDates) {
+    if (d.date == nullptr) continue;
+    QTest::mouseClick(window->Edit(d.field), Qt::LeftButton);
+    editor->SetDate(d.date);
+  }
+  window->findChild<QPushButton*>("Button1")->click();
+  return window;
+}
+
+void AddInterestStates(std::vector<State>& states) {
+  states.push_back({"TQvZins_open", [](QWidget* host) {
+                      auto* window = new TQvZins(host);
+                      window->setWindowFlags(Qt::Widget);
+                      return window;
+                    }});
+  states.push_back({"TQvZins_DEM_saturday", [](QWidget* host) {
+                      return MakeZins(host, "DEM", "01.01.2019", "01.01.2020", "04.01.2020");
+                    }});
+  states.push_back({"TQvZins_DEM_text", [](QWidget* host) {
+                      TQvZins* window =
+                          MakeZins(host, "DEM", "01.01.2019", "01.01.2020", "04.01.2020");
+                      window->Btn_TextClick();
+                      return window;
+                    }});
+  states.push_back({"TQvZins_30360_markers", [](QWidget* host) {
+                      auto* window = new TQvZins(host);
+                      window->setWindowFlags(Qt::Widget);
+                      window->List("CB_Rent")->setCurrentIndex(9);
+                      auto* editor = window->findChild<TDateEdt*>("Kalender1");
+                      QTest::mouseClick(window->Edit("Edt_Beginn"), Qt::LeftButton);
+                      editor->SetDate("31.01.2019");
+                      QTest::mouseClick(window->Edit("Edt_Ende"), Qt::LeftButton);
+                      editor->SetDate("31.03.2019");
+                      window->findChild<QPushButton*>("Button1")->click();
+                      return window;
+                    }});
+  states.push_back({"TQvZins_period_text", [](QWidget* host) {
+                      TQvZins* window = MakeZins(host, "SEK", "01.01.2020", "01.01.2021", nullptr);
+                      window->Edt_CalDiffTextClick();
+                      return window;
+                    }});
+  states.push_back({"TQvZins_overflow", [](QWidget* host) {
+                      return MakeZins(host, "SEK", "01.01.2019", "31.12.2021", nullptr,
+                                      "1000000000", "300");
+                    }});
+  states.push_back({"TQvZins_date_editor", [](QWidget* host) {
+                      TQvZins* window = MakeZins(host, "SEK", "01.01.2019", "01.01.2020", nullptr);
+                      QTest::mouseClick(window->Edit("Edt_Ende"), Qt::LeftButton);
+                      return window;
+                    }});
+  states.push_back({"TQvZins_percent", [](QWidget* host) {
+                      auto* window = new TQvZins(host);
+                      window->setWindowFlags(Qt::Widget);
+                      window->Btn_PercentClick();
+                      window->Edit("Edt_Cap1")->setText("250");
+                      window->Edit("Edt_Perc2")->setText("12,5");
+                      window->findChild<QPushButton*>("BitBtn3")->click();
+                      return window;
+                    }});
+  states.push_back({"TQvZins_percent_text", [](QWidget* host) {
+                      auto* window = new TQvZins(host);
+                      window->setWindowFlags(Qt::Widget);
+                      window->Btn_PercentClick();
+                      window->Edit("Edt_Cap1")->setText("250");
+                      window->Edit("Edt_Perc2")->setText("12,5");
+                      window->BitBtn4Click();
+                      return window;
+                    }});
+  states.push_back({"TQvVersion", [](QWidget* host) { return new TQvVersion(host); }});
+}
+
 std::vector<State> States() {
   std::vector<State> states;
+  AddInterestStates(states);
   AddDateEdtStates(states);
   const struct {
     const char* name;
