@@ -1,15 +1,37 @@
 // SPDX-License-Identifier: MIT
+// razaduvovi: one instance per user. A second start asks the first to show
+// its window and ends before it reads or writes any setting.
 #include <QApplication>
+#include <QIcon>
+#include <QPointer>
+#include <vector>
 
 #include "app/calvrn.h"
+#include "platform/settings_store.h"
+#include "platform/single_instance.h"
 #include "platform/system_locale.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ra Zaduvovi"));
+  QApplication::setOrganizationName(QStringLiteral("RaZaduvovi"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("de.razaduvovi.RaZaduvovi"));
+  platform::SingleInstance instance(platform::SingleInstance::UserDirectory());
+  if (instance.Claim() == platform::SingleInstance::Start::Another) return 0;
+
   platform::ApplySystemLocale();
-  TCalVrn window;
-  window.resize(260, 90);
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("de.razaduvovi.RaZaduvovi")));
+  platform::SettingsStore store = platform::SettingsStore::ForUser();
+  TCalVrn window(store);
+  // Interest windows belong to the program, not to the main window; closing
+  // the main window ends the program with all of them.
+  std::vector<QPointer<QWidget>> interestWindows;
+  QApplication::setQuitOnLastWindowClosed(false);
+  QObject::connect(&window, &TCalVrn::Closed, &application, &QCoreApplication::quit);
+  QObject::connect(&instance, &platform::SingleInstance::ShowRequested, &window,
+                   &TCalVrn::ShowFromOutside);
   window.show();
-  return QApplication::exec();
+  const int result = QApplication::exec();
+  for (const QPointer<QWidget>& interest : interestWindows) delete interest.data();
+  return result;
 }
