@@ -26,10 +26,12 @@ namespace {
 constexpr int kHourMs = 3600000;
 constexpr char kMakerNotice[] =
     "Ra Zaduvovi\n"
-    "der Kalender für jeden Tag\n"
-    "vom 01.01.0001 bis 31.12.3000,\n"
-    "mit Feiertagen, Mond und Sonne,\n"
-    "Fristen und Zinsrechner";
+    "Kalender 0001 bis 3000\n"
+    "Feiertage, Mond, Sonne,\n"
+    "Fristen und Zinsen";
+// The check boxes are wider than their classic 144 pixels, so that their
+// texts fit in the fonts of today's desktops.
+constexpr int kCheckBoxWidth = 172;
 constexpr char kPnlBigHint[] = "in Normalgröße anzeigen,\r\nauch dort Kalender schließen";
 
 const QColor kRed(255, 0, 0);
@@ -76,6 +78,10 @@ void SetTinyPanel(QLabel* panel, const QColor* colour, const QString& caption,
 TCalVrn::TCalVrn(platform::KeyValueStore& store, QWidget* parent) : QWidget(parent), store_(store) {
   setObjectName(QStringLiteral("CalVrn"));
   setWindowTitle(QStringLiteral("Kalender"));
+  // The window's pixel sizes were made for a small font.
+  QFont small = font();
+  small.setPointSizeF(8);
+  setFont(small);
   CreateControls();
   CreateSettingsPanel();
   CreateTimers();
@@ -154,7 +160,7 @@ QCheckBox* TCalVrn::MakeCheckBox(const char* name, const char* text, const char*
   auto* box = new QCheckBox(QString::fromUtf8(text), Pnl_Set);
   box->setObjectName(QString::fromLatin1(name));
   box->setToolTip(QString::fromUtf8(hint));
-  box->setGeometry(16, top, 144, 20);
+  box->setGeometry(16, top, kCheckBoxWidth, 20);
   return box;
 }
 
@@ -437,6 +443,16 @@ void TCalVrn::SetFrame(Qt::WindowFlags flags, const QString& caption, int width,
   if (shown && !isVisible()) show();
 }
 
+void TCalVrn::SetBigControlsVisible(bool visible) {
+  // Only the normal window shows them; the strip in move mode would show
+  // their upper edges.
+  for (QWidget* widget : {static_cast<QWidget*>(Memo1), static_cast<QWidget*>(Btn_OpenCal),
+                          static_cast<QWidget*>(Btn_Zins), static_cast<QWidget*>(Btn_Set),
+                          static_cast<QWidget*>(Btn_Web)}) {
+    widget->setVisible(visible);
+  }
+}
+
 void TCalVrn::LayoutWindow() {
   if (bigMode_) {
     LayoutBig();
@@ -458,6 +474,7 @@ void TCalVrn::LayoutBig() {
   Pnl_Kal->setText(QString());
   Pnl_Kal->setToolTip(QString());
   Pnl_Contr->setGeometry(Pnl_Kal->x(), Pnl_Kal->y(), 0, Pnl_Kal->height());
+  SetBigControlsVisible(true);
   Btn_Set->setVisible(!Pnl_Set->isVisible());
   toggleFlag_ = false;
 }
@@ -469,6 +486,7 @@ void TCalVrn::LayoutSmall() {
   if (CB_Front->isChecked()) flags |= Qt::WindowStaysOnTopHint;
   SetFrame(flags, QStringLiteral("Kalender"), kSmallWidth, kSmallHeight);
   Pnl_Set->hide();
+  SetBigControlsVisible(false);
   Pnl_Btn->show();
   const QColor blue = kBlue;
   const QColor green = kGreen;
@@ -603,7 +621,7 @@ void TCalVrn::Kalender1ChangeVis(bool open) {
   raise();
   activateWindow();
   KalenderClosed();
-  Btn_OpenCal->show();
+  Btn_OpenCal->setVisible(bigMode_);
   Pnl_Kal->resize(kSmallWidth, Pnl_Kal->height());
   Pnl_Contr->hide();
 }

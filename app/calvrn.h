@@ -130,6 +130,7 @@ class TCalVrn : public QWidget {
   void LayoutWindow();
   void LayoutBig();
   void LayoutSmall();
+  void SetBigControlsVisible(bool visible);
   void ToggleSmall();
   void SetFrame(Qt::WindowFlags flags, const QString& caption, int width, int height);
   void Refresh();

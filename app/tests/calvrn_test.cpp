@@ -108,7 +108,7 @@ class TCalVrnTest : public QObject {
     for (const char* name : {"CB_small", "CB_Front", "CB_Date1h", "CB_Clock00", "CB_Land"}) {
       const auto* box = Find<QCheckBox>(*window, name);
       QCOMPARE(box->x(), 16);
-      QCOMPARE(box->width(), 144);
+      QCOMPARE(box->width(), 172);
     }
     QCOMPARE(Find<QLabel>(*window, "Lbl_Set")->text(), QStringLiteral("Einstellungen:"));
     QCOMPARE(Find<QLabel>(*window, "Pnl_Hide")->toolTip(),

@@ -20,6 +20,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/calvrn.h"
 #include "controls/colors.h"
 #include "controls/date.h"
 #include "controls/dateedt.h"
@@ -30,6 +31,7 @@
 #include "controls/spinhalf.h"
 #include "engine/civildate.h"
 #include "engine/environment.h"
+#include "platform/keyvalue_store.h"
 
 namespace {
 
@@ -156,8 +158,58 @@ void AddDateEdtStates(std::vector<State>& states) {
   }
 }
 
+// A picture of the main window, a top-level window of its own, in a state
+// its stored ticks and a few clicks give it.
+QWidget* CalVrnPicture(QWidget* host, int small, int front, int clock00,
+                       const std::function<void(TCalVrn&)>& act) {
+  platform::MemoryStore store;
+  store.Replace({{"smal", small},
+                 {"Front", front},
+                 {"Date1h", 0},
+                 {"Clock00", clock00},
+                 {"LandSave", 0},
+                 {"x_B", 10},
+                 {"y_B", 10},
+                 {"x_S", 10},
+                 {"y_S", 10}});
+  TCalVrn window(store);
+  window.SetScreenSize(QSize(1920, 1080));
+  window.show();
+  if (act) act(window);
+  auto* picture = new QLabel(host);
+  picture->setPixmap(window.grab());
+  picture->adjustSize();
+  return picture;
+}
+
+void AddCalVrnStates(std::vector<State>& states) {
+  states.push_back(
+      {"TCalVrn_normal", [](QWidget* host) { return CalVrnPicture(host, 0, 0, 0, {}); }});
+  states.push_back({"TCalVrn_settings", [](QWidget* host) {
+                      return CalVrnPicture(host, 1, 1, 1, [](TCalVrn& window) {
+                        window.Pnl_BigClick();
+                        window.Btn_SetClick();
+                        window.Timer3Timer();
+                      });
+                    }});
+  states.push_back(
+      {"TCalVrn_small", [](QWidget* host) { return CalVrnPicture(host, 1, 1, 0, {}); }});
+  states.push_back({"TCalVrn_small_calendar_open", [](QWidget* host) {
+                      return CalVrnPicture(
+                          host, 1, 1, 0, [](TCalVrn& window) { window.Kalender1ChangeVis(true); });
+                    }});
+  states.push_back({"TCalVrn_move", [](QWidget* host) {
+                      return CalVrnPicture(host, 1, 1, 0, [](TCalVrn& window) {
+                        window.Kalender1ChangeVis(true);
+                        window.Pnl_Hide1Click();
+                        window.Kalender1ChangeVis(false);
+                      });
+                    }});
+}
+
 std::vector<State> States() {
   std::vector<State> states;
+  AddCalVrnStates(states);
   AddDateEdtStates(states);
   const struct {
     const char* name;
