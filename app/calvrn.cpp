@@ -254,7 +254,11 @@ void TCalVrn::KalenderCreate() {
   connect(Kalender1, &TDateEdt::OnChange, this, &TCalVrn::Kalender1Change);
   // A double click on the date asks for the calendar, as typing does not.
   connect(Kalender1, &TDateEdt::OnClick, this, [this] {
-    if (!Kalender1->Typing()) KalenderOpen();
+    if (Kalender1->Typing()) {
+      Kalender1->SetTyping(false);
+      return;
+    }
+    KalenderOpen();
   });
   KalenderToday();
 }

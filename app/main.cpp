@@ -7,9 +7,48 @@
 #include <vector>
 
 #include "app/calvrn.h"
+#include "controls/mocal.h"
+#include "engine/daynumber.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
 #include "platform/system_locale.h"
+
+namespace {
+
+// The calendar pop-up until the calendar component takes its place: the
+// month sheet of the shown day, on top, telling the main window when it
+// opens and closes (so that the date-only strip shows its "G" and "V").
+class CalendarSheet : public QWidget {
+ public:
+  explicit CalendarSheet(TCalVrn& window)
+      : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint), window_(window) {
+    setWindowTitle(QStringLiteral("Kalenderblatt"));
+    sheet_ = new TMoCal(this);
+    setFixedSize(TMoCal::kWidth, TMoCal::kHeight);
+  }
+
+  void Open() {
+    const std::string day =
+        engine::DateToJDText(window_.ShownDate().toStdString(), engine::CalendarKind::Gregorian);
+    sheet_->ShowMonth(day.empty() ? 0 : std::stoi(day), true, window_.Land());
+    show();
+    raise();
+    activateWindow();
+    window_.Kalender1ChangeVis(true);
+  }
+
+ protected:
+  void hideEvent(QHideEvent* event) override {
+    QWidget::hideEvent(event);
+    window_.Kalender1ChangeVis(false);
+  }
+
+ private:
+  TCalVrn& window_;
+  TMoCal* sheet_ = nullptr;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -30,6 +69,8 @@ int main(int argc, char** argv) {
   QObject::connect(&window, &TCalVrn::Closed, &application, &QCoreApplication::quit);
   QObject::connect(&instance, &platform::SingleInstance::ShowRequested, &window,
                    &TCalVrn::ShowFromOutside);
+  CalendarSheet calendar(window);
+  window.SetCalendarOpener([&calendar] { calendar.Open(); });
   window.show();
   const int result = QApplication::exec();
   for (const QPointer<QWidget>& interest : interestWindows) delete interest.data();

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "controls/date.h"
 #include "controls/dateedt.h"
 #include "controls/tests/widget_test_main.h"
 #include "engine/environment.h"
@@ -388,6 +390,19 @@ class TCalVrnTest : public QObject {
     window->Kalender1ChangeVis(false);
     QVERIFY(Find<QPushButton>(*window, "Btn_OpenCal")->isVisible());
     QCOMPARE(Find<TDateEdt>(*window, "Kalender1")->ShowBtn(), false);
+  }
+
+  void aDoubleClickOnTheDateAsksForTheCalendarAndTypingDoesNot() {
+    platform::MemoryStore store = StoreWith(1, 0, 0, 0, 0);
+    const auto window = MakeWindow(store);
+    int calendars = 0;
+    window->SetCalendarOpener([&] { ++calendars; });
+    window->show();
+    QLineEdit* day = Find<TDateEdt>(*window, "Kalender1")->DateField()->Edt(0);
+    QTest::keyClicks(day, "1");
+    QCOMPARE(calendars, 0);
+    QTest::mouseDClick(day, Qt::LeftButton);
+    QCOMPARE(calendars, 1);
   }
 
   void theWebSiteOpensFromTheButtonAndTheMemo() {
