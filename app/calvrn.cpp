@@ -65,6 +65,8 @@ void SetTinyPanel(QLabel* panel, const QColor* colour, const QString& caption,
                   const QString& hint) {
   if (colour != nullptr) {
     SetBackground(panel, *colour);
+    // Black on blue cannot be read; the green one keeps black.
+    SetInk(panel, colour->blue() == 255 && colour->green() == 0 ? Qt::white : Qt::black);
   } else {
     panel->setAutoFillBackground(false);
     panel->setPalette(QPalette());

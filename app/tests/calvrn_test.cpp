@@ -2,6 +2,7 @@
 #include "app/calvrn.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +20,7 @@
 #include "engine/environment.h"
 #include "platform/keyvalue_store.h"
 #include "platform/openurl.h"
+#include "platform/settings_store.h"
 #include "platform/single_instance.h"
 
 namespace {
@@ -431,6 +433,38 @@ class TCalVrnTest : public QObject {
     QCOMPARE(closed.count(), 1);
     QCOMPARE(store.ReadInt("x_B"), std::optional<std::int32_t>(300));
     QCOMPARE(store.ReadInt("y_B"), std::optional<std::int32_t>(310));
+  }
+
+  // The real store under the window: a hand-edited file and a region with an umlaut.
+  void aHandEditedSettingsFileIsReadAsFarAsItCanBe() {
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString file = directory.filePath("RaZaduvovi.conf");
+    {
+      QFile conf(file);
+      QVERIFY(conf.open(QIODevice::WriteOnly));
+      conf.write(
+          "[General]\nsmal=2\nFront=0\nDate1h=0\nClock00=0\nLandSave=1\nx_B=abc\n"
+          "y_B=5\nx_S=600\ny_S=7\nLand=A-W\n");
+    }
+    platform::SettingsStore store(file);
+    {
+      const auto window = MakeWindow(store);
+      window->show();
+      QVERIFY(!window->BigMode());
+      QCOMPARE(window->size(), QSize(88, 20));
+      // Reading stopped at x_B: the positions are the window's own, held on the screen.
+      QCOMPARE(window->Positions(), (app::WindowPositions{0, 0, 0, 0}));
+      QCOMPARE(window->Land(), QStringLiteral("D-NI"));
+      window->SetLand(QStringLiteral("A-NÖ"));
+      window->move(600, 7);
+      window->close();
+    }
+    QCOMPARE(store.ReadText("Land"), std::optional<std::string>("A-NÖ"));
+    const auto next = MakeWindow(store);
+    next->show();
+    QCOMPARE(next->Land(), QStringLiteral("A-NÖ"));
+    QCOMPARE(next->pos(), QPoint(600, 7));
   }
 
   void aRequestFromOutsideRestoresAMinimisedWindow() {
