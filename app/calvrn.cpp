@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -95,7 +96,10 @@ TCalVrn::TCalVrn(platform::KeyValueStore& store, QWidget* parent) : QWidget(pare
   CB_smallClick();
 }
 
-TCalVrn::~TCalVrn() = default;
+TCalVrn::~TCalVrn() {
+  // A window that goes without being closed (the session ends) still keeps its place.
+  if (!firstShow_ && !closed_) SaveSettings(app::SaveKind::Automatic);
+}
 
 QLabel* TCalVrn::MakePanel(QWidget* parent, const char* name, const QRect& bounds) {
   auto* panel = new QLabel(parent);
@@ -407,7 +411,7 @@ void TCalVrn::ReadSettings(bool firstShow) {
   ApplyClockRule();
 }
 
-void TCalVrn::SaveSettings(app::SaveKind kind) {
+bool TCalVrn::SaveSettings(app::SaveKind kind) {
   app::SaveInput input;
   input.flags = Flags();
   input.positions = positions_;
@@ -424,6 +428,7 @@ void TCalVrn::SaveSettings(app::SaveKind kind) {
   if (result.written) bigMode_ = !CB_small->isChecked();
   Kalender1Change();
   ApplyClockRule();
+  return !result.failed;
 }
 
 void TCalVrn::ApplyClockRule() {
@@ -555,7 +560,18 @@ void TCalVrn::Btn_BackClick() {
 }
 
 void TCalVrn::Btn_SaveClick() {
-  SaveSettings(app::SaveKind::Explicit);
+  if (!SaveSettings(app::SaveKind::Explicit)) {
+    // A save that did not happen must not look as if it had.
+    const QString title = QStringLiteral("Einstellungen");
+    const QString text = QStringLiteral(
+        "Die Einstellungen konnten nicht gespeichert werden.\nSie gelten bis zum Ende des "
+        "Programms.");
+    if (messageSink_) {
+      messageSink_(title, text);
+    } else {
+      QMessageBox::warning(this, title, text);
+    }
+  }
   Pnl_Set->hide();
   Btn_Set->show();
   ReadSettings(false);

@@ -58,6 +58,10 @@ class TCalVrn : public QWidget {
   void SetCalendarOpener(std::function<void()> open) { calendarOpener_ = std::move(open); }
   // SetInterestOpener: what opens a new interest window ("Zinsen", once per click).
   void SetInterestOpener(std::function<void()> open) { interestOpener_ = std::move(open); }
+  // MessageSink: shows a message box; replaced by tests so that nothing
+  // modal opens. An empty sink restores the message box.
+  using MessageSink = std::function<void(const QString& title, const QString& text)>;
+  void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
   // SetScreenSize: the screen the positions are computed and held on; the
   // primary screen unless set.
   void SetScreenSize(QSize size) { screenSize_ = size; }
@@ -122,7 +126,8 @@ class TCalVrn : public QWidget {
   app::SettingFlags Flags() const;
   void ShowFlags(const app::SettingFlags& flags);
   void ReadSettings(bool firstShow);
-  void SaveSettings(app::SaveKind kind);
+  // SaveSettings: false when the store refused the save or the deletion.
+  bool SaveSettings(app::SaveKind kind);
   void ApplyClockRule();
   QSize Screen() const;
 
@@ -150,6 +155,7 @@ class TCalVrn : public QWidget {
   platform::KeyValueStore& store_;
   std::function<void()> calendarOpener_;
   std::function<void()> interestOpener_;
+  MessageSink messageSink_;
   QSize screenSize_;
   QString programPath_;
 

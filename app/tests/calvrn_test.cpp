@@ -467,6 +467,29 @@ class TCalVrnTest : public QObject {
     QCOMPARE(next->pos(), QPoint(600, 7));
   }
 
+  // A refused save passed without a word, as if the settings were kept.
+  void aRefusedSaveIsReported() {
+    struct RefusingStore : platform::MemoryStore {
+      bool Replace(const std::vector<platform::StoredEntry>&) override { return false; }
+      bool Remove() override { return false; }
+    };
+    for (const bool tick : {true, false}) {
+      RefusingStore store;
+      store.Set("smal", 0);
+      const auto window = MakeWindow(store);
+      QStringList messages;
+      window->SetMessageSink(
+          [&](const QString& title, const QString& text) { messages << title + ": " + text; });
+      window->show();
+      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+      Find<QCheckBox>(*window, "CB_Date1h")->setChecked(tick);
+      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+      QCOMPARE(messages.size(), 1);
+      QVERIFY(messages[0].startsWith(
+          "Einstellungen: Die Einstellungen konnten nicht gespeichert werden."));
+    }
+  }
+
   void aRequestFromOutsideRestoresAMinimisedWindow() {
     platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
     const auto window = MakeWindow(store);
