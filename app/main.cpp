@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPointer>
+#include <QScreen>
 #include <vector>
 
 #include "app/calvrn.h"
@@ -31,6 +32,11 @@ class CalendarSheet : public QWidget {
     const std::string day =
         engine::DateToJDText(window_.ShownDate().toStdString(), engine::CalendarKind::Gregorian);
     sheet_->ShowMonth(day.empty() ? 0 : std::stoi(day), true, window_.Land());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      QRect place = frameGeometry();
+      place.moveCenter(screen->availableGeometry().center());
+      move(place.topLeft());
+    }
     show();
     raise();
     activateWindow();
