@@ -89,7 +89,14 @@ TCalVrn::TCalVrn(platform::KeyValueStore& store, QWidget* parent) : QWidget(pare
   CreateSettingsPanel();
   CreateTimers();
   KalenderCreate();
-  controls::InstallHintFilter(this);
+  // Hints with "\r\n" show as lines; the date field brings its own filters.
+  for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (widget != Kalender1) controls::InstallHintFilter(widget);
+  }
+  for (QWidget* panel : {static_cast<QWidget*>(Pnl_Big), static_cast<QWidget*>(Pnl_Hide),
+                         static_cast<QWidget*>(Pnl_Big1), static_cast<QWidget*>(Pnl_Hide1)}) {
+    controls::InstallHintFilter(panel);
+  }
   // The window opens in its normal size; the stored mode follows when it is
   // first shown.
   LayoutBig();
