@@ -11,6 +11,7 @@
 #include "controls/mocal.h"
 #include "engine/daynumber.h"
 #include "engine/version.h"
+#include "interest/qvzins.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
 #include "platform/system_locale.h"
@@ -79,6 +80,13 @@ int main(int argc, char** argv) {
                    &TCalVrn::ShowFromOutside);
   CalendarSheet calendar(window);
   window.SetCalendarOpener([&calendar] { calendar.Open(); });
+  // Each click makes a new interest window; it frees itself when closed.
+  window.SetInterestOpener([&interestWindows] {
+    std::erase_if(interestWindows, [](const QPointer<QWidget>& closed) { return closed.isNull(); });
+    auto* interest = new TQvZins;
+    interestWindows.emplace_back(interest);
+    interest->show();
+  });
   window.show();
   const int result = QApplication::exec();
   for (const QPointer<QWidget>& interest : interestWindows) delete interest.data();
