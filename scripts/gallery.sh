@@ -3,7 +3,8 @@
 # to build/gallery/x1 and build/gallery/x2 (scale factors 1 and 2, offscreen).
 # With ImageMagick installed (install-deps.sh --screenshot) each scale also
 # gets contact sheets, build/gallery/sheet-x1.png and sheet-x2.png, and the
-# month sheet's own, sheet-mocal-x1.png and sheet-mocal-x2.png.
+# month sheet's own, sheet-mocal-x1.png and sheet-mocal-x2.png, and the main
+# window's, sheet-calvrn-x1.png and sheet-calvrn-x2.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 "$PWD/scripts/install-deps.sh"
@@ -19,7 +20,7 @@ for scale in 1 2; do
     # tiles and get their own.
     small=()
     for picture in "$out"/*.png; do
-      case "$(basename "$picture")" in TMoCal_* | TDateEdt_* | Tools_*) ;; *) small+=("$picture") ;; esac
+      case "$(basename "$picture")" in TMoCal_* | TDateEdt_* | TQvZins_* | TCalVrn_* | Tools_*) ;; *) small+=("$picture") ;; esac
     done
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((36 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 6x "${small[@]}" "build/gallery/sheet-x$scale.png"
@@ -30,6 +31,12 @@ for scale in 1 2; do
     # The pages of the tools panel, each 249 x 217.
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((260 * scale))x$((228 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 4x "$out"/Tools_*.png "build/gallery/sheet-tools-x$scale.png"
+    # The interest window, both faces, one tile each.
+    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((800 * scale))x$((510 * scale))>+$((4 * scale))+$((4 * scale))" \
+      -tile 3x "$out"/TQvZins_*.png "build/gallery/sheet-interest-x$scale.png"
+    # The main window in its sizes and states.
+    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "+$((4 * scale))+$((4 * scale))" \
+      -tile 5x "$out"/TCalVrn_*.png "build/gallery/sheet-calvrn-x$scale.png"
   fi
 done
 echo "Bilder in build/gallery/"

@@ -1,35 +1,538 @@
 // SPDX-License-Identifier: MIT
 #include "app/calvrn.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
 
+#include "controls/date.h"
+#include "controls/dateedt.h"
+#include "controls/tests/widget_test_main.h"
 #include "engine/environment.h"
+#include "platform/keyvalue_store.h"
+#include "platform/openurl.h"
+#include "platform/settings_store.h"
+#include "platform/single_instance.h"
 
 namespace {
 
-TEST(TCalVrn, ShowsTodaysDateUnderTheCaptionKalender) {
-  engine::SetClock([] { return engine::LocalDateTime{2026, 12, 8, 9, 30, 0, 0}; });
-  TCalVrn window;
-  window.show();
-  EXPECT_EQ(window.windowTitle(), "Kalender");
-  const auto* label = window.findChild<QLabel*>("Lbl_Date");
-  ASSERT_NE(label, nullptr);
-  EXPECT_EQ(label->text(), "08.12.2026");
+constexpr QSize kScreen{1920, 1080};
 
-  engine::SetClock([] { return engine::LocalDateTime{2027, 1, 1, 0, 0, 0, 0}; });
-  window.Refresh();
-  EXPECT_EQ(label->text(), "01.01.2027");
-  engine::SetClock({});
+// A main window over a store, on a 1920 x 1080 screen.
+std::unique_ptr<TCalVrn> MakeWindow(platform::KeyValueStore& store) {
+  auto window = std::make_unique<TCalVrn>(store);
+  window->SetScreenSize(kScreen);
+  window->SetProgramPath(QStringLiteral("/usr/bin/razaduvovi"));
+  return window;
+}
+
+// A store as a save with these ticks leaves it.
+platform::MemoryStore StoreWith(int small, int front, int date1h, int clock00, int landSave,
+                                app::WindowPositions positions = {100, 200, 1500, 10}) {
+  platform::MemoryStore store;
+  store.Replace({{"", std::string("/usr/bin/razaduvovi")},
+                 {"smal", small},
+                 {"Front", front},
+                 {"Date1h", date1h},
+                 {"Clock00", clock00},
+                 {"LandSave", landSave},
+                 {"x_B", positions.xB},
+                 {"y_B", positions.yB},
+                 {"x_S", positions.xS},
+                 {"y_S", positions.yS}});
+  return store;
+}
+
+template <typename T>
+T* Find(const QWidget& window, const char* name) {
+  T* child = window.findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) qFatal("no child %s", name);
+  return child;
+}
+
+void Tick(QTimer* timer) {
+  QMetaObject::invokeMethod(timer, "timeout");
+}
+
+void ClickPanel(QLabel* panel) {
+  QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(4, 4));
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
+class TCalVrnTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() {
+    engine::SetClock([] { return widget_tests::kTestNow; });
+    platform::SetUrlOpener({});
+  }
+
+  void controlsCarryTheirTextsAndHints() {
+    platform::MemoryStore store;
+    const auto window = MakeWindow(store);
+    window->show();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Kalender"));
+    const struct {
+      const char* name;
+      const char* text;
+      const char* hint;
+    } kCases[] = {
+        {"Btn_OpenCal", "Kalenderblatt", "Kalenderblatt öffnen"},
+        {"Btn_Zins", "Zinsen", "Zinsen öffnen, \r\nmehrere Instanzen möglich!"},
+        {"Btn_Set", "Einstellungen",
+         "Einstellung und Speicherung bzw. Löschung des Anzeigeverhaltens"},
+        {"Btn_Back", "zurück", "zurück, keine Änderung"},
+        {"Btn_Save", "Speichern",
+         "Diese Einstellungen speichern bzw. löschen (keine Haken) und ausführen"},
+        {"CB_small", "nur Datumsfeld anzeigen",
+         "Es wird nur das Datumsfeld angezeigt, DblClick in das Datumsfeld"},
+        {"CB_Front", "     immer im Vordergrund", "Datumsfeld immer im Vordergrund"},
+        {"CB_Date1h", "nach 1 h aktuallisieren",
+         "1 h nach Datumsänderung automatisch aktualisieren"},
+        {"CB_Clock00", "um 00:00 Uhr aktualisieren",
+         "Datum und Uhrzeit jeweils um 00:00 Uhr aktualisieren"},
+        {"CB_Land", "Land speichern", "Einstellung des Landes speichern "},
+    };
+    for (const auto& c : kCases) {
+      const auto* widget = Find<QAbstractButton>(*window, c.name);
+      QCOMPARE(widget->text(), QString::fromUtf8(c.text));
+      QCOMPARE(widget->toolTip(), QString::fromUtf8(c.hint));
+    }
+    for (const char* name : {"CB_small", "CB_Front", "CB_Date1h", "CB_Clock00", "CB_Land"}) {
+      const auto* box = Find<QCheckBox>(*window, name);
+      QCOMPARE(box->x(), 16);
+      QCOMPARE(box->width(), 172);
+    }
+    QCOMPARE(Find<QLabel>(*window, "Lbl_Set")->text(), QStringLiteral("Einstellungen:"));
+    QCOMPARE(Find<QLabel>(*window, "Pnl_Hide")->toolTip(),
+             QStringLiteral("nur Datumsfeld anzeigen"));
+    QCOMPARE(Find<QLabel>(*window, "Pnl_Big")->toolTip(),
+             QStringLiteral("in Normalgröße anzeigen,\r\nauch dort Kalender schließen"));
+    QVERIFY(Find<QPlainTextEdit>(*window, "Memo1")
+                ->toolTip()
+                .endsWith(QStringLiteral("\r\nDoppelclick auf das Datum,\r\nKalenderblatt öffnet "
+                                         "sich,\r\nUnd vieles anderes mehr, clicken Sie ...")));
+    QVERIFY(Find<QPlainTextEdit>(*window, "Memo1")->toolTip().startsWith("version: 4.284.54.16"));
+  }
+
+  void firstStartCentresTheWindowAndWritesTheKey() {
+    platform::MemoryStore store;
+    const auto window = MakeWindow(store);
+    window->show();
+    QCOMPARE(window->Positions(), (app::WindowPositions{864, 414, 1440, 0}));
+    QCOMPARE(window->pos(), QPoint(864, 414));
+    QVERIFY(window->BigMode());
+    QCOMPARE(window->size(), QSize(192, 252));
+    QVERIFY(store.Exists());
+    QCOMPARE(store.ReadInt("x_S"), std::optional<std::int32_t>(1440));
+    QCOMPARE(store.ReadText(""), std::optional<std::string>("/usr/bin/razaduvovi"));
+    QCOMPARE(window->ShownDate(), QStringLiteral("08.12.2026"));
+  }
+
+  // The key was deleted by "Speichern" and came back at once when read back.
+  void speichernWithoutTicksDeletesTheKeyAndTheNextStartIsAFirstStart() {
+    platform::MemoryStore store = StoreWith(1, 1, 1, 1, 1);
+    {
+      const auto window = MakeWindow(store);
+      window->show();
+      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+      for (const char* name : {"CB_small", "CB_Date1h", "CB_Clock00", "CB_Land"}) {
+        Find<QCheckBox>(*window, name)->setChecked(false);
+      }
+      QVERIFY(Find<QCheckBox>(*window, "CB_Front")->isChecked());
+      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+      QVERIFY(!store.Exists());
+      QVERIFY(window->BigMode());
+      window->close();
+      QVERIFY(!store.Exists());
+    }
+    const auto next = MakeWindow(store);
+    next->show();
+    QCOMPARE(next->pos(), QPoint(864, 414));
+    QVERIFY(store.Exists());
+  }
+
+  void storedPositionsAreHeldOnTheScreen() {
+    const struct {
+      int xB;
+      QPoint expected;
+    } kCases[] = {{-5, {0, 200}}, {1891, {0, 200}}, {1890, {1890, 200}}};
+    for (const auto& c : kCases) {
+      platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0, {c.xB, 200, 10, 10});
+      const auto window = MakeWindow(store);
+      window->show();
+      QCOMPARE(window->pos(), c.expected);
+    }
+  }
+
+  void theSmallWindowIsAFramelessStripOnTopWithImmerImVordergrund() {
+    for (const bool front : {true, false}) {
+      platform::MemoryStore store = StoreWith(1, front ? 1 : 0, 0, 0, 0);
+      const auto window = MakeWindow(store);
+      window->show();
+      QVERIFY(!window->BigMode());
+      QCOMPARE(window->size(), QSize(88, 20));
+      QCOMPARE(window->pos(), QPoint(1500, 10));
+      QVERIFY((window->windowFlags() & Qt::FramelessWindowHint) != 0);
+      QCOMPARE(window->OnTop(), front);
+      QVERIFY(window->isVisible());
+      QVERIFY(Find<QLabel>(*window, "Pnl_Btn")->isVisible());
+      QCOMPARE(Find<QLabel>(*window, "Pnl_Btn")->pos(), QPoint(90, 0));
+    }
+  }
+
+  void theNormalWindowIsNeverOnTop() {
+    platform::MemoryStore store = StoreWith(0, 1, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    QVERIFY(window->BigMode());
+    QVERIFY(!window->OnTop());
+    QVERIFY((window->windowFlags() & Qt::FramelessWindowHint) == 0);
+    QVERIFY(!Find<QCheckBox>(*window, "CB_Front")->isEnabled());
+    QVERIFY(!Find<QLabel>(*window, "Pnl_Btn")->isVisible());
+  }
+
+  void vMovesDMakesCompactAndGMakesNormal() {
+    platform::MemoryStore store = StoreWith(1, 1, 0, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    window->Kalender1ChangeVis(true);
+    auto* contr = Find<QLabel>(*window, "Pnl_Contr");
+    QVERIFY(contr->isVisible());
+    QCOMPARE(Find<QLabel>(*window, "Pnl_Hide1")->text(), QStringLiteral("V"));
+    QCOMPARE(Find<QLabel>(*window, "Pnl_Big1")->text(), QStringLiteral("G"));
+    ClickPanel(Find<QLabel>(*window, "Pnl_Hide1"));
+    QVERIFY(window->MoveMode() || window->size() == QSize(130, 46));
+    QCOMPARE(window->size(), QSize(130, 46));
+    QCOMPARE(window->windowTitle(), QStringLiteral("verschieben"));
+    QVERIFY((window->windowFlags() & Qt::FramelessWindowHint) == 0);
+    window->Kalender1ChangeVis(false);
+    ClickPanel(Find<QLabel>(*window, "Pnl_Hide"));
+    QCOMPARE(window->size(), QSize(88, 20));
+    QVERIFY(window->OnTop());
+    QVERIFY(!window->MoveMode());
+    ClickPanel(Find<QLabel>(*window, "Pnl_Big"));
+    QVERIFY(window->BigMode());
+    QCOMPARE(window->size(), QSize(192, 252));
+    QCOMPARE(window->pos(), QPoint(100, 200));
+    QVERIFY(!window->OnTop());
+    // Normal size until the next save or start: the stored "smal" stays.
+    QCOMPARE(store.ReadInt("smal"), std::optional<std::int32_t>(1));
+  }
+
+  void landSpeichernKeepsTheRegionAcrossARestart() {
+    for (const bool keep : {true, false}) {
+      platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+      {
+        const auto window = MakeWindow(store);
+        window->show();
+        window->SetLand(QStringLiteral("D-BY"));
+        QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+        Find<QCheckBox>(*window, "CB_Land")->setChecked(keep);
+        QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+        window->close();
+      }
+      QCOMPARE(store.ReadText("Land").has_value(), keep);
+      const auto next = MakeWindow(store);
+      next->show();
+      QCOMPARE(next->Land(), keep ? QStringLiteral("D-BY") : QStringLiteral("D-NI"));
+    }
+  }
+
+  // "zurück" stored the ticks it was meant to throw away.
+  void zurueckRestoresTheStoredTicksAndStoresNothing() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    const int writes = store.writes;
+    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+    QVERIFY(Find<QWidget>(*window, "Pnl_Set")->isVisible());
+    QVERIFY(!Find<QPushButton>(*window, "Btn_Set")->isVisible());
+    QTest::mouseClick(Find<QCheckBox>(*window, "CB_small"), Qt::LeftButton);
+    QVERIFY(Find<QCheckBox>(*window, "CB_Front")->isEnabled());
+    QTest::mouseClick(Find<QCheckBox>(*window, "CB_Date1h"), Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>(*window, "CB_Clock00"), Qt::LeftButton);
+    QVERIFY(Find<QTimer>(*window, "Timer3")->isActive());
+    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Back"), Qt::LeftButton);
+    QVERIFY(!Find<QWidget>(*window, "Pnl_Set")->isVisible());
+    QVERIFY(Find<QPushButton>(*window, "Btn_Set")->isVisible());
+    QVERIFY(!Find<QCheckBox>(*window, "CB_small")->isChecked());
+    QVERIFY(!Find<QCheckBox>(*window, "CB_Front")->isEnabled());
+    QVERIFY(Find<QCheckBox>(*window, "CB_Date1h")->isChecked());
+    QVERIFY(!Find<QCheckBox>(*window, "CB_Clock00")->isChecked());
+    QVERIFY(!Find<QTimer>(*window, "Timer3")->isActive());
+    QCOMPARE(store.writes, writes);
+    QVERIFY(window->BigMode());
+  }
+
+  void timer1FiresOnceAfterTwoSecondsAndSettlesTheSmallWindow() {
+    platform::MemoryStore store = StoreWith(1, 0, 0, 0, 0);
+    const auto window = MakeWindow(store);
+    auto* timer = Find<QTimer>(*window, "Timer1");
+    QCOMPARE(timer->interval(), 2000);
+    QVERIFY(timer->isSingleShot());
+    QVERIFY(timer->isActive());
+    window->show();
+    const int writes = store.writes;
+    Tick(timer);
+    QVERIFY(!timer->isActive());
+    QCOMPARE(store.writes, writes + 1);
+    QCOMPARE(window->size(), QSize(88, 20));
+  }
+
+  void timer1LeavesTheNormalWindowAlone() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    const int writes = store.writes;
+    Tick(Find<QTimer>(*window, "Timer1"));
+    QCOMPARE(store.writes, writes);
+  }
+
+  // A running hourly timer is not restarted by a further change.
+  void theHourlyRefreshKeepsItsFirstDeadline() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    auto* timer = Find<QTimer>(*window, "Timer2");
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 3600000);
+    const int id = timer->timerId();
+    Find<TDateEdt>(*window, "Kalender1")->SetDate(QStringLiteral("01.05.2026"));
+    QCOMPARE(timer->timerId(), id);
+    Tick(timer);
+    QCOMPARE(window->ShownDate(), QStringLiteral("08.12.2026"));
+    Find<QCheckBox>(*window, "CB_Date1h")->setChecked(false);
+    window->Kalender1Change();
+    QVERIFY(!timer->isActive());
+  }
+
+  void theMidnightTimerRefreshesInTheFirstTenSeconds() {
+    platform::MemoryStore store = StoreWith(0, 0, 0, 1, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    auto* timer = Find<QTimer>(*window, "Timer3");
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 1000);
+    auto* kalender = Find<TDateEdt>(*window, "Kalender1");
+    const struct {
+      engine::LocalDateTime now;
+      const char* shown;
+      const char* sec;
+      const char* lblNow;
+    } kCases[] = {
+        {{2026, 12, 9, 0, 0, 5, 0}, "09.12.2026", "5 sek", "09.12.2026, 00:00:05"},
+        {{2026, 12, 9, 0, 0, 9, 0}, "09.12.2026", "9 sek", "09.12.2026, 00:00:09"},
+        {{2026, 12, 9, 0, 0, 10, 0}, "01.05.2026", "10 sek", "09.12.2026, 00:00:10"},
+        {{2026, 12, 9, 9, 30, 0, 0}, "01.05.2026", "34200 sek", "09.12.2026, 09:30:00"},
+    };
+    for (const auto& c : kCases) {
+      // The day of the last refresh is today, so only the first seconds count.
+      engine::SetClock([] { return engine::LocalDateTime{2026, 12, 9, 0, 0, 1, 0}; });
+      Tick(timer);
+      kalender->SetDate(QStringLiteral("01.05.2026"));
+      engine::SetClock([now = c.now] { return now; });
+      Tick(timer);
+      QCOMPARE(window->ShownDate(), QString::fromUtf8(c.shown));
+      QCOMPARE(Find<QLabel>(*window, "Lbl_Sec")->text(), QString::fromUtf8(c.sec));
+      QCOMPARE(Find<QLabel>(*window, "Lbl_Now")->text(), QString::fromUtf8(c.lblNow));
+    }
+  }
+
+  // A machine asleep over midnight missed the refresh for the whole next day.
+  void theMidnightTimerRefreshesOnWakingOnALaterDay() {
+    platform::MemoryStore store = StoreWith(0, 0, 0, 1, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    QCOMPARE(window->ShownDate(), QStringLiteral("08.12.2026"));
+    engine::SetClock([] { return engine::LocalDateTime{2026, 12, 10, 7, 45, 0, 0}; });
+    Tick(Find<QTimer>(*window, "Timer3"));
+    QCOMPARE(window->ShownDate(), QStringLiteral("10.12.2026"));
+  }
+
+  void theMidnightTimerRunsOnlyWithItsTick() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    QVERIFY(!Find<QTimer>(*window, "Timer3")->isActive());
+    QVERIFY(!Find<QLabel>(*window, "Lbl_Now")->isVisible());
+    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>(*window, "CB_Clock00"), Qt::LeftButton);
+    QVERIFY(Find<QTimer>(*window, "Timer3")->isActive());
+    QVERIFY(Find<QLabel>(*window, "Lbl_Now")->isVisible());
+    QVERIFY(Find<QLabel>(*window, "Lbl_Sec")->isVisible());
+  }
+
+  void theButtonsOpenThroughTheirHooks() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    int calendars = 0;
+    int interests = 0;
+    window->SetCalendarOpener([&] { ++calendars; });
+    window->SetInterestOpener([&] { ++interests; });
+    window->show();
+    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Zins"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Zins"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*window, "Btn_OpenCal"), Qt::LeftButton);
+    QCOMPARE(interests, 2);
+    QCOMPARE(calendars, 1);
+    window->Kalender1ChangeVis(true);
+    QVERIFY(!Find<QPushButton>(*window, "Btn_OpenCal")->isVisible());
+    window->Kalender1ChangeVis(false);
+    QVERIFY(Find<QPushButton>(*window, "Btn_OpenCal")->isVisible());
+    QCOMPARE(Find<TDateEdt>(*window, "Kalender1")->ShowBtn(), false);
+  }
+
+  void aDoubleClickOnTheDateAsksForTheCalendarAndTypingDoesNot() {
+    platform::MemoryStore store = StoreWith(1, 0, 0, 0, 0);
+    const auto window = MakeWindow(store);
+    int calendars = 0;
+    window->SetCalendarOpener([&] { ++calendars; });
+    window->show();
+    QLineEdit* day = Find<TDateEdt>(*window, "Kalender1")->DateField()->Edt(0);
+    QTest::keyClicks(day, "1");
+    QCOMPARE(calendars, 0);
+    QTest::mouseDClick(day, Qt::LeftButton);
+    QCOMPARE(calendars, 1);
+  }
+
+  void theWebSiteOpensFromTheButtonAndTheMemo() {
+    std::vector<std::string> opened;
+    platform::SetUrlOpener([&](const std::string& address) {
+      opened.push_back(address);
+      return true;
+    });
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Web"), Qt::LeftButton);
+    QTest::mouseDClick(Find<QPlainTextEdit>(*window, "Memo1")->viewport(), Qt::LeftButton);
+    QCOMPARE(opened.size(), size_t{2});
+    QCOMPARE(opened[0], std::string(TCalVrn::kWebSite));
+    QCOMPARE(Find<QPlainTextEdit>(*window, "Memo1")->focusPolicy(), Qt::NoFocus);
+  }
+
+  void closingSavesThePlaceAndSaysSo() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    window->move(300, 310);
+    QSignalSpy closed(window.get(), &TCalVrn::Closed);
+    window->close();
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(store.ReadInt("x_B"), std::optional<std::int32_t>(300));
+    QCOMPARE(store.ReadInt("y_B"), std::optional<std::int32_t>(310));
+  }
+
+  // The real store under the window: a hand-edited file and a region with an umlaut.
+  void aHandEditedSettingsFileIsReadAsFarAsItCanBe() {
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString file = directory.filePath("RaZaduvovi.conf");
+    {
+      QFile conf(file);
+      QVERIFY(conf.open(QIODevice::WriteOnly));
+      conf.write(
+          "[General]\nsmal=2\nFront=0\nDate1h=0\nClock00=0\nLandSave=1\nx_B=abc\n"
+          "y_B=5\nx_S=600\ny_S=7\nLand=A-W\n");
+    }
+    platform::SettingsStore store(file);
+    {
+      const auto window = MakeWindow(store);
+      window->show();
+      QVERIFY(!window->BigMode());
+      QCOMPARE(window->size(), QSize(88, 20));
+      // Reading stopped at x_B: the positions are the window's own, held on the screen.
+      QCOMPARE(window->Positions(), (app::WindowPositions{0, 0, 0, 0}));
+      QCOMPARE(window->Land(), QStringLiteral("D-NI"));
+      window->SetLand(QStringLiteral("A-NÖ"));
+      window->move(600, 7);
+      window->close();
+    }
+    QCOMPARE(store.ReadText("Land"), std::optional<std::string>("A-NÖ"));
+    const auto next = MakeWindow(store);
+    next->show();
+    QCOMPARE(next->Land(), QStringLiteral("A-NÖ"));
+    QCOMPARE(next->pos(), QPoint(600, 7));
+  }
+
+  // A refused save passed without a word, as if the settings were kept.
+  void aRefusedSaveIsReported() {
+    struct RefusingStore : platform::MemoryStore {
+      bool Replace(const std::vector<platform::StoredEntry>&) override { return false; }
+      bool Remove() override { return false; }
+    };
+    for (const bool tick : {true, false}) {
+      RefusingStore store;
+      store.Set("smal", 0);
+      const auto window = MakeWindow(store);
+      QStringList messages;
+      window->SetMessageSink(
+          [&](const QString& title, const QString& text) { messages << title + ": " + text; });
+      window->show();
+      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+      Find<QCheckBox>(*window, "CB_Date1h")->setChecked(tick);
+      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+      QCOMPARE(messages.size(), 1);
+      QVERIFY(messages[0].startsWith(
+          "Einstellungen: Die Einstellungen konnten nicht gespeichert werden."));
+    }
+  }
+
+  void aRequestFromOutsideRestoresAMinimisedWindow() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->showMinimized();
+    QVERIFY(window->isMinimized());
+    window->ShowFromOutside();
+    QVERIFY(!window->isMinimized());
+    QVERIFY(window->isVisible());
+  }
+
+  // The program itself as the second start: it asks this process, the first
+  // instance, to show its minimised window and ends without a setting.
+  void aSecondStartOfTheProgramRaisesTheFirst() {
+    QTemporaryDir runtime;
+    QTemporaryDir config;
+    QVERIFY(runtime.isValid() && config.isValid());
+    platform::SingleInstance first(runtime.path());
+    QCOMPARE(first.Claim(), platform::SingleInstance::Start::First);
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    connect(&first, &platform::SingleInstance::ShowRequested, window.get(),
+            &TCalVrn::ShowFromOutside);
+    window->showMinimized();
+    QSignalSpy shown(&first, &platform::SingleInstance::ShowRequested);
+
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    environment.insert(QStringLiteral("HOME"), config.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(RAZ_PROGRAM_FILE), {});
+    QVERIFY(shown.wait(10000));
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isMinimized());
+    QVERIFY(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+  }
+};
+
+RAZ_WIDGET_TEST(TCalVrnTest);
+
+#include "calvrn_test.moc"

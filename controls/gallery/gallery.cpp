@@ -5,6 +5,7 @@
 //   gallery OUTPUT_DIR
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QEventLoop>
@@ -14,6 +15,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -21,6 +24,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/calvrn.h"
 #include "controls/colors.h"
 #include "controls/date.h"
 #include "controls/dateedt.h"
@@ -37,6 +41,9 @@
 #include "tools/isinpage.h"
 #include "tools/sysinfopage.h"
 #include "tools/workhourspage.h"
+#include "interest/qvversion.h"
+#include "interest/qvzins.h"
+#include "platform/keyvalue_store.h"
 
 namespace {
 
@@ -163,6 +170,140 @@ void AddDateEdtStates(std::vector<State>& states) {
   }
 }
 
+// The interest window as a child of the gallery's host, answering "Ja" to
+// its question, its dates picked in the date editor as a user picks them.
+TQvZins* MakeZins(QWidget* host, const char* currency, const char* start, const char* end,
+                  const char* payDate, const char* capital = "1000", const char* rate = "10") {
+  auto* window = new TQvZins(host);
+  window->setWindowFlags(Qt::Widget);
+  window->Edit("Edt_Capital")->setText(capital);
+  window->Edit("Edt_rent")->setText(rate);
+  window->SetQuestion([](const QString&, const QString&) { return true; });
+  auto* editor = window->findChild<TDateEdt*>("Kalender1");
+  window->List("CB_Value")->setCurrentIndex(window->List("CB_Value")->findText(currency));
+  const struct {
+    const char* field;
+    const char* date;
+  } kDates[] = {{"Edt_Beginn", start}, {"Edt_Ende", end}, {"Edt_PayDate", payDate}};
+  for (const auto& d : kDates) {
+    if (d.date == nullptr) continue;
+    QTest::mouseClick(window->Edit(d.field), Qt::LeftButton);
+    editor->SetDate(d.date);
+  }
+  window->findChild<QPushButton*>("Button1")->click();
+  return window;
+}
+
+void AddInterestStates(std::vector<State>& states) {
+  states.push_back({"TQvZins_open", [](QWidget* host) {
+                      auto* window = new TQvZins(host);
+                      window->setWindowFlags(Qt::Widget);
+                      return window;
+                    }});
+  states.push_back({"TQvZins_DEM_saturday", [](QWidget* host) {
+                      return MakeZins(host, "DEM", "01.01.2019", "01.01.2020", "04.01.2020");
+                    }});
+  states.push_back({"TQvZins_DEM_text", [](QWidget* host) {
+                      TQvZins* window =
+                          MakeZins(host, "DEM", "01.01.2019", "01.01.2020", "04.01.2020");
+                      window->Btn_TextClick();
+                      return window;
+                    }});
+  states.push_back({"TQvZins_30360_markers", [](QWidget* host) {
+                      auto* window = new TQvZins(host);
+                      window->setWindowFlags(Qt::Widget);
+                      window->List("CB_Rent")->setCurrentIndex(9);
+                      auto* editor = window->findChild<TDateEdt*>("Kalender1");
+                      QTest::mouseClick(window->Edit("Edt_Beginn"), Qt::LeftButton);
+                      editor->SetDate("31.01.2019");
+                      QTest::mouseClick(window->Edit("Edt_Ende"), Qt::LeftButton);
+                      editor->SetDate("31.03.2019");
+                      window->findChild<QPushButton*>("Button1")->click();
+                      return window;
+                    }});
+  states.push_back({"TQvZins_period_text", [](QWidget* host) {
+                      TQvZins* window = MakeZins(host, "SEK", "01.01.2020", "01.01.2021", nullptr);
+                      window->Edt_CalDiffTextClick();
+                      return window;
+                    }});
+  states.push_back({"TQvZins_overflow", [](QWidget* host) {
+                      return MakeZins(host, "SEK", "01.01.2019", "31.12.2021", nullptr,
+                                      "1000000000", "300");
+                    }});
+  states.push_back({"TQvZins_date_editor", [](QWidget* host) {
+                      TQvZins* window = MakeZins(host, "SEK", "01.01.2019", "01.01.2020", nullptr);
+                      QTest::mouseClick(window->Edit("Edt_Ende"), Qt::LeftButton);
+                      return window;
+                    }});
+  states.push_back({"TQvZins_percent", [](QWidget* host) {
+                      auto* window = new TQvZins(host);
+                      window->setWindowFlags(Qt::Widget);
+                      window->Btn_PercentClick();
+                      window->Edit("Edt_Cap1")->setText("250");
+                      window->Edit("Edt_Perc2")->setText("12,5");
+                      window->findChild<QPushButton*>("BitBtn3")->click();
+                      return window;
+                    }});
+  states.push_back({"TQvZins_percent_text", [](QWidget* host) {
+                      auto* window = new TQvZins(host);
+                      window->setWindowFlags(Qt::Widget);
+                      window->Btn_PercentClick();
+                      window->Edit("Edt_Cap1")->setText("250");
+                      window->Edit("Edt_Perc2")->setText("12,5");
+                      window->BitBtn4Click();
+                      return window;
+                    }});
+  states.push_back({"TQvVersion", [](QWidget* host) { return new TQvVersion(host); }});
+  // A picture of the main window, a top-level window of its own, in a state
+  // its stored ticks and a few clicks give it.
+  QWidget* CalVrnPicture(QWidget * host, int small, int front, int clock00,
+                         const std::function<void(TCalVrn&)>& act) {
+    platform::MemoryStore store;
+    store.Replace({{"smal", small},
+                   {"Front", front},
+                   {"Date1h", 0},
+                   {"Clock00", clock00},
+                   {"LandSave", 0},
+                   {"x_B", 10},
+                   {"y_B", 10},
+                   {"x_S", 10},
+                   {"y_S", 10}});
+    TCalVrn window(store);
+    window.SetScreenSize(QSize(1920, 1080));
+    window.show();
+    if (act) act(window);
+    auto* picture = new QLabel(host);
+    picture->setPixmap(window.grab());
+    picture->adjustSize();
+    return picture;
+  }
+
+  void AddCalVrnStates(std::vector<State> & states) {
+    states.push_back(
+        {"TCalVrn_normal", [](QWidget* host) { return CalVrnPicture(host, 0, 0, 0, {}); }});
+    states.push_back({"TCalVrn_settings", [](QWidget* host) {
+                        return CalVrnPicture(host, 1, 1, 1, [](TCalVrn& window) {
+                          window.Pnl_BigClick();
+                          window.Btn_SetClick();
+                          window.Timer3Timer();
+                        });
+                      }});
+    states.push_back(
+        {"TCalVrn_small", [](QWidget* host) { return CalVrnPicture(host, 1, 1, 0, {}); }});
+    states.push_back({"TCalVrn_small_calendar_open", [](QWidget* host) {
+                        return CalVrnPicture(host, 1, 1, 0, [](TCalVrn& window) {
+                          window.Kalender1ChangeVis(true);
+                        });
+                      }});
+    states.push_back({"TCalVrn_move", [](QWidget* host) {
+                        return CalVrnPicture(host, 1, 1, 0, [](TCalVrn& window) {
+                          window.Kalender1ChangeVis(true);
+                          window.Pnl_Hide1Click();
+                          window.Kalender1ChangeVis(false);
+                        });
+                      }});
+  }
+
 // The program pages of the tools panel, each on its 249 x 217 place.
 void AddToolsPageStates(std::vector<State>& states) {
   const struct {
@@ -249,113 +390,116 @@ void AddToolsPageStates(std::vector<State>& states) {
                     }});
 }
 
-std::vector<State> States() {
-  std::vector<State> states;
-  AddDateEdtStates(states);
+  std::vector<State> States() {
+    std::vector<State> states;
+    AddInterestStates(states);
+    AddCalVrnStates(states);
+    AddDateEdtStates(states);
   AddToolsPageStates(states);
-  const struct {
-    const char* name;
-    engine::CivilDate date;
-    bool gregorian;
-    const char* land;
-  } kSheets[] = {
-      {"TMoCal_2024-10_NI", {2024, 10, 17}, true, "D-NI"},
-      {"TMoCal_2025-01_BY", {2025, 1, 6}, true, "D-BY"},
-      {"TMoCal_1582-10_pregregorian", {1582, 10, 10}, true, "D-NI"},
-      {"TMoCal_1582-10_gregorian", {1582, 10, 20}, true, "D-NI"},
-      {"TMoCal_1582-10_julian", {1582, 10, 4}, false, "D-NI"},
-      {"TMoCal_0001-01_julian", {1, 1, 3}, false, "D-NI"},
-      {"TMoCal_3000-12", {3000, 12, 31}, true, "D-NI"},
-      {"TMoCal_2026-12_today_W", {2026, 12, 8}, true, "A-W"},
-  };
-  for (const auto& sheet : kSheets) {
-    states.push_back({sheet.name, [sheet](QWidget* host) {
-                        return MakeMoCal(host, sheet.date, sheet.gregorian, sheet.land);
-                      }});
-  }
-  states.push_back({"TMoCal_keyboard_focus", [](QWidget* host) {
-                      TMoCal* sheet = MakeMoCal(host, {2024, 10, 17}, true, "D-NI");
-                      host->show();
-                      host->activateWindow();
-                      if (!QTest::qWaitForWindowActive(host))
-                        std::fprintf(stderr, "Fenster nicht aktiv\n");
-                      sheet->findChild<QWidget*>("Lbl_Day18")->setFocus();
-                      return sheet;
-                    }});
-  states.push_back({"TMoCal_hint_day", [](QWidget* host) {
-                      return MoCalHint(host, {2024, 10, 17}, "Lbl_Day4");
-                    }});
-  states.push_back({"TMoCal_hint_week", [](QWidget* host) {
-                      return MoCalHint(host, {2024, 12, 23}, "Lbl_Week5");
-                    }});
-  states.push_back({"TMoCal_hint_month", [](QWidget* host) {
-                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowMonth");
-                    }});
-  states.push_back({"TMoCal_hint_year", [](QWidget* host) {
-                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowYear");
-                    }});
-  states.push_back({"TMoCal_DayMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_Day4"); }});
-  states.push_back(
-      {"TMoCal_YearMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_ShowYear"); }});
-  for (const char* modus : {"D", "T", "TM", "W", "A", "J"}) {
-    for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
-      states.push_back({QStringLiteral("TDate_%1_%2").arg(modus, look),
-                        [modus, height](QWidget* host) { return MakeDate(host, modus, height); }});
-    }
-  }
-  states.push_back({"TDate_D_julian_grey", [](QWidget* host) {
-                      TDate* date = MakeDate(host, "D", 24);
-                      date->SetDateText("04.10.1582");
-                      date->SetFieldColor(controls::kJulianColor);
-                      date->SetFieldFontColor(controls::kGreyColor);
-                      return date;
-                    }});
-  states.push_back({"TDate_D_sunday_pregregorian", [](QWidget* host) {
-                      TDate* date = MakeDate(host, "D", 24);
-                      date->SetDateText("24.12.1500");
-                      date->SetFieldColor(controls::kPreGregorianColor);
-                      date->SetFieldFontColor(controls::kSundayColor);
-                      return date;
-                    }});
-  states.push_back({"TDate_T_desc_pressed", [](QWidget* host) {
-                      TDate* date = MakeDate(host, "T", 24);
-                      date->SetTimeText("23:59:59");
-                      date->SwitchDesc(1)->SetLowered(true);
-                      return date;
-                    }});
-  for (int height : {21, 25}) {
-    for (const char* pressed : {"released", "asc_pressed", "desc_pressed"}) {
-      states.push_back({QStringLiteral("TDblBtn_%1_%2").arg(height).arg(pressed),
-                        [height, pressed](QWidget* host) {
-                          auto* button = new TDblBtn(host);
-                          button->SetEditHeight(height);
-                          if (QString(pressed) == "asc_pressed")
-                            button->Switch1Asc()->SetLowered(true);
-                          if (QString(pressed) == "desc_pressed")
-                            button->Switch1Desc()->SetLowered(true);
-                          return button;
+    const struct {
+      const char* name;
+      engine::CivilDate date;
+      bool gregorian;
+      const char* land;
+    } kSheets[] = {
+        {"TMoCal_2024-10_NI", {2024, 10, 17}, true, "D-NI"},
+        {"TMoCal_2025-01_BY", {2025, 1, 6}, true, "D-BY"},
+        {"TMoCal_1582-10_pregregorian", {1582, 10, 10}, true, "D-NI"},
+        {"TMoCal_1582-10_gregorian", {1582, 10, 20}, true, "D-NI"},
+        {"TMoCal_1582-10_julian", {1582, 10, 4}, false, "D-NI"},
+        {"TMoCal_0001-01_julian", {1, 1, 3}, false, "D-NI"},
+        {"TMoCal_3000-12", {3000, 12, 31}, true, "D-NI"},
+        {"TMoCal_2026-12_today_W", {2026, 12, 8}, true, "A-W"},
+    };
+    for (const auto& sheet : kSheets) {
+      states.push_back({sheet.name, [sheet](QWidget* host) {
+                          return MakeMoCal(host, sheet.date, sheet.gregorian, sheet.land);
                         }});
     }
+    states.push_back({"TMoCal_keyboard_focus", [](QWidget* host) {
+                        TMoCal* sheet = MakeMoCal(host, {2024, 10, 17}, true, "D-NI");
+                        host->show();
+                        host->activateWindow();
+                        if (!QTest::qWaitForWindowActive(host))
+                          std::fprintf(stderr, "Fenster nicht aktiv\n");
+                        sheet->findChild<QWidget*>("Lbl_Day18")->setFocus();
+                        return sheet;
+                      }});
+    states.push_back({"TMoCal_hint_day", [](QWidget* host) {
+                        return MoCalHint(host, {2024, 10, 17}, "Lbl_Day4");
+                      }});
+    states.push_back({"TMoCal_hint_week", [](QWidget* host) {
+                        return MoCalHint(host, {2024, 12, 23}, "Lbl_Week5");
+                      }});
+    states.push_back({"TMoCal_hint_month", [](QWidget* host) {
+                        return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowMonth");
+                      }});
+    states.push_back({"TMoCal_hint_year", [](QWidget* host) {
+                        return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowYear");
+                      }});
+    states.push_back({"TMoCal_DayMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_Day4"); }});
+    states.push_back(
+        {"TMoCal_YearMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_ShowYear"); }});
+    for (const char* modus : {"D", "T", "TM", "W", "A", "J"}) {
+      for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
+        states.push_back(
+            {QStringLiteral("TDate_%1_%2").arg(modus, look),
+             [modus, height](QWidget* host) { return MakeDate(host, modus, height); }});
+      }
+    }
+    states.push_back({"TDate_D_julian_grey", [](QWidget* host) {
+                        TDate* date = MakeDate(host, "D", 24);
+                        date->SetDateText("04.10.1582");
+                        date->SetFieldColor(controls::kJulianColor);
+                        date->SetFieldFontColor(controls::kGreyColor);
+                        return date;
+                      }});
+    states.push_back({"TDate_D_sunday_pregregorian", [](QWidget* host) {
+                        TDate* date = MakeDate(host, "D", 24);
+                        date->SetDateText("24.12.1500");
+                        date->SetFieldColor(controls::kPreGregorianColor);
+                        date->SetFieldFontColor(controls::kSundayColor);
+                        return date;
+                      }});
+    states.push_back({"TDate_T_desc_pressed", [](QWidget* host) {
+                        TDate* date = MakeDate(host, "T", 24);
+                        date->SetTimeText("23:59:59");
+                        date->SwitchDesc(1)->SetLowered(true);
+                        return date;
+                      }});
+    for (int height : {21, 25}) {
+      for (const char* pressed : {"released", "asc_pressed", "desc_pressed"}) {
+        states.push_back({QStringLiteral("TDblBtn_%1_%2").arg(height).arg(pressed),
+                          [height, pressed](QWidget* host) {
+                            auto* button = new TDblBtn(host);
+                            button->SetEditHeight(height);
+                            if (QString(pressed) == "asc_pressed")
+                              button->Switch1Asc()->SetLowered(true);
+                            if (QString(pressed) == "desc_pressed")
+                              button->Switch1Desc()->SetLowered(true);
+                            return button;
+                          }});
+      }
+    }
+    states.push_back({"TSepEdt_amount", [](QWidget* host) {
+                        auto* edit = new TSepEdt(host);
+                        edit->SetRoundModus("math");
+                        edit->SetFloatValue(1234567.89L);
+                        return edit;
+                      }});
+    states.push_back({"TSepEdt_integer", [](QWidget* host) {
+                        auto* edit = new TSepEdt(host);
+                        edit->SetIntegerOnly(true);
+                        edit->SetFloatValue(4711.0L);
+                        return edit;
+                      }});
+    states.push_back({"TSepEdt_typing", [](QWidget* host) {
+                        auto* edit = new TSepEdt(host);
+                        edit->setText("1234567,8");
+                        return edit;
+                      }});
+    return states;
   }
-  states.push_back({"TSepEdt_amount", [](QWidget* host) {
-                      auto* edit = new TSepEdt(host);
-                      edit->SetRoundModus("math");
-                      edit->SetFloatValue(1234567.89L);
-                      return edit;
-                    }});
-  states.push_back({"TSepEdt_integer", [](QWidget* host) {
-                      auto* edit = new TSepEdt(host);
-                      edit->SetIntegerOnly(true);
-                      edit->SetFloatValue(4711.0L);
-                      return edit;
-                    }});
-  states.push_back({"TSepEdt_typing", [](QWidget* host) {
-                      auto* edit = new TSepEdt(host);
-                      edit->setText("1234567,8");
-                      return edit;
-                    }});
-  return states;
-}
 
 }  // namespace
 

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "app/settings_model.h"
+
+#include "engine/region.h"
+
+namespace app {
+
+namespace {
+
+// The flags in their stored order, each with its field.
+struct FlagName {
+  const char* name;
+  bool SettingFlags::*field;
+};
+constexpr FlagName kFlagNames[] = {
+    {"smal", &SettingFlags::small},        {"Front", &SettingFlags::front},
+    {"Date1h", &SettingFlags::date1h},     {"Clock00", &SettingFlags::clock00},
+    {"LandSave", &SettingFlags::landSave},
+};
+
+struct PositionName {
+  const char* name;
+  int WindowPositions::*field;
+};
+constexpr PositionName kPositionNames[] = {
+    {"x_B", &WindowPositions::xB},
+    {"y_B", &WindowPositions::yB},
+    {"x_S", &WindowPositions::xS},
+    {"y_S", &WindowPositions::yS},
+};
+
+// Reads the flags in order; false when a value stopped the reading.
+bool ReadFlags(const platform::KeyValueStore& store, SettingFlags& flags) {
+  for (const FlagName& flag : kFlagNames) {
+    const auto value = store.ReadInt(flag.name);
+    if (!value) return false;
+    flags.*flag.field = *value != 0;
+  }
+  return true;
+}
+
+}  // namespace
+
+WindowPositions FirstStartPositions(Size screen, Size window) {
+  // Each position is computed in floating point and then truncated toward zero.
+  return {static_cast<int>(screen.width * 0.5 - window.width * 0.5),
+          static_cast<int>(screen.height * 0.5 - window.height * 0.5),
+          static_cast<int>(screen.width * 0.25 * 3), 0};
+}
+
+WindowPositions ClampPositions(WindowPositions positions, Size screen) {
+  const auto clamp = [](int& value, int limit) {
+    if (value < 0 || value > limit - 30) value = 0;
+  };
+  clamp(positions.xB, screen.width);
+  clamp(positions.xS, screen.width);
+  clamp(positions.yB, screen.height);
+  clamp(positions.yS, screen.height);
+  return positions;
+}
+
+ReadResult ReadSettings(const platform::KeyValueStore& store, const Settings& current, Size screen,
+                        Size window) {
+  ReadResult result;
+  result.settings = current;
+  result.settings.land.clear();
+  Settings& read = result.settings;
+  if (!store.Exists()) {
+    result.firstStart = true;
+    read.positions = FirstStartPositions(screen, window);
+  } else if (ReadFlags(store, read.flags)) {
+    bool complete = true;
+    for (const PositionName& position : kPositionNames) {
+      const auto value = store.ReadInt(position.name);
+      if (!value) {
+        complete = false;
+        break;
+      }
+      read.positions.*position.field = *value;
+    }
+    if (complete && read.flags.landSave) {
+      // Only a region the table knows is applied; anything else would turn
+      // into the date edit's default region without a word.
+      const auto land = store.ReadText("Land");
+      if (land && !engine::RegionNameOfCode(*land).empty()) read.land = *land;
+    }
+  }
+  read.positions = ClampPositions(read.positions, screen);
+  return result;
+}
+
+bool KeepsKey(const SettingFlags& flags) {
+  return flags.small || flags.date1h || flags.clock00 || flags.landSave || flags.autostart ||
+         flags.icon;
+}
+
+SettingFlags RestoreFlags(const platform::KeyValueStore& store, const SettingFlags& current) {
+  SettingFlags flags = current;
+  if (!store.Exists()) {
+    flags = SettingFlags{};
+    flags.autostart = current.autostart;
+    flags.icon = current.icon;
+    return flags;
+  }
+  ReadFlags(store, flags);
+  return flags;
+}
+
+SaveResult SaveSettings(platform::KeyValueStore& store, const SaveInput& input) {
+  SaveResult result;
+  result.positions = input.positions;
+  if (!KeepsKey(input.flags)) {
+    if (input.kind == SaveKind::Explicit) {
+      result.deleted = true;
+      result.failed = !store.Remove();
+      return result;
+    }
+    // Closing or resizing the window keeps a key the user has not deleted,
+    // and creates none after he did.
+    if (input.kind == SaveKind::Automatic && !store.Exists()) return result;
+  }
+  if (input.bigMode) {
+    result.positions.xB = input.left;
+    result.positions.yB = input.top;
+  } else {
+    result.positions.xS = input.left;
+    result.positions.yS = input.top;
+  }
+  std::vector<platform::StoredEntry> entries;
+  entries.push_back({"", input.programPath});
+  for (const FlagName& flag : kFlagNames) {
+    entries.push_back({flag.name, input.flags.*flag.field ? 1 : 0});
+  }
+  for (const PositionName& position : kPositionNames) {
+    entries.push_back({position.name, result.positions.*position.field});
+  }
+  if (input.flags.landSave) entries.push_back({"Land", input.land});
+  result.written = true;
+  result.failed = !store.Replace(entries);
+  return result;
+}
+
+}  // namespace app

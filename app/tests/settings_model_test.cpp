@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: MIT
+#include "app/settings_model.h"
+
+#include <gtest/gtest.h>
+
+namespace app {
+namespace {
+
+using platform::MemoryStore;
+
+constexpr Size kScreen{1920, 1080};
+constexpr Size kWindow{192, 252};
+
+// A store as a save with these ticks leaves it.
+MemoryStore StoreWith(SettingFlags flags, WindowPositions positions, const std::string& land = "") {
+  MemoryStore store;
+  SaveInput input{flags,
+                  positions,
+                  true,
+                  positions.xB,
+                  positions.yB,
+                  land,
+                  "/usr/bin/razaduvovi",
+                  SaveKind::Explicit};
+  SaveSettings(store, input);
+  return store;
+}
+
+TEST(SettingsModel, AFirstStartCentresTheWindowAndPutsTheSmallOneTopRight) {
+  const MemoryStore empty;
+  const ReadResult read = ReadSettings(empty, {}, kScreen, kWindow);
+  EXPECT_TRUE(read.firstStart);
+  EXPECT_EQ(read.settings.positions, (WindowPositions{864, 414, 1440, 0}));
+  const struct {
+    Size screen;
+    Size window;
+    WindowPositions expected;
+  } kCases[] = {
+      {{1920, 1080}, {192, 252}, {864, 414, 1440, 0}},
+      {{1366, 768}, {193, 253}, {586, 257, 1024, 0}},  // 586,5 and 257,5 truncated
+      {{800, 600}, {192, 252}, {304, 174, 600, 0}},
+      {{100, 100}, {192, 252}, {0, 0, 0, 0}},  // larger than the screen: held at 0
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(ReadSettings(empty, {}, c.screen, c.window).settings.positions, c.expected)
+        << c.screen.width;
+  }
+}
+
+TEST(SettingsModel, PositionsAreHeldOnTheScreen) {
+  const struct {
+    int value;
+    int expectedLeft;
+    int expectedTop;
+  } kCases[] = {
+      {-5, 0, 0},      {0, 0, 0},       {1049, 1049, 1049}, {1050, 1050, 1050},
+      {1051, 1051, 0}, {1890, 1890, 0}, {1891, 0, 0},       {-2147483647, 0, 0},
+  };
+  for (const auto& c : kCases) {
+    const WindowPositions clamped = ClampPositions({c.value, c.value, c.value, c.value}, kScreen);
+    EXPECT_EQ(clamped,
+              (WindowPositions{c.expectedLeft, c.expectedTop, c.expectedLeft, c.expectedTop}))
+        << c.value;
+  }
+}
+
+TEST(SettingsModel, StoredValuesAreReadBack) {
+  const MemoryStore store =
+      StoreWith({true, true, false, true, true}, {-5, 1051, 1890, 1050}, "A-NÖ");
+  const ReadResult read = ReadSettings(store, {}, kScreen, kWindow);
+  EXPECT_FALSE(read.firstStart);
+  EXPECT_EQ(read.settings.flags, (SettingFlags{true, true, false, true, true}));
+  EXPECT_EQ(read.settings.positions, (WindowPositions{0, 0, 1890, 1050}));
+  EXPECT_EQ(read.settings.land, "A-NÖ");
+}
+
+TEST(SettingsModel, AnyNonZeroFlagIsTrue) {
+  MemoryStore store = StoreWith({false, false, true}, {1, 2, 3, 4});
+  store.Set("smal", 2);
+  store.Set("Date1h", -1);
+  const ReadResult read = ReadSettings(store, {}, kScreen, kWindow);
+  EXPECT_TRUE(read.settings.flags.small);
+  EXPECT_TRUE(read.settings.flags.date1h);
+}
+
+TEST(SettingsModel, AMissingOrMistypedValueStopsTheReading) {
+  const struct {
+    const char* name;
+    SettingFlags flags;
+    WindowPositions positions;
+  } kCases[] = {
+      // Current values are the defaults; what came before the bad value is read.
+      {"smal", {}, {}},
+      {"Front", {true}, {}},
+      {"LandSave", {true, true, true, true}, {}},
+      {"x_B", {true, true, true, true, true}, {}},
+      {"y_S", {true, true, true, true, true}, {100, 200, 300, 0}},
+  };
+  for (const auto& c : kCases) {
+    for (const bool missing : {true, false}) {
+      MemoryStore store = StoreWith({true, true, true, true, true}, {100, 200, 300, 400}, "D-BY");
+      if (missing) {
+        std::map<std::string, platform::StoredValue> values = store.Values();
+        values.erase(c.name);
+        MemoryStore without;
+        for (const auto& [name, value] : values) without.Set(name, value);
+        store = without;
+      } else {
+        store.Set(c.name, std::string("abc"));
+      }
+      const ReadResult read = ReadSettings(store, {}, kScreen, kWindow);
+      EXPECT_EQ(read.settings.flags, c.flags) << c.name << missing;
+      EXPECT_EQ(read.settings.positions, c.positions) << c.name << missing;
+      EXPECT_EQ(read.settings.land, "") << c.name << missing;
+    }
+  }
+}
+
+TEST(SettingsModel, AStoppedReadingKeepsTheCurrentValuesOfTheRest) {
+  MemoryStore store = StoreWith({true}, {100, 200, 300, 400});
+  store.Set("x_B", std::string("abc"));
+  Settings current;
+  current.positions = {7, 8, 9, 10};
+  current.flags.clock00 = true;
+  const ReadResult read = ReadSettings(store, current, kScreen, kWindow);
+  EXPECT_EQ(read.settings.flags, (SettingFlags{true, false, false, false, false}));
+  EXPECT_EQ(read.settings.positions, (WindowPositions{7, 8, 9, 10}));
+}
+
+// "Land" was applied whatever "LandSave" said and whatever its text was.
+TEST(SettingsModel, LandIsAppliedOnlyWhenKeptAndKnown) {
+  const struct {
+    bool landSave;
+    const char* stored;
+    const char* expected;
+  } kCases[] = {
+      {true, "D-BY", "D-BY"}, {true, "A-NÖ", "A-NÖ"}, {true, "D", "D"},    {true, "XY", ""},
+      {true, "", ""},         {true, "d-by", ""},     {false, "D-BY", ""},
+  };
+  for (const auto& c : kCases) {
+    MemoryStore store = StoreWith({true, false, false, false, c.landSave}, {1, 2, 3, 4});
+    store.Set("Land", std::string(c.stored));
+    EXPECT_EQ(ReadSettings(store, {}, kScreen, kWindow).settings.land, c.expected) << c.stored;
+  }
+}
+
+TEST(SettingsModel, LandIsWrittenOnlyWithLandSave) {
+  EXPECT_EQ(StoreWith({false, false, false, false, true}, {}, "D-BY").ReadText("Land"), "D-BY");
+  EXPECT_EQ(StoreWith({true}, {}, "D-BY").ReadText("Land"), std::nullopt);
+}
+
+TEST(SettingsModel, ASaveWritesEveryValue) {
+  MemoryStore store;
+  const SaveResult result = SaveSettings(store, {{true, false, true, false, false},
+                                                 {1, 2, 3, 4},
+                                                 false,
+                                                 50,
+                                                 60,
+                                                 "D-NI",
+                                                 "/opt/razaduvovi",
+                                                 SaveKind::Explicit});
+  EXPECT_TRUE(result.written);
+  EXPECT_EQ(result.positions, (WindowPositions{1, 2, 50, 60}));
+  const std::map<std::string, platform::StoredValue> expected{{"", std::string("/opt/razaduvovi")},
+                                                              {"smal", 1},
+                                                              {"Front", 0},
+                                                              {"Date1h", 1},
+                                                              {"Clock00", 0},
+                                                              {"LandSave", 0},
+                                                              {"x_B", 1},
+                                                              {"y_B", 2},
+                                                              {"x_S", 50},
+                                                              {"y_S", 60}};
+  EXPECT_EQ(store.Values(), expected);
+}
+
+TEST(SettingsModel, NoTickButFrontDeletesTheKeyOnSpeichern) {
+  const struct {
+    SettingFlags flags;
+    bool keeps;
+  } kCases[] = {
+      {{}, false},
+      {{false, true}, false},
+      {{true}, true},
+      {{false, false, true}, true},
+      {{false, false, false, true}, true},
+      {{false, false, false, false, true}, true},
+      {{false, false, false, false, false, true}, true},
+      {{false, false, false, false, false, false, true}, true},
+  };
+  for (const auto& c : kCases) {
+    MemoryStore store = StoreWith({true}, {1, 2, 3, 4});
+    const SaveResult result =
+        SaveSettings(store, {c.flags, {1, 2, 3, 4}, true, 5, 6, "D-NI", "", SaveKind::Explicit});
+    EXPECT_EQ(KeepsKey(c.flags), c.keeps);
+    EXPECT_EQ(store.Exists(), c.keeps);
+    EXPECT_EQ(result.deleted, !c.keeps);
+  }
+}
+
+// The first start wrote nothing when no box was ticked, so every start was a first start.
+TEST(SettingsModel, TheFirstStartWritesTheKeyAndLaterSavesKeepIt) {
+  MemoryStore store;
+  const ReadResult first = ReadSettings(store, {}, kScreen, kWindow);
+  ASSERT_TRUE(first.firstStart);
+  SaveSettings(store, {first.settings.flags, first.settings.positions, true, 864, 414, "D-NI", "",
+                       SaveKind::FirstStart});
+  EXPECT_TRUE(store.Exists());
+  // Closing the window saves automatically and keeps the key.
+  SaveSettings(store,
+               {{}, first.settings.positions, true, 10, 20, "D-NI", "", SaveKind::Automatic});
+  const ReadResult second = ReadSettings(store, {}, kScreen, kWindow);
+  EXPECT_FALSE(second.firstStart);
+  EXPECT_EQ(second.settings.positions, (WindowPositions{10, 20, 1440, 0}));
+}
+
+TEST(SettingsModel, AfterSpeichernDeletedTheKeyClosingCreatesNone) {
+  MemoryStore store = StoreWith({true}, {1, 2, 3, 4});
+  SaveSettings(store, {{}, {1, 2, 3, 4}, true, 5, 6, "D-NI", "", SaveKind::Explicit});
+  ASSERT_FALSE(store.Exists());
+  SaveSettings(store, {{}, {1, 2, 3, 4}, true, 5, 6, "D-NI", "", SaveKind::Automatic});
+  EXPECT_FALSE(store.Exists());
+  EXPECT_TRUE(ReadSettings(store, {}, kScreen, kWindow).firstStart);
+}
+
+// Leaving the panel with "zurück" stored the changed ticks.
+TEST(SettingsModel, RestoreFlagsGivesTheStoredTicks) {
+  const MemoryStore store = StoreWith({true, true, false, true, false}, {1, 2, 3, 4});
+  EXPECT_EQ(RestoreFlags(store, {false, false, true, false, true}),
+            (SettingFlags{true, true, false, true, false}));
+  EXPECT_EQ(RestoreFlags(MemoryStore{}, {true, true, true, true, true}), SettingFlags{});
+}
+
+}  // namespace
+}  // namespace app

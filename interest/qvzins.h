@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+// TQvZins: the interest calculator window. Its interest face ("Zinsen
+// berechnen (Wertpapiere)") computes simple interest on a capital between
+// two dates (engine/interest.h) with the value date of the pay region and,
+// for the former euro currencies, the amounts in euros; its percentage face
+// ("Prozentrechnung") splits an amount by a percentage (engine/percent.h).
+// Both show their result as a text that goes to the clipboard. The three
+// date fields are edited in place by the date editor `Kalender1`.
+//
+// The window frees itself when closed (Qt::WA_DeleteOnClose), so a caller
+// creates a new one for each opening: `(new TQvZins)->show();`.
+//
+// Sub-controls carry the names of the window's fields and buttons
+// (`Edt_Capital`, `CB_Rent`, `Memo1`, `Btn_Clip`, `QvVersion1`, ...); the
+// lists, captions and hints are interest/zins_model.h.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "engine/percent.h"
+#include "interest/zins_model.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class TDateEdt;
+class TQvVersion;
+
+class TQvZins : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString Mode READ Mode)
+
+ public:
+  explicit TQvZins(QWidget* parent = nullptr);
+
+  // The window sizes of the two faces.
+  static constexpr int kInterestWidth = 790;
+  static constexpr int kInterestHeight = 497;
+  static constexpr int kPercentWidth = 485;
+  static constexpr int kPercentHeight = 199;
+
+  // Mode: "Z" interest face, "%" percentage face, "%T" percentage face
+  // with its text shown.
+  QString Mode() const { return mode_; }
+
+  // Question: asks "Soll der Betrag ...?" and answers true for "Ja"; tests
+  // replace it so that nothing modal opens. An empty function restores the
+  // message box.
+  using Question = std::function<bool(const QString& title, const QString& text)>;
+  void SetQuestion(Question question) { question_ = std::move(question); }
+
+  // Edit, List: the edit field or list of that object name, nullptr when
+  // there is none.
+  QLineEdit* Edit(const char* name) const;  // "Edt_Capital" -> the capital field
+  QComboBox* List(const char* name) const;  // "CB_Rent" -> the method list
+
+  // RentClick: computes the interest face from its fields and writes every
+  // result, hint and text; in mode "%T" it only leaves the percentage text.
+  void RentClick();  // 1000, 10 %, 01.01.2019..01.01.2020 -> Edt_Sum "1100,00"
+  // PercentClick: computes the percentage face, the amounts at the final
+  // decimals for "Endergebnis", else at the intermediate ones.
+  void PercentClick(engine::PercentTrigger trigger);  // 250, 12,5 %, Final -> "31,25"
+  // Btn_TextClick: computes, then shows the statement, or hides it when shown.
+  void Btn_TextClick();  // -> Memo1 and Btn_Clip visible
+  // Btn_ClipClick: copies the shown text, exactly, to the clipboard.
+  void Btn_ClipClick();  // -> clipboard == Memo1's text
+  // Btn_PercentClick: the percentage face, 485 x 199, "Prozentrechnung".
+  void Btn_PercentClick();  // -> Mode "%"
+  // BitBtn1Click: the interest face, 790 x 497, computed.
+  void BitBtn1Click();  // -> Mode "Z"
+  // BitBtn4Click: the percentage text below the percentage face, 790 x 497;
+  // with the text shown, the percentage face alone again.
+  void BitBtn4Click();  // -> Mode "%T", Memo1 "Rundung: kaufm." ...
+  // Edt_CalDiffTextClick: computes, then shows the period text, or hides it.
+  void Edt_CalDiffTextClick();  // -> Memo2 "366 Tage" ...
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Building.
+  QLineEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int width);
+  QComboBox* MakeList(QWidget* parent, const char* name, int x, int y, int width);
+  QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, int width);
+  QPushButton* MakeButton(QWidget* parent, const char* name, int x, int y, int width);
+  void BuildInterestFace();
+  void BuildPercentFace();
+  void BuildTextPanel();
+  void SetDefaults();
+  void ConnectInputs();
+  static void FillList(QComboBox* list, const std::vector<std::string>& items, int selected);
+
+  // The interest face.
+  interest::InterestFields ReadFields() const;
+  void SumBlanc();
+  void ShowStatement(const engine::InterestStatement& s);
+  void RebuildFinalDecimals(QComboBox* intermediate, QComboBox* final);
+  void RenewDateHints();
+  void ShowInterestFace();
+  void ShowText(QPlainTextEdit* memo);
+  void HideText();
+  bool TextShown() const;
+
+  // The percentage face.
+  interest::PercentFields ReadPercentFields() const;
+  void ClearPercentResults();
+  void CopyField(QLineEdit* field);
+  void TakeAsBase(QLineEdit* field);
+
+  // Typing into an amount field: only digits and one decimal separator.
+  void FilterAmount(QLineEdit* field);
+
+  // The date editor Kalender1 over the three date fields: the only place
+  // that knows which control edits a date.
+  void PlaceDateEditor(QLineEdit* field);
+  void GiveEditorDate(const QString& date);
+  QString EditedDate() const;
+  void HideDateEditor();
+  void Kalender1Change();
+
+  QString mode_ = QStringLiteral("Z");
+  Question question_;
+  interest::EarlyPayMemory earlyPay_;
+  engine::PercentTrigger lastTrigger_ = engine::PercentTrigger::Intermediate;
+
+  QWidget* interestPanel_ = nullptr;
+  QWidget* percentPanel_ = nullptr;
+  QWidget* textPanel_ = nullptr;
+  QPlainTextEdit* memo1_ = nullptr;
+  QPlainTextEdit* memo2_ = nullptr;
+  QPushButton* btnText_ = nullptr;
+  QPushButton* btnClip_ = nullptr;
+  QPushButton* btnPercent_ = nullptr;
+  TQvVersion* version_ = nullptr;
+
+  TDateEdt* kalender1_ = nullptr;
+  QPointer<QLineEdit> editedField_;
+
+  // The rate as the user typed it, for the statement, and the rounded rate
+  // the window wrote over it.
+  QString rateEntered_;
+  QString rateShown_;
+
+  // Re-entrancy guards: a computation in progress, lists being refilled.
+  bool computing_ = false;
+  bool refilling_ = false;
+  // Closing puts the faces back without computing or asking.
+  bool closing_ = false;
+};

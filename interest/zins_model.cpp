@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: MIT
+#include "interest/zins_model.h"
+
+#include <algorithm>
+
+#include "engine/civildate.h"
+#include "engine/daydescription.h"
+#include "engine/dayfacts.h"
+#include "engine/daynumber.h"
+#include "engine/interestdays.h"
+#include "engine/region.h"
+
+namespace interest {
+namespace {
+
+constexpr std::string_view kRoundingHint =
+    "Rundungsmethoden:\n\rkaufmännisch: 5 wird immer aufgerundet.\n\rmathematisch: 5 wird "
+    "aufgerundet, besteht jedoch\n\r                           der wegzulassende Teil nur "
+    "aus\n\r                           der einen Ziffer 5, wird auf die\n\r                       "
+    "    nächste gerade Zahl gerundet.";
+
+std::optional<int> DayNumberOfDate(std::string_view date) {
+  const engine::DateCheck check = engine::CheckDate(date, engine::CalendarKind::Gregorian);
+  if (!check.ok()) return std::nullopt;
+  return check.dayNumber;
+}
+
+}  // namespace
+
+int ModeIndexOfRoundText(std::string_view text) {
+  if (text == kRoundItems[0]) return 0;
+  if (text == kRoundItems[1]) return 2;
+  return -2;
+}
+
+std::vector<std::string> DecimalItems(int last) {
+  std::vector<std::string> items;
+  for (int i = 0; i <= last; ++i) items.push_back(std::to_string(i));
+  return items;
+}
+
+std::vector<std::string> CurrencyItems() {
+  return {engine::kCurrencies.begin(), engine::kCurrencies.end()};
+}
+
+std::vector<std::string> MethodItems() {
+  std::vector<std::string> items;
+  for (const engine::InterestMethod& method : engine::kInterestMethods) {
+    items.emplace_back(method.text);
+  }
+  return items;
+}
+
+std::vector<std::string> PayLandItems() {
+  std::vector<std::string> items;
+  const auto table = engine::RegionTable();
+  for (std::size_t row = 1; row < table.size() && !table[row].name.empty(); ++row) {
+    items.emplace_back(table[row].name);
+  }
+  return items;
+}
+
+std::vector<std::string> ValutaItems() {
+  return {engine::kValutaKindTexts.begin(), engine::kValutaKindTexts.end()};
+}
+
+std::vector<std::string> FlagItems() {
+  return {std::string(engine::kIncluded), std::string(engine::kExcluded)};
+}
+
+FinalChoice FinalDecimalsChoice(int intermediate, int selected) {
+  const int last = std::clamp(intermediate, 0, kMaxFinal);
+  return {last, std::clamp(selected, 0, last)};
+}
+
+const std::vector<NamedText>& Captions() {
+  static const std::vector<NamedText> kCaptions = {
+      {"Label1", "Kapital"},
+      {"Label2", "% Zinsen"},
+      {"Label3", "seit"},
+      {"Label4", "bis"},
+      {"Label5", "Summe"},
+      {"Label6", "fällig am"},
+      {"Label7", "in"},
+      {"Label8", "Valuta"},
+      {"Label9", "Rundung (Dezimalstellen)"},
+      {"Label30", "Rundung (Dezimalstellen)"},
+      {"Label10", "Zinsen"},
+      {"Label11", "falls"},
+      {"Label12", "anderenfalls"},
+      {"Label13", "Zinsjahre"},
+      {"Label14", "Zinstage"},
+      {"Label15", "Zinstage im Schaltjahr"},
+      {"Label27", "% ="},
+      {"Label28", "% ="},
+      {"Label29", "% ="},
+      {"Button1", "berechnen"},
+      {"Btn_Text", "Text"},
+      {"Btn_Clip", "Text in die Zwischenablage kopieren"},
+      {"Btn_Percent", "% Rechnung"},
+      {"Btn_info", "Hilfe"},
+      {"BitBtn1", "Zinsen"},
+      {"BitBtn2", "Zwischenergebnis"},
+      {"BitBtn3", "Endergebnis"},
+      {"BitBtn4", "Text"},
+  };
+  return kCaptions;
+}
+
+const std::vector<NamedText>& FirstHints() {
+  static const std::vector<NamedText> kHints = {
+      {"CB_Round", kRoundingHint},
+      {"CB_RoundP", kRoundingHint},
+      {"Edt_rent", "Zinssatz pro Jahr"},
+      {"CB_Value", "Währung"},
+      {"CB_Rent", "Zinsberechnungsmethode"},
+      {"Edt_YearT", "Zinsjahre"},
+      {"Edt_NormalYearT", "Zinstage"},
+      {"Edt_LeapYearT", "Zinstage"},
+      {"CB_RoundDeciPerP", "Anzahl der Dezimalstellen des Prozentsatzes"},
+      {"CB_RoundDeciInt", "Anzahl der Dezimalstellen der Zwischenergebnisse"},
+      {"CB_RoundDeciIntP", "Anzahl der Dezimalstellen der Zwischenergebnisse"},
+      {"CB_RoundDeciExt", "Anzahl der Dezimalstellen der Endergebnisse"},
+      {"CB_RoundDeciExtP", "Anzahl der Dezimalstellen der Endergebnisse"},
+      {"Edt_Year", "Zins pro Jahr\n\r(auf 5 Dezimalstellen gerundet)"},
+      {"Edt_NormalYear", "Zins pro Tag"},
+      {"Edt_LeapYear", "Zins pro Tag"},
+      {"Edt_YearSum", "Zins pro Jahr\n\r(auf 5 Dezimalstellen gerundet) x Zinsjahre"},
+      {"Edt_NormalYearSum", "Zins pro Tag x Zinstage"},
+      {"Edt_LeapYearSum", "Zins pro Tag x Zinstage"},
+      {"Edt_RentSum",
+       "Summe der Zinsbeträge\n\r= Zinsjahre x Zins pro Jahr + Zinstage x Zins pro Tag"},
+      {"Edt_Capital", "zu verzinsendes Kapital"},
+      {"Edt_Sum", "Summe = Kapital + Zinsbetrag"},
+      {"Edt_Capital_EUR", "zu verzinsendes Kapital umgerechnet in EUR"},
+      {"Edt_RentSum_EUR", "Summe der Zinsbeträge umgerechnet in EUR"},
+      {"Edt_Sum_EUR", "Summe in EUR = Kapital in EUR + Zinsbetrag in EUR"},
+      {"Edt_CalDiffText",
+       "Zeitdifferenz zwischen dem Anfangs- und dem Enddatum in\n\rZeitjahren und Tagen sowie "
+       "Kalenderjahren und Tagen\n\rsowie Römischen Kalenderjahren und Tagen\n\r\n\rClick = als "
+       "Text anzeigen"},
+      {"CB_PayLand", "Auswahl des Landes, in welchem der Betrag fällig ist."},
+      {"CB_ValutaModus", "Auswahl der Art des Valutatages."},
+      {"Btn_Text", "Ausgabe der Berechnung als Text"},
+      {"Btn_info", "Programmbeschreibung"},
+      {"Edt_Cap1", "Betrag (100 %)"},
+  };
+  return kHints;
+}
+
+std::string FlagHint(bool start, bool counted) {
+  if (start) return counted ? "Anfangstag wird verzinst" : "Anfangstag wird NICHT verzinst";
+  return counted ? "Endtag wird verzinst" : "Endtag wird NICHT verzinst";
+}
+
+std::string DateHint(std::string_view date, std::string_view regionCode) {
+  if (!DayNumberOfDate(date)) return {};
+  const engine::DayFacts facts =
+      engine::DayFactsOfDate(date, regionCode, engine::CalendarKind::Gregorian);
+  return engine::DescribeDay(facts, regionCode, engine::CalendarKind::Gregorian, engine::TodayJD())
+      .text;
+}
+
+engine::InterestRequest RequestOf(const InterestFields& fields, bool earlyPayConfirmed) {
+  engine::InterestRequest r;
+  r.capital = fields.capital;
+  r.rate = fields.rate;
+  r.currency = fields.currency;
+  r.start = fields.start;
+  r.end = fields.end;
+  r.startCounted = fields.startFlag == engine::kIncluded;
+  r.endCounted = fields.endFlag == engine::kIncluded;
+  r.method = -1;
+  for (const engine::InterestMethod& method : engine::kInterestMethods) {
+    if (method.text == fields.method) r.method = method.number;
+  }
+  r.modeIndex = ModeIndexOfRoundText(fields.round);
+  r.intermediateDecimals = fields.intermediate;
+  r.finalDecimals = fields.finalDecimals;
+  r.payDate = fields.payDate;
+  const std::string code = engine::RegionCodeOfName(fields.payLand);
+  r.payRegion = code.empty() ? engine::RegionCodeOfName(kDefaultPayLand) : code;
+  r.valutaKind =
+      engine::ValutaKindOfText(fields.valuta).value_or(engine::ValutaKind::WorkdayWithoutSaturday);
+  r.earlyPayConfirmed = earlyPayConfirmed;
+  return r;
+}
+
+engine::PercentRequest PercentRequestOf(const PercentFields& fields) {
+  engine::PercentRequest r;
+  r.base = fields.base;
+  r.percent = fields.percent;
+  r.modeIndex = ModeIndexOfRoundText(fields.round);
+  r.percentDecimals = fields.percentDecimals;
+  r.intermediateDecimals = fields.intermediate;
+  r.finalDecimals = fields.finalDecimals;
+  return r;
+}
+
+std::string EarlyPayMemory::Key(std::string_view start, std::string_view end,
+                                std::string_view payDate) {
+  const std::optional<int> first = DayNumberOfDate(start);
+  const std::optional<int> last = DayNumberOfDate(end);
+  const std::optional<int> pay = DayNumberOfDate(payDate);
+  if (!first || !last || !pay) return {};
+  return std::to_string(std::max(*first, *last)) + "/" + std::to_string(*pay);
+}
+
+bool EarlyPayMemory::Due(std::string_view start, std::string_view end,
+                         std::string_view payDate) const {
+  return engine::PayDateBeforeEnd(start, end, payDate) && !Confirmed(start, end, payDate);
+}
+
+bool EarlyPayMemory::Confirmed(std::string_view start, std::string_view end,
+                               std::string_view payDate) const {
+  const std::string key = Key(start, end, payDate);
+  return !key.empty() && key == confirmed_;
+}
+
+void EarlyPayMemory::Confirm(std::string_view start, std::string_view end,
+                             std::string_view payDate) {
+  confirmed_ = Key(start, end, payDate);
+}
+
+}  // namespace interest

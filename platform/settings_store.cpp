@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include "platform/settings_store.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QVariant>
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+// The registry's default value has no name; QSettings calls it "Default".
+QString KeyOf(std::string_view name) {
+  return name.empty() ? QStringLiteral("Default")
+                      : QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+bool IsRegistry(const QString& location) {
+  return location.startsWith(QLatin1String("HKEY_"));
+}
+
+}  // namespace
+
+SettingsStore SettingsStore::ForUser() {
+#ifdef Q_OS_WIN
+  return SettingsStore(QStringLiteral("HKEY_CURRENT_USER\\Software\\RaZaduvovi"), true);
+#else
+  // The native format here is an INI file: the one of organisation
+  // "RaZaduvovi" without an application name.
+  const QSettings probe(QSettings::NativeFormat, QSettings::UserScope,
+                        QStringLiteral("RaZaduvovi"));
+  return SettingsStore(probe.fileName(), true);
+#endif
+}
+
+SettingsStore::SettingsStore(QString iniFile) : location_(std::move(iniFile)) {}
+
+namespace {
+
+std::unique_ptr<QSettings> Open(const QString& location, bool native) {
+  auto settings = std::make_unique<QSettings>(
+      location, native && IsRegistry(location) ? QSettings::NativeFormat : QSettings::IniFormat);
+  settings->setAtomicSyncRequired(true);
+  return settings;
+}
+
+// A store that cannot be read or parsed is treated as absent.
+bool Readable(const QSettings& settings) {
+  return settings.status() == QSettings::NoError && !settings.allKeys().isEmpty();
+}
+
+}  // namespace
+
+bool SettingsStore::Exists() const {
+  return Readable(*Open(location_, native_));
+}
+
+std::optional<std::int32_t> SettingsStore::ReadInt(std::string_view name) const {
+  const auto settings = Open(location_, native_);
+  if (!Readable(*settings)) return {};
+  const QVariant value = settings->value(KeyOf(name));
+  if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::UInt ||
+      value.typeId() == QMetaType::LongLong) {
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (ok) return number;
+    return {};
+  }
+  if (value.typeId() != QMetaType::QString) return {};
+  // An INI file keeps no types: a number is a text of digits there.
+  bool ok = false;
+  const int number = value.toString().trimmed().toInt(&ok, 10);
+  if (!ok) return {};
+  return number;
+}
+
+std::optional<std::string> SettingsStore::ReadText(std::string_view name) const {
+  const auto settings = Open(location_, native_);
+  if (!Readable(*settings)) return {};
+  const QVariant value = settings->value(KeyOf(name));
+  if (value.typeId() != QMetaType::QString) return {};
+  return value.toString().toStdString();
+}
+
+bool SettingsStore::Replace(const std::vector<StoredEntry>& entries) {
+  const auto write = [&] {
+    const auto settings = Open(location_, native_);
+    settings->clear();
+    for (const StoredEntry& entry : entries) {
+      if (const auto* number = std::get_if<std::int32_t>(&entry.value)) {
+        settings->setValue(KeyOf(entry.name), *number);
+      } else {
+        settings->setValue(KeyOf(entry.name),
+                           QString::fromStdString(std::get<std::string>(entry.value)));
+      }
+    }
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+  };
+  if (write()) return true;
+  // QSettings will not write over a file it could not parse; such a file
+  // holds nothing worth keeping and is replaced whole.
+  if (IsRegistry(location_) || !QFileInfo(location_).isFile() || !QFile::remove(location_)) {
+    return false;
+  }
+  return write();
+}
+
+bool SettingsStore::Remove() {
+  {
+    auto settings = Open(location_, native_);
+    settings->remove(QString());
+    settings->sync();
+  }
+  if (IsRegistry(location_)) return true;
+  return !QFileInfo::exists(location_) || QFile::remove(location_);
+}
+
+}  // namespace platform

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "platform/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace platform {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(directory.isValid()); }
+  QString File() const { return directory.filePath("RaZaduvovi.conf"); }
+  void WriteFile(const QByteArray& content) const {
+    QFile file(File());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+  }
+  QTemporaryDir directory;
+};
+
+TEST_F(SettingsStoreTest, ValuesComeBackWithTheirTypes) {
+  SettingsStore store(File());
+  EXPECT_FALSE(store.Exists());
+  ASSERT_TRUE(store.Replace({{"", std::string("/usr/bin/razaduvovi")},
+                             {"smal", 1},
+                             {"x_B", -5},
+                             {"Land", std::string("A-NÖ")}}));
+  SettingsStore again(File());
+  EXPECT_TRUE(again.Exists());
+  EXPECT_EQ(again.ReadText(""), "/usr/bin/razaduvovi");
+  EXPECT_EQ(again.ReadInt("smal"), 1);
+  EXPECT_EQ(again.ReadInt("x_B"), -5);
+  EXPECT_EQ(again.ReadText("Land"), "A-NÖ");
+  EXPECT_EQ(again.ReadInt("Front"), std::nullopt);
+}
+
+TEST_F(SettingsStoreTest, HandEditedValuesAreReadByTheirText) {
+  WriteFile("[General]\nsmal=2\nx_B=abc\ny_B= 17\nLand=D-BY\nFront=\n");
+  const SettingsStore store(File());
+  const struct {
+    const char* name;
+    std::optional<std::int32_t> value;
+  } kCases[] = {
+      {"smal", 2},
+      {"x_B", std::nullopt},
+      {"y_B", 17},
+      {"Front", std::nullopt},
+      {"Land", std::nullopt},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(store.ReadInt(c.name), c.value) << c.name;
+}
+
+// Replacing the content drops every value not written again ("Land" above all).
+TEST_F(SettingsStoreTest, ReplaceLeavesOnlyTheNewEntries) {
+  SettingsStore store(File());
+  ASSERT_TRUE(store.Replace({{"LandSave", 1}, {"Land", std::string("D-BY")}}));
+  ASSERT_TRUE(store.Replace({{"LandSave", 0}}));
+  EXPECT_EQ(store.ReadText("Land"), std::nullopt);
+  EXPECT_EQ(store.ReadInt("LandSave"), 0);
+}
+
+TEST_F(SettingsStoreTest, RemoveDeletesTheFile) {
+  SettingsStore store(File());
+  ASSERT_TRUE(store.Replace({{"smal", 1}}));
+  ASSERT_TRUE(QFile::exists(File()));
+  EXPECT_TRUE(store.Remove());
+  EXPECT_FALSE(QFile::exists(File()));
+  EXPECT_FALSE(store.Exists());
+  EXPECT_TRUE(store.Remove());  // nothing left to remove is no failure
+}
+
+// A damaged store is no store: it reads as absent and is replaced whole.
+TEST_F(SettingsStoreTest, ACorruptFileCountsAsAbsent) {
+  for (const QByteArray& content :
+       {QByteArray("\xff\xfe\x00\x01[[[\n=\n", 9), QByteArray(""), QByteArray("[General\nsmal")}) {
+    WriteFile(content);
+    SettingsStore store(File());
+    EXPECT_EQ(store.ReadInt("smal").value_or(0), 0);
+    ASSERT_TRUE(store.Replace({{"smal", 1}})) << content.toHex().constData();
+    EXPECT_EQ(SettingsStore(File()).ReadInt("smal"), 1);
+  }
+}
+
+TEST_F(SettingsStoreTest, AnUnwritablePlaceIsReportedNotHidden) {
+  WriteFile("x");
+  SettingsStore store(directory.filePath("RaZaduvovi.conf/below.conf"));
+  EXPECT_FALSE(store.Replace({{"smal", 1}}));
+  EXPECT_FALSE(store.Exists());
+}
+
+// The write goes through a temporary file: no stray files are left beside it.
+TEST_F(SettingsStoreTest, AWriteLeavesOnlyTheStore) {
+  SettingsStore store(File());
+  ASSERT_TRUE(store.Replace({{"smal", 1}, {"x_B", 10}}));
+  ASSERT_TRUE(store.Replace({{"smal", 0}, {"x_B", 11}}));
+  const QStringList files = QDir(directory.path()).entryList(QDir::Files | QDir::Hidden);
+  EXPECT_EQ(files, QStringList{"RaZaduvovi.conf"});
+}
+
+}  // namespace
+}  // namespace platform
