@@ -254,7 +254,9 @@ void AddInterestStates(std::vector<State>& states) {
                       return window;
                     }});
   states.push_back({"TQvVersion", [](QWidget* host) { return new TQvVersion(host); }});
-  // A picture of the main window, a top-level window of its own, in a state
+}
+
+// A picture of the main window, a top-level window of its own, in a state
   // its stored ticks and a few clicks give it.
   QWidget* CalVrnPicture(QWidget * host, int small, int front, int clock00,
                          const std::function<void(TCalVrn&)>& act) {
