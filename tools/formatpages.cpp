@@ -9,6 +9,7 @@
 
 #include "controls/dateedt.h"
 #include "controls/hints.h"
+#include "engine/daynumber.h"
 #include "tools/pagewidgets.h"
 
 using tools::Q;
@@ -199,8 +200,13 @@ void TTechFormatPage::Compute() {
   const QString offset = offset_->text();
   const std::string offsetText =
       kOffset.match(offset).hasMatch() ? offset.toStdString() : std::string();
-  rows_ = tools::TechRows(page_, date_->K_Date().toStdString(), time_->K_Time().toStdString(),
-                          offsetText);
+  // The forms are Gregorian: a day shown in the Julian calendar is read by
+  // its day number.
+  const std::string date =
+      date_->Calendar() == QLatin1String("J")
+          ? engine::JDToDateText(date_->K_JD().toStdString(), engine::CalendarKind::Gregorian)
+          : date_->K_Date().toStdString();
+  rows_ = tools::TechRows(page_, date, time_->K_Time().toStdString(), offsetText);
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     values_[i]->setText(Q(rows_[i].text));
     values_[i]->setCursorPosition(0);

@@ -151,6 +151,16 @@ class TFormatPagesTest : public QObject {
     QCOMPARE(Value(it1, "Edt_IT1_5"), QString());
   }
 
+  // A day the page's date edit shows in the Julian calendar is still the
+  // same moment: the forms read it by its day number.
+  void technicalPageWithAJulianDay() {
+    TTechFormatPage it1(1);
+    it1.Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+    it1.DateEdit()->SetCalendar("J");
+    QCOMPARE(it1.DateEdit()->K_Date(), QString("25.11.2026"));
+    QCOMPARE(Value(it1, "Edt_IT1_1"), QString("2026-12-08T12:30:00+01:00"));
+  }
+
   void technicalCaptionsOpenTheirReferences() {
     std::vector<std::string> opened;
     platform::SetUrlOpener([&opened](const std::string& address) {
