@@ -165,7 +165,9 @@ TTechFormatPage::TTechFormatPage(int page, QWidget* parent)
     auto* value = new TCopyField(this);
     value->setObjectName(Q(rows_[i].name));
     value->setFont(font);
-    value->setGeometry(1, top, 185, 16);
+    // The first and last rows of IT-2 stand a pixel taller.
+    const bool tall = page_ == 2 && (i == 0 || i + 1 == rows_.size());
+    value->setGeometry(1, top, 185, tall ? 17 : 16);
     value->setTextMargins(1, 0, 0, 0);
     auto* caption = new TLinkLabel(this);
     caption->setObjectName(Q("Lbl_IT" + std::to_string(page_) + "_" + std::to_string(i + 1)));

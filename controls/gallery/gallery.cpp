@@ -327,6 +327,31 @@ void AddToolsPageStates(std::vector<State>& states) {
                         return page;
                       }});
   }
+  // The hints of the clock's legal rows, as their tooltips show them.
+  const struct {
+    const char* name;
+    const char* date;
+    const char* region;
+    const char* caption;
+  } kClockHints[] = {{"summer_legal", "15.07.2024", "D-NI", "Lbl_Zone3a"},
+                     {"double_summer_legal", "24.05.1945", "D-BE", "Lbl_Zone2a"},
+                     {"moscow_2012", "15.07.2012", "D-NI", "Lbl_Zone2a"},
+                     {"mean_local_time", "15.06.1890", "D-NI", "Lbl_Zone6a"}};
+  for (const auto& h : kClockHints) {
+    states.push_back({QStringLiteral("Tools_Clock_hint_%1").arg(h.name), [h](QWidget* host) {
+                        TClockPage page;
+                        page.Refresh({h.date, h.region, "12:00:00", true});
+                        auto* hint = new QLabel(
+                            controls::ShownHint(page.findChild<QWidget*>(h.caption)->toolTip()),
+                            host);
+                        hint->setPalette(QToolTip::palette());
+                        hint->setAutoFillBackground(true);
+                        hint->setFont(QToolTip::font());
+                        hint->setMargin(2);
+                        hint->adjustSize();
+                        return hint;
+                      }});
+  }
   states.push_back({"Tools_WorkHours_night", [](QWidget* host) {
                       auto* page = new TWorkHoursPage(host);
                       page->Begin()->SetTime("22:00:00");
