@@ -35,15 +35,15 @@
 #include "controls/spinhalf.h"
 #include "engine/civildate.h"
 #include "engine/environment.h"
+#include "interest/qvversion.h"
+#include "interest/qvzins.h"
+#include "platform/keyvalue_store.h"
 #include "platform/systeminfo.h"
 #include "tools/clockpage.h"
 #include "tools/formatpages.h"
 #include "tools/isinpage.h"
 #include "tools/sysinfopage.h"
 #include "tools/workhourspage.h"
-#include "interest/qvversion.h"
-#include "interest/qvzins.h"
-#include "platform/keyvalue_store.h"
 
 namespace {
 
@@ -257,54 +257,53 @@ void AddInterestStates(std::vector<State>& states) {
 }
 
 // A picture of the main window, a top-level window of its own, in a state
-  // its stored ticks and a few clicks give it.
-  QWidget* CalVrnPicture(QWidget * host, int small, int front, int clock00,
-                         const std::function<void(TCalVrn&)>& act) {
-    platform::MemoryStore store;
-    store.Replace({{"smal", small},
-                   {"Front", front},
-                   {"Date1h", 0},
-                   {"Clock00", clock00},
-                   {"LandSave", 0},
-                   {"x_B", 10},
-                   {"y_B", 10},
-                   {"x_S", 10},
-                   {"y_S", 10}});
-    TCalVrn window(store);
-    window.SetScreenSize(QSize(1920, 1080));
-    window.show();
-    if (act) act(window);
-    auto* picture = new QLabel(host);
-    picture->setPixmap(window.grab());
-    picture->adjustSize();
-    return picture;
-  }
+// its stored ticks and a few clicks give it.
+QWidget* CalVrnPicture(QWidget* host, int small, int front, int clock00,
+                       const std::function<void(TCalVrn&)>& act) {
+  platform::MemoryStore store;
+  store.Replace({{"smal", small},
+                 {"Front", front},
+                 {"Date1h", 0},
+                 {"Clock00", clock00},
+                 {"LandSave", 0},
+                 {"x_B", 10},
+                 {"y_B", 10},
+                 {"x_S", 10},
+                 {"y_S", 10}});
+  TCalVrn window(store);
+  window.SetScreenSize(QSize(1920, 1080));
+  window.show();
+  if (act) act(window);
+  auto* picture = new QLabel(host);
+  picture->setPixmap(window.grab());
+  picture->adjustSize();
+  return picture;
+}
 
-  void AddCalVrnStates(std::vector<State> & states) {
-    states.push_back(
-        {"TCalVrn_normal", [](QWidget* host) { return CalVrnPicture(host, 0, 0, 0, {}); }});
-    states.push_back({"TCalVrn_settings", [](QWidget* host) {
-                        return CalVrnPicture(host, 1, 1, 1, [](TCalVrn& window) {
-                          window.Pnl_BigClick();
-                          window.Btn_SetClick();
-                          window.Timer3Timer();
-                        });
-                      }});
-    states.push_back(
-        {"TCalVrn_small", [](QWidget* host) { return CalVrnPicture(host, 1, 1, 0, {}); }});
-    states.push_back({"TCalVrn_small_calendar_open", [](QWidget* host) {
-                        return CalVrnPicture(host, 1, 1, 0, [](TCalVrn& window) {
-                          window.Kalender1ChangeVis(true);
-                        });
-                      }});
-    states.push_back({"TCalVrn_move", [](QWidget* host) {
-                        return CalVrnPicture(host, 1, 1, 0, [](TCalVrn& window) {
-                          window.Kalender1ChangeVis(true);
-                          window.Pnl_Hide1Click();
-                          window.Kalender1ChangeVis(false);
-                        });
-                      }});
-  }
+void AddCalVrnStates(std::vector<State>& states) {
+  states.push_back(
+      {"TCalVrn_normal", [](QWidget* host) { return CalVrnPicture(host, 0, 0, 0, {}); }});
+  states.push_back({"TCalVrn_settings", [](QWidget* host) {
+                      return CalVrnPicture(host, 1, 1, 1, [](TCalVrn& window) {
+                        window.Pnl_BigClick();
+                        window.Btn_SetClick();
+                        window.Timer3Timer();
+                      });
+                    }});
+  states.push_back(
+      {"TCalVrn_small", [](QWidget* host) { return CalVrnPicture(host, 1, 1, 0, {}); }});
+  states.push_back({"TCalVrn_small_calendar_open", [](QWidget* host) {
+                      return CalVrnPicture(
+                          host, 1, 1, 0, [](TCalVrn& window) { window.Kalender1ChangeVis(true); });
+                    }});
+  states.push_back({"TCalVrn_move", [](QWidget* host) {
+                      return CalVrnPicture(host, 1, 1, 0, [](TCalVrn& window) {
+                        window.Kalender1ChangeVis(true);
+                        window.Pnl_Hide1Click();
+                        window.Kalender1ChangeVis(false);
+                      });
+                    }});
+}
 
 // The program pages of the tools panel, each on its 249 x 217 place.
 void AddToolsPageStates(std::vector<State>& states) {
@@ -417,116 +416,115 @@ void AddToolsPageStates(std::vector<State>& states) {
                     }});
 }
 
-  std::vector<State> States() {
-    std::vector<State> states;
-    AddInterestStates(states);
-    AddCalVrnStates(states);
-    AddDateEdtStates(states);
+std::vector<State> States() {
+  std::vector<State> states;
+  AddInterestStates(states);
+  AddCalVrnStates(states);
+  AddDateEdtStates(states);
   AddToolsPageStates(states);
-    const struct {
-      const char* name;
-      engine::CivilDate date;
-      bool gregorian;
-      const char* land;
-    } kSheets[] = {
-        {"TMoCal_2024-10_NI", {2024, 10, 17}, true, "D-NI"},
-        {"TMoCal_2025-01_BY", {2025, 1, 6}, true, "D-BY"},
-        {"TMoCal_1582-10_pregregorian", {1582, 10, 10}, true, "D-NI"},
-        {"TMoCal_1582-10_gregorian", {1582, 10, 20}, true, "D-NI"},
-        {"TMoCal_1582-10_julian", {1582, 10, 4}, false, "D-NI"},
-        {"TMoCal_0001-01_julian", {1, 1, 3}, false, "D-NI"},
-        {"TMoCal_3000-12", {3000, 12, 31}, true, "D-NI"},
-        {"TMoCal_2026-12_today_W", {2026, 12, 8}, true, "A-W"},
-    };
-    for (const auto& sheet : kSheets) {
-      states.push_back({sheet.name, [sheet](QWidget* host) {
-                          return MakeMoCal(host, sheet.date, sheet.gregorian, sheet.land);
+  const struct {
+    const char* name;
+    engine::CivilDate date;
+    bool gregorian;
+    const char* land;
+  } kSheets[] = {
+      {"TMoCal_2024-10_NI", {2024, 10, 17}, true, "D-NI"},
+      {"TMoCal_2025-01_BY", {2025, 1, 6}, true, "D-BY"},
+      {"TMoCal_1582-10_pregregorian", {1582, 10, 10}, true, "D-NI"},
+      {"TMoCal_1582-10_gregorian", {1582, 10, 20}, true, "D-NI"},
+      {"TMoCal_1582-10_julian", {1582, 10, 4}, false, "D-NI"},
+      {"TMoCal_0001-01_julian", {1, 1, 3}, false, "D-NI"},
+      {"TMoCal_3000-12", {3000, 12, 31}, true, "D-NI"},
+      {"TMoCal_2026-12_today_W", {2026, 12, 8}, true, "A-W"},
+  };
+  for (const auto& sheet : kSheets) {
+    states.push_back({sheet.name, [sheet](QWidget* host) {
+                        return MakeMoCal(host, sheet.date, sheet.gregorian, sheet.land);
+                      }});
+  }
+  states.push_back({"TMoCal_keyboard_focus", [](QWidget* host) {
+                      TMoCal* sheet = MakeMoCal(host, {2024, 10, 17}, true, "D-NI");
+                      host->show();
+                      host->activateWindow();
+                      if (!QTest::qWaitForWindowActive(host))
+                        std::fprintf(stderr, "Fenster nicht aktiv\n");
+                      sheet->findChild<QWidget*>("Lbl_Day18")->setFocus();
+                      return sheet;
+                    }});
+  states.push_back({"TMoCal_hint_day", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 10, 17}, "Lbl_Day4");
+                    }});
+  states.push_back({"TMoCal_hint_week", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_Week5");
+                    }});
+  states.push_back({"TMoCal_hint_month", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowMonth");
+                    }});
+  states.push_back({"TMoCal_hint_year", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowYear");
+                    }});
+  states.push_back({"TMoCal_DayMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_Day4"); }});
+  states.push_back(
+      {"TMoCal_YearMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_ShowYear"); }});
+  for (const char* modus : {"D", "T", "TM", "W", "A", "J"}) {
+    for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
+      states.push_back({QStringLiteral("TDate_%1_%2").arg(modus, look),
+                        [modus, height](QWidget* host) { return MakeDate(host, modus, height); }});
+    }
+  }
+  states.push_back({"TDate_D_julian_grey", [](QWidget* host) {
+                      TDate* date = MakeDate(host, "D", 24);
+                      date->SetDateText("04.10.1582");
+                      date->SetFieldColor(controls::kJulianColor);
+                      date->SetFieldFontColor(controls::kGreyColor);
+                      return date;
+                    }});
+  states.push_back({"TDate_D_sunday_pregregorian", [](QWidget* host) {
+                      TDate* date = MakeDate(host, "D", 24);
+                      date->SetDateText("24.12.1500");
+                      date->SetFieldColor(controls::kPreGregorianColor);
+                      date->SetFieldFontColor(controls::kSundayColor);
+                      return date;
+                    }});
+  states.push_back({"TDate_T_desc_pressed", [](QWidget* host) {
+                      TDate* date = MakeDate(host, "T", 24);
+                      date->SetTimeText("23:59:59");
+                      date->SwitchDesc(1)->SetLowered(true);
+                      return date;
+                    }});
+  for (int height : {21, 25}) {
+    for (const char* pressed : {"released", "asc_pressed", "desc_pressed"}) {
+      states.push_back({QStringLiteral("TDblBtn_%1_%2").arg(height).arg(pressed),
+                        [height, pressed](QWidget* host) {
+                          auto* button = new TDblBtn(host);
+                          button->SetEditHeight(height);
+                          if (QString(pressed) == "asc_pressed")
+                            button->Switch1Asc()->SetLowered(true);
+                          if (QString(pressed) == "desc_pressed")
+                            button->Switch1Desc()->SetLowered(true);
+                          return button;
                         }});
     }
-    states.push_back({"TMoCal_keyboard_focus", [](QWidget* host) {
-                        TMoCal* sheet = MakeMoCal(host, {2024, 10, 17}, true, "D-NI");
-                        host->show();
-                        host->activateWindow();
-                        if (!QTest::qWaitForWindowActive(host))
-                          std::fprintf(stderr, "Fenster nicht aktiv\n");
-                        sheet->findChild<QWidget*>("Lbl_Day18")->setFocus();
-                        return sheet;
-                      }});
-    states.push_back({"TMoCal_hint_day", [](QWidget* host) {
-                        return MoCalHint(host, {2024, 10, 17}, "Lbl_Day4");
-                      }});
-    states.push_back({"TMoCal_hint_week", [](QWidget* host) {
-                        return MoCalHint(host, {2024, 12, 23}, "Lbl_Week5");
-                      }});
-    states.push_back({"TMoCal_hint_month", [](QWidget* host) {
-                        return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowMonth");
-                      }});
-    states.push_back({"TMoCal_hint_year", [](QWidget* host) {
-                        return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowYear");
-                      }});
-    states.push_back({"TMoCal_DayMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_Day4"); }});
-    states.push_back(
-        {"TMoCal_YearMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_ShowYear"); }});
-    for (const char* modus : {"D", "T", "TM", "W", "A", "J"}) {
-      for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
-        states.push_back(
-            {QStringLiteral("TDate_%1_%2").arg(modus, look),
-             [modus, height](QWidget* host) { return MakeDate(host, modus, height); }});
-      }
-    }
-    states.push_back({"TDate_D_julian_grey", [](QWidget* host) {
-                        TDate* date = MakeDate(host, "D", 24);
-                        date->SetDateText("04.10.1582");
-                        date->SetFieldColor(controls::kJulianColor);
-                        date->SetFieldFontColor(controls::kGreyColor);
-                        return date;
-                      }});
-    states.push_back({"TDate_D_sunday_pregregorian", [](QWidget* host) {
-                        TDate* date = MakeDate(host, "D", 24);
-                        date->SetDateText("24.12.1500");
-                        date->SetFieldColor(controls::kPreGregorianColor);
-                        date->SetFieldFontColor(controls::kSundayColor);
-                        return date;
-                      }});
-    states.push_back({"TDate_T_desc_pressed", [](QWidget* host) {
-                        TDate* date = MakeDate(host, "T", 24);
-                        date->SetTimeText("23:59:59");
-                        date->SwitchDesc(1)->SetLowered(true);
-                        return date;
-                      }});
-    for (int height : {21, 25}) {
-      for (const char* pressed : {"released", "asc_pressed", "desc_pressed"}) {
-        states.push_back({QStringLiteral("TDblBtn_%1_%2").arg(height).arg(pressed),
-                          [height, pressed](QWidget* host) {
-                            auto* button = new TDblBtn(host);
-                            button->SetEditHeight(height);
-                            if (QString(pressed) == "asc_pressed")
-                              button->Switch1Asc()->SetLowered(true);
-                            if (QString(pressed) == "desc_pressed")
-                              button->Switch1Desc()->SetLowered(true);
-                            return button;
-                          }});
-      }
-    }
-    states.push_back({"TSepEdt_amount", [](QWidget* host) {
-                        auto* edit = new TSepEdt(host);
-                        edit->SetRoundModus("math");
-                        edit->SetFloatValue(1234567.89L);
-                        return edit;
-                      }});
-    states.push_back({"TSepEdt_integer", [](QWidget* host) {
-                        auto* edit = new TSepEdt(host);
-                        edit->SetIntegerOnly(true);
-                        edit->SetFloatValue(4711.0L);
-                        return edit;
-                      }});
-    states.push_back({"TSepEdt_typing", [](QWidget* host) {
-                        auto* edit = new TSepEdt(host);
-                        edit->setText("1234567,8");
-                        return edit;
-                      }});
-    return states;
   }
+  states.push_back({"TSepEdt_amount", [](QWidget* host) {
+                      auto* edit = new TSepEdt(host);
+                      edit->SetRoundModus("math");
+                      edit->SetFloatValue(1234567.89L);
+                      return edit;
+                    }});
+  states.push_back({"TSepEdt_integer", [](QWidget* host) {
+                      auto* edit = new TSepEdt(host);
+                      edit->SetIntegerOnly(true);
+                      edit->SetFloatValue(4711.0L);
+                      return edit;
+                    }});
+  states.push_back({"TSepEdt_typing", [](QWidget* host) {
+                      auto* edit = new TSepEdt(host);
+                      edit->setText("1234567,8");
+                      return edit;
+                    }});
+  return states;
+}
 
 }  // namespace
 
