@@ -47,8 +47,8 @@ constexpr std::array<std::string_view, 11> kProgramMenu = {
 // The ShowProgr names in the order of the positions they write (0..9), then
 // the two names that write the calendar's position.
 constexpr std::array<std::string_view, 10> kShowProgrNames = {
-    "Time",        "calcDate",     "Hours",      "DateDiff",      "Computer",
-    "WKN",         "NumDateForm", "ANumDateForm", "ITDateForm", "SearchDateForm",
+    "Time", "calcDate",    "Hours",        "DateDiff",   "Computer",
+    "WKN",  "NumDateForm", "ANumDateForm", "ITDateForm", "SearchDateForm",
 };
 
 constexpr std::string_view kHyphenLine = "--------------------";
@@ -147,7 +147,9 @@ const Program& ProgramOfId(int progId) {
   return kCalendarProgram;
 }
 
-std::span<const std::string_view> ProgramMenuCaptions() { return kProgramMenu; }
+std::span<const std::string_view> ProgramMenuCaptions() {
+  return kProgramMenu;
+}
 
 bool DeadlineMenuVisible(std::string_view region) {
   return region == "D" || StartsWith(region, "D-");
@@ -247,8 +249,7 @@ CommandKind ClassifyCommand(std::string_view command) {
   return CommandKind::None;
 }
 
-Move Navigate(int dayNumber, std::string_view command, long long count,
-              engine::CalendarKind kind) {
+Move Navigate(int dayNumber, std::string_view command, long long count, engine::CalendarKind kind) {
   if (ClassifyCommand(command) != CommandKind::Navigation) return {};
   const bool forward = StartsWith(command, "forw");
   const std::string_view unit = command.substr(4);
@@ -336,8 +337,7 @@ std::string JoinDateLand(std::string_view date, std::string_view region) {
 DateLandParts SplitDateLand(std::string_view dateLand) {
   constexpr std::size_t kDateLength = 10;
   if (dateLand.size() <= kDateLength) return {std::string(dateLand), {}};
-  return {std::string(dateLand.substr(0, kDateLength)),
-          std::string(dateLand.substr(kDateLength))};
+  return {std::string(dateLand.substr(0, kDateLength)), std::string(dateLand.substr(kDateLength))};
 }
 
 std::span<const WebEntry> WebEntries() {

@@ -177,7 +177,8 @@ inline constexpr std::string_view kMetaSearchAddress = "https://metager.de/";
 // The saying shown as the hint of `PnlSpr`, and its author's article.
 inline constexpr std::string_view kSayingHint =
     "\"Die Zeit ist eine Illusion, wenn auch eine hartnäckige.\"\n\r(Albert Einstein)";
-inline constexpr std::string_view kSayingAuthorArticle = "https://de.wikipedia.org/wiki/Albert_Einstein";
+inline constexpr std::string_view kSayingAuthorArticle =
+    "https://de.wikipedia.org/wiki/Albert_Einstein";
 // The encyclopaedia article on periods, opened from the deadline headings.
 inline constexpr std::string_view kDeadlineArticle = "https://de.wikipedia.org/wiki/Frist";
 

@@ -57,9 +57,10 @@ TEST(BeamModelTest, ProgramMenuHasElevenEntriesAndTheDeadlineOnlyForGermany) {
   const struct {
     const char* region;
     bool visible;
-  } kCases[] = {{"D", true}, {"D-NI", true}, {"D-BY", true}, {"A-W", false},
-                {"A", false}, {"", false},   {"DK", false},  {"HR-21", false}};
-  for (const auto& c : kCases) EXPECT_EQ(tools::DeadlineMenuVisible(c.region), c.visible) << c.region;
+  } kCases[] = {{"D", true},  {"D-NI", true}, {"D-BY", true}, {"A-W", false},
+                {"A", false}, {"", false},    {"DK", false},  {"HR-21", false}};
+  for (const auto& c : kCases)
+    EXPECT_EQ(tools::DeadlineMenuVisible(c.region), c.visible) << c.region;
 }
 
 TEST(BeamModelTest, ShowProgrMapsBothWays) {
@@ -68,10 +69,18 @@ TEST(BeamModelTest, ShowProgrMapsBothWays) {
     int step;        // written
     int readAtStep;  // read back at this position
   } kCases[] = {
-      {"Calendar", 11, 0},     {"Time", 0, 1},         {"calcDate", 1, 2},
-      {"Hours", 2, 3},         {"DateDiff", 3, 4},     {"Computer", 4, 5},
-      {"WKN", 5, 6},           {"NumDateForm", 6, 7},  {"ANumDateForm", 7, 8},
-      {"ITDateForm", 8, 9},    {"SearchDateForm", 9, 10}, {"New", 11, 11},
+      {"Calendar", 11, 0},
+      {"Time", 0, 1},
+      {"calcDate", 1, 2},
+      {"Hours", 2, 3},
+      {"DateDiff", 3, 4},
+      {"Computer", 4, 5},
+      {"WKN", 5, 6},
+      {"NumDateForm", 6, 7},
+      {"ANumDateForm", 7, 8},
+      {"ITDateForm", 8, 9},
+      {"SearchDateForm", 9, 10},
+      {"New", 11, 11},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(tools::ShowProgrStep(c.value), c.step) << c.value;
@@ -94,10 +103,10 @@ TEST(BeamModelTest, UnitCyclingByFirstLetter) {
     bool gregorian;
     const char* next;
   } kCases[] = {
-      {"Tag", 1, true, "Woche"},    {"Woche", 1, true, "Monat"},   {"Monat", 1, true, "Jahr"},
-      {"Jahr", 1, true, "Tag"},     {"Tage", 2, true, "Wochen"},   {"Wochen", 2, true, "Monate"},
-      {"Monate", 2, true, "Jahre"}, {"Jahre", 2, true, "Tage"},    {"Tag", 1, false, "Woche"},
-      {"Woche", 1, false, "Tag"},   {"Wochen", 3, false, "Tage"},  {"", 1, true, "Tag"},
+      {"Tag", 1, true, "Woche"},    {"Woche", 1, true, "Monat"},  {"Monat", 1, true, "Jahr"},
+      {"Jahr", 1, true, "Tag"},     {"Tage", 2, true, "Wochen"},  {"Wochen", 2, true, "Monate"},
+      {"Monate", 2, true, "Jahre"}, {"Jahre", 2, true, "Tage"},   {"Tag", 1, false, "Woche"},
+      {"Woche", 1, false, "Tag"},   {"Wochen", 3, false, "Tage"}, {"", 1, true, "Tag"},
       {"x", 2, true, "Tage"},       {"Tag", 0, true, "Wochen"},
   };
   for (const auto& c : kCases) {
@@ -134,11 +143,11 @@ TEST(BeamModelTest, NavigationCommandsAndTheJulianMonthDropped) {
     bool gregorian;
     const char* command;
   } kCases[] = {
-      {false, "Tag", true, "backDay"},    {true, "Tage", true, "forwDay"},
-      {false, "Woche", true, "backWeek"}, {true, "Wochen", false, "forwWeek"},
+      {false, "Tag", true, "backDay"},     {true, "Tage", true, "forwDay"},
+      {false, "Woche", true, "backWeek"},  {true, "Wochen", false, "forwWeek"},
       {false, "Monat", true, "backMonth"}, {true, "Monate", true, "forwMonth"},
-      {true, "Monat", false, ""},         {false, "Jahr", true, "backYear"},
-      {true, "Jahre", true, "forwYear"},  {true, "", true, ""},
+      {true, "Monat", false, ""},          {false, "Jahr", true, "backYear"},
+      {true, "Jahre", true, "forwYear"},   {true, "", true, ""},
       {true, "Stunde", true, ""},
   };
   for (const auto& c : kCases) {
@@ -195,8 +204,8 @@ TEST(BeamModelTest, NavigationByEachUnitFromMonthEndAndLeapDay) {
       {{2024, 2, 29}, "forwYear", {2025, 2, 28}},  {{2024, 2, 29}, "backYear", {2023, 2, 28}},
   };
   for (const auto& c : kCases) {
-    const tools::Move move = tools::Navigate(Jd(c.from.year, c.from.month, c.from.day),
-                                             c.command, 1, CalendarKind::Gregorian);
+    const tools::Move move = tools::Navigate(Jd(c.from.year, c.from.month, c.from.day), c.command,
+                                             1, CalendarKind::Gregorian);
     EXPECT_TRUE(move.moved) << c.command;
     EXPECT_EQ(move.dayNumber, Jd(c.to.year, c.to.month, c.to.day))
         << c.command << " from " << c.from.day << "." << c.from.month;
@@ -304,8 +313,10 @@ TEST(BeamModelTest, DateLandJoinsAndSplitsAnyText) {
     const char* date;
     const char* region;
   } kCases[] = {
-      {"31.01.2023D-NI", "31.01.2023", "D-NI"}, {"31.01.2023", "31.01.2023", ""},
-      {"31.01", "31.01", ""},                   {"", "", ""},
+      {"31.01.2023D-NI", "31.01.2023", "D-NI"},
+      {"31.01.2023", "31.01.2023", ""},
+      {"31.01", "31.01", ""},
+      {"", "", ""},
       {"31.01.2023A-NÖ", "31.01.2023", "A-NÖ"},
   };
   for (const auto& c : kCases) {
@@ -322,9 +333,9 @@ TEST(BeamModelTest, NavigationElementsByPageOpened) {
     bool before;
     bool shown;
   } kCases[] = {
-      {0, 2, true, true},   {2, 1, true, false},  {1, 3, false, false}, {0, 3, true, true},
-      {2, 3, true, false},  {0, 6, true, false},  {6, 0, false, true},  {5, 7, false, true},
-      {0, 5, true, true},   {3, 4, false, false},
+      {0, 2, true, true},  {2, 1, true, false},  {1, 3, false, false}, {0, 3, true, true},
+      {2, 3, true, false}, {0, 6, true, false},  {6, 0, false, true},  {5, 7, false, true},
+      {0, 5, true, true},  {3, 4, false, false},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(tools::NavigationShown(c.leaving, c.opened, c.before), c.shown)
@@ -364,8 +375,7 @@ TEST(BeamModelTest, EveryWebEntryIsAnHttpsAddressWithItsFixedPaths) {
 
 TEST(BeamModelTest, RegionLinks) {
   EXPECT_EQ(tools::RegionArticleLink("D-NI"), "https://de.wikipedia.org/wiki/Niedersachsen");
-  EXPECT_EQ(tools::RegionArticleLink("A-NÖ"),
-            "https://de.wikipedia.org/wiki/Nieder%F6sterreich");
+  EXPECT_EQ(tools::RegionArticleLink("A-NÖ"), "https://de.wikipedia.org/wiki/Nieder%F6sterreich");
   const std::string map = tools::RegionMapLink("D-NI");
   EXPECT_EQ(map.rfind("https://", 0), 0u);
   EXPECT_NE(map.find("ll=52.3"), std::string::npos) << map;
