@@ -551,6 +551,10 @@ bool TDateEdt::SetTime(const QString& text) {
   return container_ && time_->SetTimeText(text);
 }
 
+void TDateEdt::CheckTyped() {
+  if (container_ && !checking_) CheckPending(false);
+}
+
 void TDateEdt::FocusFirstField() {
   if (!container_) return;
   QLineEdit* const candidates[] = {date_->Edt(0), day_->Edt(1), week_->Edt(1), time_->Edt(0),
