@@ -35,7 +35,9 @@ QStringList LinesOf(const QString& text) {
 
 constexpr int kBeamTop = 26;
 constexpr int kSheetTop = 50;
-constexpr int kEndEditLeft = 126;
+// The end date stands compact right of "bis", inside the panel's width.
+constexpr int kEndEditLeft = 140;
+constexpr int kCompactHeight = 21;
 
 }  // namespace
 
@@ -81,6 +83,7 @@ TDateCal::TDateCal(QWidget* parent, bool messagesAsEvent)
   messText_->setReadOnly(true);
   messText_->setFrameStyle(QFrame::NoFrame);
   messText_->setPalette(red);
+  messText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   messText_->setGeometry(10, 36, kWidth - 20, 190);
   mess_->hide();
   connect(messBtn_, &QPushButton::clicked, mess_, &QWidget::hide);
@@ -88,6 +91,7 @@ TDateCal::TDateCal(QWidget* parent, bool messagesAsEvent)
   dateEdt_ = new TDateEdt(this);
   dateEdt_->setObjectName("DateEdt");
   dateEdt_->SetMessagesAsEvent(messagesAsEvent_);
+  dateEdt_->SetEditHeight(24);
   dateEdt_->SetCalendar(QStringLiteral("G"));
   dateEdt_->SetModus(QStringLiteral("D"));
   dateEdt_->SetShowBtn(true);
@@ -102,7 +106,8 @@ TDateCal::TDateCal(QWidget* parent, bool messagesAsEvent)
   dateEdtE_->SetCalendar(QStringLiteral("G"));
   dateEdtE_->SetModus(QStringLiteral("D"));
   dateEdtE_->SetShowBtn(true);
-  dateEdtE_->move(kEndEditLeft, 0);
+  dateEdtE_->SetEditHeight(kCompactHeight);
+  dateEdtE_->move(kEndEditLeft, 1);
   dateEdtE_->hide();
 
   lblLand_ = new QLineEdit(this);
@@ -127,7 +132,10 @@ TDateCal::TDateCal(QWidget* parent, bool messagesAsEvent)
 
   tilLbl_ = new QLabel(QStringLiteral("bis"), this);
   tilLbl_->setObjectName("TilLbl");
-  tilLbl_->setGeometry(115, 3, 12, 12);
+  QFont tilFont = tilLbl_->font();
+  tilFont.setPointSize(8);
+  tilLbl_->setFont(tilFont);
+  tilLbl_->setGeometry(124, 5, 16, 14);
   tilLbl_->hide();
 
   connect(dateEdt_, &TDateEdt::OnChange, this, [this] {
@@ -313,7 +321,10 @@ void TDateCal::StartDateChanged() {
       BeamChanged(tools::BeamSender::None);
     }
   }
-  if (moCal_->isVisibleTo(this) && moCal_->SelectedDay() != StartDay()) {
+  const engine::CalendarKind kind =
+      gregorian ? engine::CalendarKind::Gregorian : engine::CalendarKind::Julian;
+  if (moCal_->isVisibleTo(this) &&
+      (moCal_->SelectedDay() != StartDay() || moCal_->View().kind != kind)) {
     moCal_->ShowMonth(StartDay(), gregorian, Land());
   }
 }

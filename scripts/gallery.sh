@@ -19,7 +19,7 @@ for scale in 1 2; do
     # tiles and get their own.
     small=()
     for picture in "$out"/*.png; do
-      case "$(basename "$picture")" in TMoCal_* | TDateEdt_*) ;; *) small+=("$picture") ;; esac
+      case "$(basename "$picture")" in TMoCal_* | TDateEdt_* | TBeam_* | TDateCal_* | TKalender_*) ;; *) small+=("$picture") ;; esac
     done
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((36 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 6x "${small[@]}" "build/gallery/sheet-x$scale.png"
@@ -27,6 +27,9 @@ for scale in 1 2; do
       -tile 4x "$out"/TMoCal_*.png "build/gallery/sheet-mocal-x$scale.png"
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((112 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 6x "$out"/TDateEdt_*.png "build/gallery/sheet-dateedt-x$scale.png"
+    # The tools panel and the calendar pop-up.
+    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((280 * scale))x$((340 * scale))>+$((4 * scale))+$((4 * scale))" \
+      -tile 4x "$out"/TBeam_*.png "$out"/TDateCal_*.png "$out"/TKalender_*.png "build/gallery/sheet-popup-x$scale.png"
   fi
 done
 echo "Bilder in build/gallery/"

@@ -41,9 +41,12 @@ TDateDiffPage::TDateDiffPage(QWidget* parent) : TBeamPage(parent) {
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName("MemoBeam");
   memo_->setReadOnly(true);
-  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The period's lines are long for the page: they wrap rather than scroll.
+  memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  memo_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont font = memo_->font();
-  font.setPointSize(8);
+  font.setPointSize(7);
   memo_->setFont(font);
   memo_->setGeometry(3, 28, 243, 158);
 }

@@ -30,7 +30,8 @@ TDeadlinePage::TDeadlinePage(QWidget* parent) : TBeamPage(parent) {
     label->setObjectName(QStringLiteral("Lbl_Term%1").arg(i + 1));
     const int row = i / 2;
     const bool left = i % 2 == 0;
-    label->setGeometry(left ? 10 : 90, 6 + 16 * row, left ? 80 : 150, 16);
+    // Fourteen rows of 15 pixels fit under the bar of the open panel.
+    label->setGeometry(left ? 10 : 90, 2 + 15 * row, left ? 80 : 150, 15);
     QFont font = label->font();
     font.setPointSize(8);
     font.setBold(row == 0);

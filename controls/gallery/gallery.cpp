@@ -22,14 +22,17 @@
 
 #include "controls/colors.h"
 #include "controls/date.h"
+#include "controls/dateca.h"
 #include "controls/dateedt.h"
 #include "controls/dblbtn.h"
 #include "controls/hints.h"
+#include "controls/kalender.h"
 #include "controls/mocal.h"
 #include "controls/sepedt.h"
 #include "controls/spinhalf.h"
 #include "engine/civildate.h"
 #include "engine/environment.h"
+#include "tools/beam.h"
 
 namespace {
 
@@ -156,9 +159,86 @@ void AddDateEdtStates(std::vector<State>& states) {
   }
 }
 
+// The tools panel, the pop-up's content and the open pop-up window.
+void AddPopupStates(std::vector<State>& states) {
+  states.push_back({"TBeam_bar", [](QWidget* host) { return new TBeam(host); }});
+  const auto beamOn = [](QWidget* host, int step) {
+    auto* beam = new TBeam(host);
+    beam->SetDateLand("31.01.2023D-NI");
+    beam->SetLand("D-NI");
+    beam->SetProgStep(step);
+    beam->SwitchProgram();
+    return beam;
+  };
+  states.push_back({"TBeam_deadline", [beamOn](QWidget* host) { return beamOn(host, 1); }});
+  states.push_back({"TBeam_datediff", [beamOn](QWidget* host) {
+                      TBeam* beam = beamOn(host, 3);
+                      beam->SetDateDiffResult(
+                          TDateCal::PeriodText("15.03.2023", "10.02.2025", true, false));
+                      return beam;
+                    }});
+  states.push_back({"TBeam_placeholder", [beamOn](QWidget* host) { return beamOn(host, 4); }});
+  const auto dateCal = [](QWidget* host, int step) {
+    auto* cal = new TDateCal(host);
+    cal->SetLand("D-NI");
+    cal->SetDateText("03.10.2024");
+    if (step >= 0) {
+      cal->Beam()->SetProgStep(step);
+      cal->Beam()->SwitchProgram();
+    }
+    return cal;
+  };
+  states.push_back({"TDateCal_kalender", [dateCal](QWidget* host) { return dateCal(host, -1); }});
+  states.push_back({"TDateCal_deadline", [dateCal](QWidget* host) { return dateCal(host, 1); }});
+  states.push_back({"TDateCal_datediff", [dateCal](QWidget* host) {
+                      TDateCal* cal = dateCal(host, 3);
+                      cal->DateEdtE()->SetDate("24.12.2024");
+                      return cal;
+                    }});
+  states.push_back({"TDateCal_julian", [dateCal](QWidget* host) {
+                      TDateCal* cal = dateCal(host, -1);
+                      cal->SetCalendar("J");
+                      return cal;
+                    }});
+  states.push_back({"TDateCal_message", [dateCal](QWidget* host) {
+                      TDateCal* cal = dateCal(host, -1);
+                      cal->SetDateText("31.12.3000");
+                      cal->Beam()->SetCommand("forwDay");
+                      emit cal->Beam()->OnChange(tools::BeamSender::Forw);
+                      return cal;
+                    }});
+  // The pop-up window itself, on the calendar and on the deadline page.
+  for (const char* progr : {"Calendar", "calcDate"}) {
+    states.push_back({QStringLiteral("TKalender_popup_%1").arg(progr), [progr](QWidget* host) {
+                        // The component lives in a window of its own, so that the
+                        // edit it puts back on closing does not show in the picture.
+                        QWidget owner;
+                        auto* kal = new TKalender(&owner);
+                        kal->SetLand("D-NI");
+                        kal->SetDate("03.10.2024");
+                        kal->SetShowProgr(progr);
+                        kal->Open();
+                        auto* picture = new QLabel(host);
+                        picture->setPixmap(kal->CalendarPopup()->grab());
+                        picture->adjustSize();
+                        kal->Close();
+                        return picture;
+                      }});
+  }
+  states.push_back({"TKalender_closed_in_host", [](QWidget* host) {
+                      auto* frame = new QWidget(host);
+                      frame->resize(140, 40);
+                      auto* kal = new TKalender(frame);
+                      kal->move(8, 8);
+                      kal->SetDate("03.10.2024");
+                      return frame;
+                    }});
+}
+
 std::vector<State> States() {
   std::vector<State> states;
   AddDateEdtStates(states);
+  AddPopupStates(states);
   const struct {
     const char* name;
     engine::CivilDate date;

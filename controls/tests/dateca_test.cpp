@@ -269,6 +269,9 @@ class TDateCalTest : public QObject {
     QCOMPARE(cal.Beam()->Period(), QStringLiteral("Tag"));
     QVERIFY(!cal.Beam()->findChild<QWidget*>("Progr")->isVisibleTo(cal.Beam()));
     QCOMPARE(captions.count(), 2);
+    // The sheet shows the same day in the Julian calendar.
+    QCOMPARE(cal.MoCal()->View().kind, engine::CalendarKind::Julian);
+    QCOMPARE(cal.MoCal()->SelectedDay(), cal.K_JD().toInt());
     ClickBar(cal.Beam(), "Progr");
     QCOMPARE(cal.Beam()->ProgId(), 0);
   }
