@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -54,6 +55,7 @@ TKalender::TKalender(QWidget* parent) : QWidget(parent) {
   connect(escape, &QShortcut::activated, this, &TKalender::Close);
 
   connect(dateCal_, &TDateCal::OnChange, this, [this] {
+    if (switchingHints_) return;
     emit OnChange(this);
     dateCal_->Beam()->SetDateLand(dateCal_->DateLand());
   });
@@ -92,6 +94,7 @@ void TKalender::Open() {
   popup_->activateWindow();
   open_ = true;
   emit OnChangeVis(this);
+  const QScopedValueRollback hints(switchingHints_, true);
   edit->SetShowHint(true);
 }
 
@@ -104,6 +107,7 @@ void TKalender::Close() {
   PlaceInHost();
   open_ = false;
   emit OnChangeVis(this);
+  const QScopedValueRollback hints(switchingHints_, true);
   dateCal_->DateEdt()->SetShowHint(showHint_);
 }
 

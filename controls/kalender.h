@@ -165,6 +165,9 @@ class TKalender : public QWidget {
   QPointer<QWidget> popup_;
   TDateCal* dateCal_ = nullptr;
   bool open_ = false;
+  // Set while the hints are switched on opening and closing, which
+  // describes the day again but changes no date.
+  bool switchingHints_ = false;
   bool visible_ = true;
   bool showBtn_ = true;
   bool showCal_ = true;

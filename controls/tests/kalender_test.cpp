@@ -69,6 +69,7 @@ class TKalenderTest : public QObject {
     kal->move(40, 50);
     host.show();
     QSignalSpy vis(kal, &TKalender::OnChangeVis);
+    QSignalSpy changes(kal, &TKalender::OnChange);
     kal->Open();
     QVERIFY(kal->CalOpen());
     QVERIFY(kal->CalendarPopup()->isVisible());
@@ -83,6 +84,8 @@ class TKalenderTest : public QObject {
     QCOMPARE(vis.count(), 2);
     QCOMPARE(FieldsHost(*kal), &host);
     QCOMPARE(FieldsPos(*kal), QPoint(40, 50));
+    // Opening and closing change no date.
+    QCOMPARE(changes.count(), 0);
     QCOMPARE(kal->size(), QSize(0, 0));
     QVERIFY(!kal->DateCal()->MoCal()->isVisibleTo(kal->DateCal()));
     // Moved while closed, the edit follows the component's place.
