@@ -238,7 +238,10 @@ class TDateCalTest : public QObject {
     QCOMPARE(cal.ProgCaption(), QStringLiteral("Zeitdifferenz"));
     QVERIFY(cal.DateEdtE()->isVisibleTo(&cal));
     QVERIFY(!cal.LblLand()->isVisibleTo(&cal));
+    QSignalSpy changes(&cal, &TDateCal::OnChange);
     QVERIFY(cal.DateEdtE()->SetDate("01.01.2024"));
+    // The end date's change is a change of the composite too.
+    QCOMPARE(changes.count(), 1);
     const engine::PeriodTextResult period =
         engine::PeriodText("01.01.2023", "01.01.2024", true, false);
     QCOMPARE(cal.K_slProgText().first(), QString::fromStdString(period.lines.front()));
