@@ -224,6 +224,8 @@ class TKalenderTest : public QObject {
     QCOMPARE(kal.DateCal()->Beam()->DateLand(), QStringLiteral("03.10.2024") + kal.Land());
   }
 
+  // Guards against the date edit's fields calling back into the half-destroyed
+  // date edit while the host goes (an error of the sanitizer build).
   void HostDestroyedWithThePopUpOpenOrClosed() {
     for (bool open : {true, false}) {
       auto host = std::make_unique<QWidget>();
