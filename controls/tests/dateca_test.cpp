@@ -218,6 +218,18 @@ class TDateCalTest : public QObject {
     QVERIFY(QGuiApplication::clipboard()->text().contains("1 Jahr     28.02.2025, Fr\r\n"));
   }
 
+  void DeadlineTableFollowsTheRegion() {
+    TDateCal cal;
+    cal.SetLand("D-NI");
+    QVERIFY(cal.SetDateText("16.05.2024"));
+    cal.Beam()->SetProgStep(1);
+    cal.Beam()->SwitchProgram();
+    QLabel* twoWeeks = cal.Beam()->OpenPage()->findChild<QLabel*>("Lbl_Term6");
+    QCOMPARE(twoWeeks->text(), QStringLiteral("30.05.2024, Do"));
+    cal.SetLand("D-BY");  // Corpus Christi is a legal holiday there
+    QCOMPARE(twoWeeks->text(), QStringLiteral("31.05.2024, Fr"));
+  }
+
   // Guards against a stale copy flag overwriting the clipboard unasked.
   void NoCopyWithoutTheCopyButton() {
     TDateCal cal;
