@@ -15,21 +15,21 @@
 
 // What the panel knows about the day it shows.
 struct BeamInput {
-  QString date;           // start date, "DD.MM.YYYY"
-  QString region;         // region code, "D-NI"
-  QString time;           // legal time of the start-date edit, "HH:MM:SS"
-  bool gregorian = true;  // programs compute only on Gregorian dates
+  QString date;            // start date, "DD.MM.YYYY"
+  QString region;          // region code, "D-NI"
+  QString time;            // legal time of the start-date edit, "HH:MM:SS"
+  bool gregorian = true;   // programs compute only on Gregorian dates
 };
 
 class TBeamPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TBeamPage(QWidget* parent = nullptr);
+  explicit TBeamPage(QWidget *parent = nullptr);
 
   // Refresh: recomputes the page for the panel's day (page opened, date,
   // time or region changed, navigation while open).
-  virtual void Refresh(const BeamInput& input) = 0;
+  virtual void Refresh(const BeamInput &input) = 0;
   // CopyBody: the page's own copy text, which follows the caption line; every
   // line ends with CR LF.
   virtual QString CopyBody() const = 0;
@@ -42,7 +42,7 @@ class TBeamPage : public QWidget {
  signals:
   // TimeChosen: the page set a new legal time for the start date ("HH:MM:SS"),
   // e.g. from a clock row or "Wie spät ist es?".
-  void TimeChosen(const QString& time);
+  void TimeChosen(const QString &time);
   // TextChanged: the page's copy text changed without a date change (a WKN
   // typed, a working-hours row edited).
   void TextChanged();
@@ -52,4 +52,4 @@ class TBeamPage : public QWidget {
 // 4 securities number, 5 system information, 7..11 date formats), owned by
 // parent; nullptr for a program whose page the panel builds itself or that
 // has no page yet.
-TBeamPage* CreateBeamPage(int progId, QWidget* parent);
+TBeamPage *CreateBeamPage(int progId, QWidget *parent);
