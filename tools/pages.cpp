@@ -2,6 +2,4 @@
 // Which page belongs to which program of the tools panel.
 #include "tools/beampage.h"
 
-TBeamPage* CreateBeamPage(int /*progId*/, QWidget* /*parent*/) {
-  return nullptr;
-}
+TBeamPage *CreateBeamPage(int /*progId*/, QWidget * /*parent*/) { return nullptr; }
