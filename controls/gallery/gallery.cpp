@@ -177,7 +177,7 @@ void AddPopupStates(std::vector<State>& states) {
                           TDateCal::PeriodText("15.03.2023", "10.02.2025", true, false));
                       return beam;
                     }});
-  states.push_back({"TBeam_placeholder", [beamOn](QWidget* host) { return beamOn(host, 4); }});
+  states.push_back({"TBeam_WinInfo", [beamOn](QWidget* host) { return beamOn(host, 4); }});
   const auto dateCal = [](QWidget* host, int step) {
     auto* cal = new TDateCal(host);
     cal->SetLand("D-NI");
@@ -207,8 +207,8 @@ void AddPopupStates(std::vector<State>& states) {
                       emit cal->Beam()->OnChange(tools::BeamSender::Forw);
                       return cal;
                     }});
-  // The pop-up window itself, on the calendar and on the deadline page.
-  for (const char* progr : {"Calendar", "calcDate"}) {
+  // The pop-up window itself, on the calendar, deadline and clock pages.
+  for (const char* progr : {"Calendar", "calcDate", "Time"}) {
     states.push_back({QStringLiteral("TKalender_popup_%1").arg(progr), [progr](QWidget* host) {
                         // The component lives in a window of its own, so that the
                         // edit it puts back on closing does not show in the picture.
