@@ -57,6 +57,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   SetupClockCommands(app, io);
   SetupIsinCommands(app, io);
   SetupInterestCommands(app, io);
+  SetupShiftCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Befehle");
     GermanHelp(*command);

@@ -89,5 +89,6 @@ void SetupPeriodCommands(CLI::App& app, const Io& io);
 void SetupClockCommands(CLI::App& app, const Io& io);
 void SetupIsinCommands(CLI::App& app, const Io& io);
 void SetupInterestCommands(CLI::App& app, const Io& io);
+void SetupShiftCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli

@@ -128,8 +128,16 @@ TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
 }
 
 TDateEdt::~TDateEdt() {
-  // The fields may stand on another window (PlaceOn); they go with this control.
-  if (container_ && container_->parent() != this) delete container_.data();
+  // The fields may stand on another window (PlaceOn); they go with this
+  // control. Their last events (hiding, losing the focus) must not reach
+  // this control while its fields are being destroyed one by one.
+  if (container_ && container_->parent() != this) {
+    for (QObject* child : container_->findChildren<QObject*>()) {
+      child->removeEventFilter(this);
+      QObject::disconnect(child, nullptr, this, nullptr);
+    }
+    delete container_.data();
+  }
 }
 
 TDate* TDateEdt::FieldOf(View view) const {
@@ -549,6 +557,10 @@ bool TDateEdt::SetJD(const QString& text) {
 
 bool TDateEdt::SetTime(const QString& text) {
   return container_ && time_->SetTimeText(text);
+}
+
+void TDateEdt::CheckTyped() {
+  if (container_ && !checking_) CheckPending(false);
 }
 
 void TDateEdt::FocusFirstField() {

@@ -168,6 +168,10 @@ class TDateEdt : public QWidget {
   // SetTime: "hh:mm" or "hh:mm:ss" into the time field; false when refused.
   bool SetTime(const QString& text);  // "25:10" -> true, 23:10:00
 
+  // CheckTyped: checks typed or spun, unconfirmed text of the shown view
+  // now, as leaving it would (nothing when there is none).
+  void CheckTyped();
+
   // FocusFirstField: the focus to the first field of the shown view.
   void FocusFirstField();
   // PlaceOn: shows the fields at (left, top) of another window and shrinks

@@ -53,6 +53,9 @@ class TMoCal : public QWidget {
   // the keyboard, or today after the today button); 0 before ShowMonth.
   int SelectedDay() const { return view_.selected; }
 
+  // View: everything the sheet shows now, its texts and hints included.
+  const controls::SheetView& View() const { return view_; }
+
   // TimeText: the sheet's time "hh:mm:ss", taken when it was created.
   QString TimeText() const { return QString::fromStdString(timeText_); }
 

@@ -20,7 +20,7 @@ for scale in 1 2; do
     # tiles and get their own.
     small=()
     for picture in "$out"/*.png; do
-      case "$(basename "$picture")" in TMoCal_* | TDateEdt_* | TQvZins_* | TCalVrn_* | Tools_*) ;; *) small+=("$picture") ;; esac
+      case "$(basename "$picture")" in TMoCal_* | TDateEdt_* | TQvZins_* | TCalVrn_* | Tools_* | TBeam_* | TDateCal_* | TKalender_*) ;; *) small+=("$picture") ;; esac
     done
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((36 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 6x "${small[@]}" "build/gallery/sheet-x$scale.png"
@@ -37,6 +37,9 @@ for scale in 1 2; do
     # The main window in its sizes and states.
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "+$((4 * scale))+$((4 * scale))" \
       -tile 5x "$out"/TCalVrn_*.png "build/gallery/sheet-calvrn-x$scale.png"
+    # The tools panel and the calendar pop-up.
+    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((280 * scale))x$((340 * scale))>+$((4 * scale))+$((4 * scale))" \
+      -tile 4x "$out"/TBeam_*.png "$out"/TDateCal_*.png "$out"/TKalender_*.png "build/gallery/sheet-popup-x$scale.png"
   fi
 done
 echo "Bilder in build/gallery/"

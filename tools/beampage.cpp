@@ -4,3 +4,5 @@
 TBeamPage::TBeamPage(QWidget *parent) : QWidget(parent) {}
 
 QStringList TBeamPage::ResultText() const { return {}; }
+
+void TBeamPage::SetSecondsHidden(bool /*hidden*/) {}

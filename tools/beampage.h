@@ -35,6 +35,9 @@ class TBeamPage : public QWidget {
   virtual QString CopyBody() const = 0;
   // ResultText: the page's result lines for K_slProgText (none by default).
   virtual QStringList ResultText() const;
+  // SetSecondsHidden: the panel's seconds box was switched; a page with
+  // time fields shows them without seconds (nothing by default).
+  virtual void SetSecondsHidden(bool hidden);
 
  signals:
   // TimeChosen: the page set a new legal time for the start date ("HH:MM:SS"),

@@ -1,0 +1,386 @@
+// SPDX-License-Identifier: MIT
+#include "tools/beam_model.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "engine/civildate.h"
+#include "engine/daynumber.h"
+
+namespace {
+
+using engine::CalendarKind;
+
+int Jd(int year, int month, int day, CalendarKind kind = CalendarKind::Gregorian) {
+  return engine::DayNumberOf({year, month, day}, kind);
+}
+
+TEST(BeamModelTest, ProgramCycleRunsThroughEveryPageAndBackToTheCalendar) {
+  const struct {
+    int step;
+    int progId;
+    const char* caption;
+    const char* command;
+    const char* copy;
+  } kCases[] = {
+      {0, 2, "Uhrzeit", "PClock", "CC"},
+      {1, 1, "Fristenberechnung nach § 187 I BGB", "PTerm", "CT"},
+      {2, 3, "Zeitdifferenz (Arbeitsstunden)", "PTimeDiff", "CTimeDiff"},
+      {3, 6, "Zeitdifferenz", "PDblDateDiff", "CDbl"},
+      {4, 5, "Windows Info", "PWinInfo", "CWinInfo"},
+      {5, 4, "WKN nach ISIN / Kurs abfragen", "PTimeDiff", "CISIN"},
+      {6, 7, "Datumsformate (numerisch)", "P7", "P7"},
+      {7, 8, "Datumsformate (alphanumerisch)", "P8", "P8"},
+      {8, 9, "Datumsformate (IT-1)", "P9", "P9"},
+      {9, 10, "Datumsformate (IT-2)", "P10", "P9"},
+      {10, 11, "Datumsformate (IT-3)", "P11", "P9"},
+      {11, 0, "Kalender", "P", "CK"},
+      {12, 0, "Kalender", "P", "CK"},
+      {-1, 0, "Kalender", "P", "CK"},
+      {99, 0, "Kalender", "P", "CK"},
+  };
+  for (const auto& c : kCases) {
+    const tools::Program& program = tools::ProgramAfterStep(c.step);
+    EXPECT_EQ(program.progId, c.progId) << c.step;
+    EXPECT_EQ(program.caption, c.caption) << c.step;
+    EXPECT_EQ(program.command, c.command) << c.step;
+    EXPECT_EQ(program.copyCommand, c.copy) << c.step;
+    EXPECT_EQ(tools::ProgramOfId(c.progId).caption, c.caption) << c.step;
+  }
+}
+
+TEST(BeamModelTest, ProgramMenuHasElevenEntriesAndTheDeadlineOnlyForGermany) {
+  ASSERT_EQ(tools::ProgramMenuCaptions().size(), 11u);
+  EXPECT_EQ(tools::ProgramMenuCaptions()[1], "Fristenberechnung");
+  const struct {
+    const char* region;
+    bool visible;
+  } kCases[] = {{"D", true},  {"D-NI", true}, {"D-BY", true}, {"A-W", false},
+                {"A", false}, {"", false},    {"DK", false},  {"HR-21", false}};
+  for (const auto& c : kCases)
+    EXPECT_EQ(tools::DeadlineMenuVisible(c.region), c.visible) << c.region;
+}
+
+TEST(BeamModelTest, ShowProgrMapsBothWays) {
+  const struct {
+    const char* value;
+    int step;        // written
+    int readAtStep;  // read back at this position
+  } kCases[] = {
+      {"Calendar", 11, 0},
+      {"Time", 0, 1},
+      {"calcDate", 1, 2},
+      {"Hours", 2, 3},
+      {"DateDiff", 3, 4},
+      {"Computer", 4, 5},
+      {"WKN", 5, 6},
+      {"NumDateForm", 6, 7},
+      {"ANumDateForm", 7, 8},
+      {"ITDateForm", 8, 9},
+      {"SearchDateForm", 9, 10},
+      {"New", 11, 11},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(tools::ShowProgrStep(c.value), c.step) << c.value;
+    EXPECT_EQ(tools::ShowProgrOfStep(c.readAtStep), c.value) << c.value;
+    // Writing a value and switching once reads the same value back.
+    EXPECT_EQ(tools::ShowProgrOfStep(tools::ShowProgrStep(c.value).value() == 11
+                                         ? 0
+                                         : *tools::ShowProgrStep(c.value) + 1),
+              std::string(c.value) == "New" ? "Calendar" : c.value);
+  }
+  for (const char* odd : {"", "abc", "calendar", "NEW", "Time "}) {
+    EXPECT_FALSE(tools::ShowProgrStep(odd).has_value()) << odd;
+  }
+}
+
+TEST(BeamModelTest, UnitCyclingByFirstLetter) {
+  const struct {
+    const char* unit;
+    long long count;
+    bool gregorian;
+    const char* next;
+  } kCases[] = {
+      {"Tag", 1, true, "Woche"},    {"Woche", 1, true, "Monat"},  {"Monat", 1, true, "Jahr"},
+      {"Jahr", 1, true, "Tag"},     {"Tage", 2, true, "Wochen"},  {"Wochen", 2, true, "Monate"},
+      {"Monate", 2, true, "Jahre"}, {"Jahre", 2, true, "Tage"},   {"Tag", 1, false, "Woche"},
+      {"Woche", 1, false, "Tag"},   {"Wochen", 3, false, "Tage"}, {"", 1, true, "Tag"},
+      {"x", 2, true, "Tage"},       {"Tag", 0, true, "Wochen"},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(tools::NextUnit(c.unit, c.count, c.gregorian), c.next) << c.unit << c.count;
+  }
+}
+
+TEST(BeamModelTest, PluralEndingFollowsTheCountOneTwoOneThree) {
+  for (const char* base : {"Tag", "Woche", "Monat", "Jahr"}) {
+    std::string unit = base;
+    const std::string plural = std::string(base) + (std::string(base) == "Woche" ? "n" : "e");
+    const struct {
+      long long count;
+      std::string expected;
+    } kSteps[] = {{1, base}, {2, plural}, {1, base}, {3, plural}, {3, plural}, {1, base}};
+    for (const auto& step : kSteps) {
+      unit = tools::UnitForCount(unit, step.count);
+      EXPECT_EQ(unit, step.expected) << base << " " << step.count;
+    }
+  }
+}
+
+TEST(BeamModelTest, JulianCalendarTurnsMonthsAndYearsIntoDays) {
+  EXPECT_EQ(tools::CalendarUnit("Monat", 1, false), "Tag");
+  EXPECT_EQ(tools::CalendarUnit("Jahre", 2, false), "Tage");
+  EXPECT_EQ(tools::CalendarUnit("Wochen", 2, false), "Wochen");
+  EXPECT_EQ(tools::CalendarUnit("Monat", 1, true), "Monat");
+}
+
+TEST(BeamModelTest, NavigationCommandsAndTheJulianMonthDropped) {
+  const struct {
+    bool forward;
+    const char* unit;
+    bool gregorian;
+    const char* command;
+  } kCases[] = {
+      {false, "Tag", true, "backDay"},     {true, "Tage", true, "forwDay"},
+      {false, "Woche", true, "backWeek"},  {true, "Wochen", false, "forwWeek"},
+      {false, "Monat", true, "backMonth"}, {true, "Monate", true, "forwMonth"},
+      {true, "Monat", false, ""},          {false, "Jahr", true, "backYear"},
+      {true, "Jahre", true, "forwYear"},   {true, "", true, ""},
+      {true, "Stunde", true, ""},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(tools::NavigationCommand(c.forward, c.unit, c.gregorian), c.command) << c.unit;
+  }
+}
+
+TEST(BeamModelTest, CommandClassification) {
+  using K = tools::CommandKind;
+  const struct {
+    const char* command;
+    K kind;
+  } kCases[] = {
+      {"", K::None},
+      {"xyz", K::None},
+      {"back", K::None},
+      {"forwDays", K::None},
+      {"chClock", K::ChClock},
+      {"CDbl", K::CopyDateDiff},
+      {"CT", K::CopyProgram},
+      {"CC", K::CopyProgram},
+      {"CTimeDiff", K::CopyProgram},
+      {"CISIN", K::CopyProgram},
+      {"CWinInfo", K::CopyProgram},
+      {"CK", K::CopyCalendar},
+      {"PDblDateDiff", K::OpenDateDiff},
+      {"P7", K::OpenFormat},
+      {"P10", K::OpenFormat},
+      {"P11", K::OpenProgram},
+      {"PTerm", K::OpenProgram},
+      {"PClock", K::OpenProgram},
+      {"P", K::OpenProgram},
+      {"Change", K::Change},
+      {"backDay", K::Navigation},
+      {"forwYear", K::Navigation},
+      {"backMonth", K::Navigation},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(tools::ClassifyCommand(c.command), c.kind) << c.command;
+}
+
+TEST(BeamModelTest, NavigationByEachUnitFromMonthEndAndLeapDay) {
+  const struct {
+    engine::CivilDate from;
+    const char* command;
+    engine::CivilDate to;
+  } kCases[] = {
+      {{2024, 1, 31}, "forwDay", {2024, 2, 1}},    {{2024, 1, 31}, "backDay", {2024, 1, 30}},
+      {{2024, 1, 31}, "forwWeek", {2024, 2, 7}},   {{2024, 1, 31}, "backWeek", {2024, 1, 24}},
+      {{2024, 1, 31}, "forwMonth", {2024, 2, 29}}, {{2024, 1, 31}, "backMonth", {2023, 12, 31}},
+      {{2024, 1, 31}, "forwYear", {2025, 1, 31}},  {{2024, 1, 31}, "backYear", {2023, 1, 31}},
+      {{2024, 2, 29}, "forwDay", {2024, 3, 1}},    {{2024, 2, 29}, "backDay", {2024, 2, 28}},
+      {{2024, 2, 29}, "forwWeek", {2024, 3, 7}},   {{2024, 2, 29}, "backWeek", {2024, 2, 22}},
+      {{2024, 2, 29}, "forwMonth", {2024, 3, 29}}, {{2024, 2, 29}, "backMonth", {2024, 1, 29}},
+      {{2024, 2, 29}, "forwYear", {2025, 2, 28}},  {{2024, 2, 29}, "backYear", {2023, 2, 28}},
+  };
+  for (const auto& c : kCases) {
+    const tools::Move move = tools::Navigate(Jd(c.from.year, c.from.month, c.from.day), c.command,
+                                             1, CalendarKind::Gregorian);
+    EXPECT_TRUE(move.moved) << c.command;
+    EXPECT_EQ(move.dayNumber, Jd(c.to.year, c.to.month, c.to.day))
+        << c.command << " from " << c.from.day << "." << c.from.month;
+    EXPECT_EQ(move.message, 0) << c.command;
+  }
+}
+
+// Guards against a forward move past the range ending at 01.01.0001 and
+// against the last year of the range counting as outside it.
+TEST(BeamModelTest, NavigationPastTheEndsIsHeldAtTheNearestEndWithItsMessage) {
+  const int first = engine::kFirstDayNumber;
+  const int lastG = engine::kLastDayNumber;
+  const int lastJ = 2816807;
+  const struct {
+    int from;
+    const char* command;
+    long long count;
+    CalendarKind kind;
+    int to;
+    int message;
+  } kCases[] = {
+      {lastG, "forwDay", 1, CalendarKind::Gregorian, lastG, 3},
+      {first, "backDay", 1, CalendarKind::Gregorian, first, 1},
+      {Jd(3000, 12, 15), "forwMonth", 1, CalendarKind::Gregorian, lastG, 3},
+      {Jd(2024, 1, 1), "forwYear", 999999, CalendarKind::Gregorian, lastG, 3},
+      {Jd(2024, 1, 1), "forwMonth", 999999, CalendarKind::Gregorian, lastG, 3},
+      {Jd(2024, 1, 1), "forwWeek", 999999, CalendarKind::Gregorian, lastG, 3},
+      {Jd(2024, 1, 1), "backYear", 999999, CalendarKind::Gregorian, first, 1},
+      {Jd(2024, 1, 1), "backMonth", 999999, CalendarKind::Gregorian, first, 1},
+      {Jd(2024, 1, 1), "backDay", 999999, CalendarKind::Gregorian, first, 1},
+      {Jd(2999, 12, 31), "forwMonth", 1, CalendarKind::Gregorian, Jd(3000, 1, 31), 0},
+      {Jd(2999, 12, 31), "forwYear", 1, CalendarKind::Gregorian, lastG, 0},
+      {Jd(3000, 6, 30), "forwDay", 100, CalendarKind::Gregorian, Jd(3000, 10, 8), 0},
+      {lastJ, "forwDay", 1, CalendarKind::Julian, lastJ, 4},
+      {first, "backWeek", 1, CalendarKind::Julian, first, 2},
+      {Jd(2024, 1, 1), "forwYear", 999999, CalendarKind::Julian, lastJ, 4},
+      {Jd(2024, 1, 1), "backYear", 999999, CalendarKind::Julian, first, 2},
+  };
+  for (const auto& c : kCases) {
+    const tools::Move move = tools::Navigate(c.from, c.command, c.count, c.kind);
+    EXPECT_TRUE(move.moved) << c.command << " " << c.count;
+    EXPECT_EQ(move.dayNumber, c.to) << c.command << " " << c.count;
+    EXPECT_EQ(move.message, c.message) << c.command << " " << c.count;
+  }
+}
+
+// Guards against the Julian leap day 1500 being skipped by a date-text round trip.
+TEST(BeamModelTest, JulianDaysAndWeeksMoveByDayNumbers) {
+  const int leapDay = Jd(1500, 2, 29, CalendarKind::Julian);
+  EXPECT_EQ(tools::Navigate(leapDay - 1, "forwDay", 1, CalendarKind::Julian).dayNumber, leapDay);
+  EXPECT_EQ(tools::Navigate(leapDay + 7, "backWeek", 1, CalendarKind::Julian).dayNumber, leapDay);
+  EXPECT_EQ(tools::Navigate(leapDay, "forwYear", 1, CalendarKind::Julian).dayNumber,
+            Jd(1501, 2, 28, CalendarKind::Julian));
+}
+
+// Guards against a dropped month move or an unknown command moving the date.
+TEST(BeamModelTest, DroppedAndUnknownCommandsDoNotMove) {
+  const int day = Jd(2024, 1, 31);
+  for (const char* command : {"", "forwMonth", "backMonth", "forw", "Change", "CK"}) {
+    EXPECT_FALSE(tools::Navigate(day, command, 1, CalendarKind::Julian).moved) << command;
+  }
+  EXPECT_FALSE(tools::Navigate(day, "", 1, CalendarKind::Gregorian).moved);
+  EXPECT_FALSE(tools::Navigate(day, "sideways", 1, CalendarKind::Gregorian).moved);
+}
+
+// Guards against "\r\n" in a hint becoming "\r\r\n\n".
+TEST(BeamModelTest, LineBreaksBecomeCrLfHintByHint) {
+  const struct {
+    const char* in;
+    const char* out;
+  } kCases[] = {
+      {"", ""},
+      {"a", "a"},
+      {"a\n\rb", "a\r\nb"},
+      {"a\r\nb", "a\r\nb"},
+      {"a\nb", "a\r\nb"},
+      {"a\rb", "a\r\nb"},
+      {"a\n\r\n\rb", "a\r\n\r\nb"},
+      {"a\r\n\r\nb", "a\r\n\r\nb"},
+      {"a\n\nb", "a\r\n\r\nb"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(tools::CrLf(c.in), c.out) << c.in;
+}
+
+TEST(BeamModelTest, CalendarCopyTextJoinsTheHintsOnLinesOfTheirOwn) {
+  EXPECT_EQ(tools::CalendarCopyText("Tag\n\rZeile", "Woche\r\n", "Monat", "Oktober - 2024"),
+            "Tag\r\nZeile\r\n--------------------\r\nWoche\r\n--------------------\r\n"
+            "Monat\r\nOktober ");
+  EXPECT_EQ(tools::CalendarCopyText("", "", "", ""),
+            "\r\n--------------------\r\n\r\n--------------------\r\n\r\n");
+}
+
+// Guards against the page caption standing twice at the top of a copy.
+TEST(BeamModelTest, CaptionStandsOnceAtTheTop) {
+  EXPECT_EQ(tools::CaptionedCopyText("Uhrzeit", "a\r\n"), "Uhrzeit\r\na\r\n");
+  EXPECT_EQ(tools::CaptionedCopyText("Uhrzeit", "Uhrzeit\r\na\r\n"), "Uhrzeit\r\na\r\n");
+  EXPECT_EQ(tools::CaptionedCopyText("Uhrzeit", ""), "Uhrzeit\r\n");
+  EXPECT_EQ(tools::CaptionedCopyText("Uhrzeit", "Uhrzeiten\r\n"), "Uhrzeit\r\nUhrzeiten\r\n");
+}
+
+TEST(BeamModelTest, DateLandJoinsAndSplitsAnyText) {
+  EXPECT_EQ(tools::JoinDateLand("31.01.2023", "D-NI"), "31.01.2023D-NI");
+  const struct {
+    const char* text;
+    const char* date;
+    const char* region;
+  } kCases[] = {
+      {"31.01.2023D-NI", "31.01.2023", "D-NI"},
+      {"31.01.2023", "31.01.2023", ""},
+      {"31.01", "31.01", ""},
+      {"", "", ""},
+      {"31.01.2023A-NÖ", "31.01.2023", "A-NÖ"},
+  };
+  for (const auto& c : kCases) {
+    const tools::DateLandParts parts = tools::SplitDateLand(c.text);
+    EXPECT_EQ(parts.date, c.date) << c.text;
+    EXPECT_EQ(parts.region, c.region) << c.text;
+  }
+}
+
+TEST(BeamModelTest, NavigationElementsByPageOpened) {
+  const struct {
+    int leaving;
+    int opened;
+    bool before;
+    bool shown;
+  } kCases[] = {
+      {0, 2, true, true},  {2, 1, true, false},  {1, 3, false, false}, {0, 3, true, true},
+      {2, 3, true, false}, {0, 6, true, false},  {6, 0, false, true},  {5, 7, false, true},
+      {0, 5, true, true},  {3, 4, false, false},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(tools::NavigationShown(c.leaving, c.opened, c.before), c.shown)
+        << c.leaving << "->" << c.opened;
+  }
+}
+
+TEST(BeamModelTest, EveryWebEntryIsAnHttpsAddressWithItsFixedPaths) {
+  std::set<std::string> captions;
+  for (const tools::WebEntry& entry : tools::WebEntries()) {
+    EXPECT_EQ(std::string(entry.address).rfind("https://", 0), 0u) << entry.caption;
+    EXPECT_FALSE(entry.caption.empty());
+    EXPECT_TRUE(captions.insert(std::string(entry.caption)).second) << entry.caption;
+  }
+  const struct {
+    const char* caption;
+    const char* part;
+  } kFixed[] = {
+      {"Wikipedia", "/wiki/Wikipedia:Hauptseite"},
+      {"Deutsche Post AG, EPost", "/mui/login?company=0"},
+      {"EuroDNS", "/appsuite"},
+      {"Gelbe Seiten", "/yp/quick.yp"},
+      {"   EFA Niedersachsen/Bremen", "language=de&sessionID=0"},
+      {"Verkehrslage ADAC", "TL=2"},
+  };
+  for (const auto& fixed : kFixed) {
+    bool found = false;
+    for (const tools::WebEntry& entry : tools::WebEntries()) {
+      if (entry.caption == fixed.caption) {
+        found = true;
+        EXPECT_NE(std::string(entry.address).find(fixed.part), std::string::npos) << fixed.caption;
+      }
+    }
+    EXPECT_TRUE(found) << fixed.caption;
+  }
+}
+
+TEST(BeamModelTest, RegionLinks) {
+  EXPECT_EQ(tools::RegionArticleLink("D-NI"), "https://de.wikipedia.org/wiki/Niedersachsen");
+  EXPECT_EQ(tools::RegionArticleLink("A-NÖ"), "https://de.wikipedia.org/wiki/Nieder%F6sterreich");
+  const std::string map = tools::RegionMapLink("D-NI");
+  EXPECT_EQ(map.rfind("https://", 0), 0u);
+  EXPECT_NE(map.find("ll=52.3"), std::string::npos) << map;
+  EXPECT_NE(map.find("&spn=0.1,1&q=52.3"), std::string::npos) << map;
+  EXPECT_EQ(tools::RegionMapLink("XY").rfind("https://", 0), 0u);
+}
+
+}  // namespace
