@@ -32,7 +32,7 @@ class TClockPage : public TBeamPage {
   QString CopyBody() const override;
   // SetSecondsHidden: ticks or clears the page's "Sekunden ausblenden", as
   // the panel's own box asks; the time edits follow the box.
-  void SetSecondsHidden(bool hidden);
+  void SetSecondsHidden(bool hidden) override;
 
   // The clock last shown (code 0 before the first valid Refresh).
   const engine::ZoneClock& Clock() const { return clock_; }

@@ -24,7 +24,7 @@ class TWorkHoursPage : public TBeamPage {
   QString CopyBody() const override;
   // SetSecondsHidden: ticks or clears the page's "Sekunden ausblenden", as
   // the panel's own box asks; the time edits follow the box.
-  void SetSecondsHidden(bool hidden);
+  void SetSecondsHidden(bool hidden) override;
 
   TDateEdt* Begin() const { return begin_; }
   TDateEdt* End() const { return end_; }

@@ -412,240 +412,233 @@ void AddToolsPageStates(std::vector<State>& states) {
                         return page;
                       }});
   }
-  states.push_back({
-    "Tools_IT2_before_1899",
-        [](QWidget* host) {
-          auto* page = new TTechFormatPage(2, host);
-          page->Refresh({"01.01.1899", "D-NI", "00:00:00", true});
-          return page;
-          // The tools panel, the pop-up's content and the open pop-up window.
-          void AddPopupStates(std::vector<State> & states) {
-            states.push_back({"TBeam_bar", [](QWidget* host) { return new TBeam(host); }});
-            const auto beamOn = [](QWidget* host, int step) {
-              auto* beam = new TBeam(host);
-              beam->SetDateLand("31.01.2023D-NI");
-              beam->SetLand("D-NI");
-              beam->SetProgStep(step);
-              beam->SwitchProgram();
-              return beam;
-            };
-            states.push_back(
-                {"TBeam_deadline", [beamOn](QWidget* host) { return beamOn(host, 1); }});
-            states.push_back({"TBeam_datediff", [beamOn](QWidget* host) {
-                                TBeam* beam = beamOn(host, 3);
-                                beam->SetDateDiffResult(
-                                    TDateCal::PeriodText("15.03.2023", "10.02.2025", true, false));
-                                return beam;
-                              }});
-            states.push_back(
-                {"TBeam_WinInfo", [beamOn](QWidget* host) { return beamOn(host, 4); }});
-            const auto dateCal = [](QWidget* host, int step) {
-              auto* cal = new TDateCal(host);
-              cal->SetLand("D-NI");
-              cal->SetDateText("03.10.2024");
-              if (step >= 0) {
-                cal->Beam()->SetProgStep(step);
-                cal->Beam()->SwitchProgram();
-              }
-              return cal;
-            };
-            states.push_back(
-                {"TDateCal_kalender", [dateCal](QWidget* host) { return dateCal(host, -1); }});
-            states.push_back(
-                {"TDateCal_deadline", [dateCal](QWidget* host) { return dateCal(host, 1); }});
-            states.push_back({"TDateCal_datediff", [dateCal](QWidget* host) {
-                                TDateCal* cal = dateCal(host, 3);
-                                cal->DateEdtE()->SetDate("24.12.2024");
-                                return cal;
-                              }});
-            states.push_back({"TDateCal_julian", [dateCal](QWidget* host) {
-                                TDateCal* cal = dateCal(host, -1);
-                                cal->SetCalendar("J");
-                                return cal;
-                              }});
-            states.push_back({"TDateCal_message", [dateCal](QWidget* host) {
-                                TDateCal* cal = dateCal(host, -1);
-                                cal->SetDateText("31.12.3000");
-                                cal->Beam()->SetCommand("forwDay");
-                                emit cal->Beam()->OnChange(tools::BeamSender::Forw);
-                                return cal;
-                              }});
-            // The pop-up window itself, on the calendar, deadline and clock pages.
-            for (const char* progr : {"Calendar", "calcDate", "Time"}) {
-              states.push_back(
-                  {QStringLiteral("TKalender_popup_%1").arg(progr), [progr](QWidget* host) {
-                     // The component lives in a window of its own, so that the
-                     // edit it puts back on closing does not show in the picture.
-                     QWidget owner;
-                     auto* kal = new TKalender(&owner);
-                     kal->SetLand("D-NI");
-                     kal->SetDate("03.10.2024");
-                     kal->SetShowProgr(progr);
-                     kal->Open();
-                     auto* picture = new QLabel(host);
-                     picture->setPixmap(kal->CalendarPopup()->grab());
-                     picture->adjustSize();
-                     kal->Close();
-                     return picture;
-                   }});
-            }
-            states.push_back({"TKalender_closed_in_host", [](QWidget* host) {
-                                auto* frame = new QWidget(host);
-                                frame->resize(140, 40);
-                                auto* kal = new TKalender(frame);
-                                kal->move(8, 8);
-                                kal->SetDate("03.10.2024");
-                                return frame;
-                              }});
-          }
+  states.push_back({"Tools_IT2_before_1899", [](QWidget* host) {
+                      auto* page = new TTechFormatPage(2, host);
+                      page->Refresh({"01.01.1899", "D-NI", "00:00:00", true});
+                      return page;
+                    }});
+}
 
-          std::vector<State> States() {
-            std::vector<State> states;
-            AddInterestStates(states);
-            AddCalVrnStates(states);
-            AddDateEdtStates(states);
-            AddToolsPageStates(states);
-            AddPopupStates(states);
-            const struct {
-              const char* name;
-              engine::CivilDate date;
-              bool gregorian;
-              const char* land;
-            } kSheets[] = {
-                {"TMoCal_2024-10_NI", {2024, 10, 17}, true, "D-NI"},
-                {"TMoCal_2025-01_BY", {2025, 1, 6}, true, "D-BY"},
-                {"TMoCal_1582-10_pregregorian", {1582, 10, 10}, true, "D-NI"},
-                {"TMoCal_1582-10_gregorian", {1582, 10, 20}, true, "D-NI"},
-                {"TMoCal_1582-10_julian", {1582, 10, 4}, false, "D-NI"},
-                {"TMoCal_0001-01_julian", {1, 1, 3}, false, "D-NI"},
-                {"TMoCal_3000-12", {3000, 12, 31}, true, "D-NI"},
-                {"TMoCal_2026-12_today_W", {2026, 12, 8}, true, "A-W"},
-            };
-            for (const auto& sheet : kSheets) {
-              states.push_back({sheet.name, [sheet](QWidget* host) {
-                                  return MakeMoCal(host, sheet.date, sheet.gregorian, sheet.land);
-                                }});
-            }
-            states.push_back({"TMoCal_keyboard_focus", [](QWidget* host) {
-                                TMoCal* sheet = MakeMoCal(host, {2024, 10, 17}, true, "D-NI");
-                                host->show();
-                                host->activateWindow();
-                                if (!QTest::qWaitForWindowActive(host))
-                                  std::fprintf(stderr, "Fenster nicht aktiv\n");
-                                sheet->findChild<QWidget*>("Lbl_Day18")->setFocus();
-                                return sheet;
-                              }});
-            states.push_back({"TMoCal_hint_day", [](QWidget* host) {
-                                return MoCalHint(host, {2024, 10, 17}, "Lbl_Day4");
-                              }});
-            states.push_back({"TMoCal_hint_week", [](QWidget* host) {
-                                return MoCalHint(host, {2024, 12, 23}, "Lbl_Week5");
-                              }});
-            states.push_back({"TMoCal_hint_month", [](QWidget* host) {
-                                return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowMonth");
-                              }});
-            states.push_back({"TMoCal_hint_year", [](QWidget* host) {
-                                return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowYear");
-                              }});
-            states.push_back(
-                {"TMoCal_DayMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_Day4"); }});
-            states.push_back(
-                {"TMoCal_YearMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_ShowYear"); }});
-            for (const char* modus : {"D", "T", "TM", "W", "A", "J"}) {
-              for (const auto& [look, height] :
-                   {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
-                states.push_back(
-                    {QStringLiteral("TDate_%1_%2").arg(modus, look),
-                     [modus, height](QWidget* host) { return MakeDate(host, modus, height); }});
-              }
-            }
-            states.push_back({"TDate_D_julian_grey", [](QWidget* host) {
-                                TDate* date = MakeDate(host, "D", 24);
-                                date->SetDateText("04.10.1582");
-                                date->SetFieldColor(controls::kJulianColor);
-                                date->SetFieldFontColor(controls::kGreyColor);
-                                return date;
-                              }});
-            states.push_back({"TDate_D_sunday_pregregorian", [](QWidget* host) {
-                                TDate* date = MakeDate(host, "D", 24);
-                                date->SetDateText("24.12.1500");
-                                date->SetFieldColor(controls::kPreGregorianColor);
-                                date->SetFieldFontColor(controls::kSundayColor);
-                                return date;
-                              }});
-            states.push_back({"TDate_T_desc_pressed", [](QWidget* host) {
-                                TDate* date = MakeDate(host, "T", 24);
-                                date->SetTimeText("23:59:59");
-                                date->SwitchDesc(1)->SetLowered(true);
-                                return date;
-                              }});
-            for (int height : {21, 25}) {
-              for (const char* pressed : {"released", "asc_pressed", "desc_pressed"}) {
-                states.push_back({QStringLiteral("TDblBtn_%1_%2").arg(height).arg(pressed),
-                                  [height, pressed](QWidget* host) {
-                                    auto* button = new TDblBtn(host);
-                                    button->SetEditHeight(height);
-                                    if (QString(pressed) == "asc_pressed")
-                                      button->Switch1Asc()->SetLowered(true);
-                                    if (QString(pressed) == "desc_pressed")
-                                      button->Switch1Desc()->SetLowered(true);
-                                    return button;
-                                  }});
-              }
-            }
-            states.push_back({"TSepEdt_amount", [](QWidget* host) {
-                                auto* edit = new TSepEdt(host);
-                                edit->SetRoundModus("math");
-                                edit->SetFloatValue(1234567.89L);
-                                return edit;
-                              }});
-            states.push_back({"TSepEdt_integer", [](QWidget* host) {
-                                auto* edit = new TSepEdt(host);
-                                edit->SetIntegerOnly(true);
-                                edit->SetFloatValue(4711.0L);
-                                return edit;
-                              }});
-            states.push_back({"TSepEdt_typing", [](QWidget* host) {
-                                auto* edit = new TSepEdt(host);
-                                edit->setText("1234567,8");
-                                return edit;
-                              }});
-            return states;
-          }
-        }  // namespace
-
-    int
-    main(int argc, char** argv) {
-      QApplication application(argc, argv);
-      if (argc != 2) {
-        std::fprintf(stderr, "Aufruf: gallery AUSGABEORDNER\n");
-        return 2;
-      }
-      QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-      engine::SetDecimalSeparator(',');
-      engine::SetClock([] { return engine::LocalDateTime{2026, 12, 8, 9, 30, 15, 0}; });
-      const QDir out(QString::fromLocal8Bit(argv[1]));
-      if (!out.mkpath(".")) {
-        std::fprintf(stderr, "Fehler: Ordner %s nicht anlegbar\n", argv[1]);
-        return 1;
-      }
-      constexpr int kMargin = 4;
-      for (const State& state : States()) {
-        QWidget host;
-        QWidget* control = state.make(&host);
-        control->move(kMargin, kMargin);
-        host.resize(control->width() + 2 * kMargin, control->height() + 2 * kMargin);
-        host.show();
-        if (state.settle) {
-          QEventLoop settle;
-          QTimer::singleShot(0, &settle, &QEventLoop::quit);
-          settle.exec();
-        }
-        const QString file = out.filePath(state.name + ".png");
-        if (!host.grab().save(file)) {
-          std::fprintf(stderr, "Fehler: %s nicht geschrieben\n", qPrintable(file));
-          return 1;
-        }
-      }
-      return 0;
+// The tools panel, the pop-up's content and the open pop-up window.
+void AddPopupStates(std::vector<State>& states) {
+  states.push_back({"TBeam_bar", [](QWidget* host) { return new TBeam(host); }});
+  const auto beamOn = [](QWidget* host, int step) {
+    auto* beam = new TBeam(host);
+    beam->SetDateLand("31.01.2023D-NI");
+    beam->SetLand("D-NI");
+    beam->SetProgStep(step);
+    beam->SwitchProgram();
+    return beam;
+  };
+  states.push_back({"TBeam_deadline", [beamOn](QWidget* host) { return beamOn(host, 1); }});
+  states.push_back({"TBeam_datediff", [beamOn](QWidget* host) {
+                      TBeam* beam = beamOn(host, 3);
+                      beam->SetDateDiffResult(
+                          TDateCal::PeriodText("15.03.2023", "10.02.2025", true, false));
+                      return beam;
+                    }});
+  states.push_back({"TBeam_WinInfo", [beamOn](QWidget* host) { return beamOn(host, 4); }});
+  const auto dateCal = [](QWidget* host, int step) {
+    auto* cal = new TDateCal(host);
+    cal->SetLand("D-NI");
+    cal->SetDateText("03.10.2024");
+    if (step >= 0) {
+      cal->Beam()->SetProgStep(step);
+      cal->Beam()->SwitchProgram();
     }
+    return cal;
+  };
+  states.push_back({"TDateCal_kalender", [dateCal](QWidget* host) { return dateCal(host, -1); }});
+  states.push_back({"TDateCal_deadline", [dateCal](QWidget* host) { return dateCal(host, 1); }});
+  states.push_back({"TDateCal_datediff", [dateCal](QWidget* host) {
+                      TDateCal* cal = dateCal(host, 3);
+                      cal->DateEdtE()->SetDate("24.12.2024");
+                      return cal;
+                    }});
+  states.push_back({"TDateCal_julian", [dateCal](QWidget* host) {
+                      TDateCal* cal = dateCal(host, -1);
+                      cal->SetCalendar("J");
+                      return cal;
+                    }});
+  states.push_back({"TDateCal_message", [dateCal](QWidget* host) {
+                      TDateCal* cal = dateCal(host, -1);
+                      cal->SetDateText("31.12.3000");
+                      cal->Beam()->SetCommand("forwDay");
+                      emit cal->Beam()->OnChange(tools::BeamSender::Forw);
+                      return cal;
+                    }});
+  // The pop-up window itself, on the calendar, deadline and clock pages.
+  for (const char* progr : {"Calendar", "calcDate", "Time"}) {
+    states.push_back({QStringLiteral("TKalender_popup_%1").arg(progr), [progr](QWidget* host) {
+                        // The component lives in a window of its own, so that the
+                        // edit it puts back on closing does not show in the picture.
+                        QWidget owner;
+                        auto* kal = new TKalender(&owner);
+                        kal->SetLand("D-NI");
+                        kal->SetDate("03.10.2024");
+                        kal->SetShowProgr(progr);
+                        kal->Open();
+                        auto* picture = new QLabel(host);
+                        picture->setPixmap(kal->CalendarPopup()->grab());
+                        picture->adjustSize();
+                        kal->Close();
+                        return picture;
+                      }});
+  }
+  states.push_back({"TKalender_closed_in_host", [](QWidget* host) {
+                      auto* frame = new QWidget(host);
+                      frame->resize(140, 40);
+                      auto* kal = new TKalender(frame);
+                      kal->move(8, 8);
+                      kal->SetDate("03.10.2024");
+                      return frame;
+                    }});
+}
+
+std::vector<State> States() {
+  std::vector<State> states;
+  AddInterestStates(states);
+  AddCalVrnStates(states);
+  AddDateEdtStates(states);
+  AddToolsPageStates(states);
+  AddPopupStates(states);
+  const struct {
+    const char* name;
+    engine::CivilDate date;
+    bool gregorian;
+    const char* land;
+  } kSheets[] = {
+      {"TMoCal_2024-10_NI", {2024, 10, 17}, true, "D-NI"},
+      {"TMoCal_2025-01_BY", {2025, 1, 6}, true, "D-BY"},
+      {"TMoCal_1582-10_pregregorian", {1582, 10, 10}, true, "D-NI"},
+      {"TMoCal_1582-10_gregorian", {1582, 10, 20}, true, "D-NI"},
+      {"TMoCal_1582-10_julian", {1582, 10, 4}, false, "D-NI"},
+      {"TMoCal_0001-01_julian", {1, 1, 3}, false, "D-NI"},
+      {"TMoCal_3000-12", {3000, 12, 31}, true, "D-NI"},
+      {"TMoCal_2026-12_today_W", {2026, 12, 8}, true, "A-W"},
+  };
+  for (const auto& sheet : kSheets) {
+    states.push_back({sheet.name, [sheet](QWidget* host) {
+                        return MakeMoCal(host, sheet.date, sheet.gregorian, sheet.land);
+                      }});
+  }
+  states.push_back({"TMoCal_keyboard_focus", [](QWidget* host) {
+                      TMoCal* sheet = MakeMoCal(host, {2024, 10, 17}, true, "D-NI");
+                      host->show();
+                      host->activateWindow();
+                      if (!QTest::qWaitForWindowActive(host))
+                        std::fprintf(stderr, "Fenster nicht aktiv\n");
+                      sheet->findChild<QWidget*>("Lbl_Day18")->setFocus();
+                      return sheet;
+                    }});
+  states.push_back({"TMoCal_hint_day", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 10, 17}, "Lbl_Day4");
+                    }});
+  states.push_back({"TMoCal_hint_week", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_Week5");
+                    }});
+  states.push_back({"TMoCal_hint_month", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowMonth");
+                    }});
+  states.push_back({"TMoCal_hint_year", [](QWidget* host) {
+                      return MoCalHint(host, {2024, 12, 23}, "Lbl_ShowYear");
+                    }});
+  states.push_back({"TMoCal_DayMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_Day4"); }});
+  states.push_back(
+      {"TMoCal_YearMenu", [](QWidget* host) { return MoCalMenu(host, "Lbl_ShowYear"); }});
+  for (const char* modus : {"D", "T", "TM", "W", "A", "J"}) {
+    for (const auto& [look, height] : {std::pair{"normal", 24}, std::pair{"compact", 21}}) {
+      states.push_back({QStringLiteral("TDate_%1_%2").arg(modus, look),
+                        [modus, height](QWidget* host) { return MakeDate(host, modus, height); }});
+    }
+  }
+  states.push_back({"TDate_D_julian_grey", [](QWidget* host) {
+                      TDate* date = MakeDate(host, "D", 24);
+                      date->SetDateText("04.10.1582");
+                      date->SetFieldColor(controls::kJulianColor);
+                      date->SetFieldFontColor(controls::kGreyColor);
+                      return date;
+                    }});
+  states.push_back({"TDate_D_sunday_pregregorian", [](QWidget* host) {
+                      TDate* date = MakeDate(host, "D", 24);
+                      date->SetDateText("24.12.1500");
+                      date->SetFieldColor(controls::kPreGregorianColor);
+                      date->SetFieldFontColor(controls::kSundayColor);
+                      return date;
+                    }});
+  states.push_back({"TDate_T_desc_pressed", [](QWidget* host) {
+                      TDate* date = MakeDate(host, "T", 24);
+                      date->SetTimeText("23:59:59");
+                      date->SwitchDesc(1)->SetLowered(true);
+                      return date;
+                    }});
+  for (int height : {21, 25}) {
+    for (const char* pressed : {"released", "asc_pressed", "desc_pressed"}) {
+      states.push_back({QStringLiteral("TDblBtn_%1_%2").arg(height).arg(pressed),
+                        [height, pressed](QWidget* host) {
+                          auto* button = new TDblBtn(host);
+                          button->SetEditHeight(height);
+                          if (QString(pressed) == "asc_pressed")
+                            button->Switch1Asc()->SetLowered(true);
+                          if (QString(pressed) == "desc_pressed")
+                            button->Switch1Desc()->SetLowered(true);
+                          return button;
+                        }});
+    }
+  }
+  states.push_back({"TSepEdt_amount", [](QWidget* host) {
+                      auto* edit = new TSepEdt(host);
+                      edit->SetRoundModus("math");
+                      edit->SetFloatValue(1234567.89L);
+                      return edit;
+                    }});
+  states.push_back({"TSepEdt_integer", [](QWidget* host) {
+                      auto* edit = new TSepEdt(host);
+                      edit->SetIntegerOnly(true);
+                      edit->SetFloatValue(4711.0L);
+                      return edit;
+                    }});
+  states.push_back({"TSepEdt_typing", [](QWidget* host) {
+                      auto* edit = new TSepEdt(host);
+                      edit->setText("1234567,8");
+                      return edit;
+                    }});
+  return states;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "Aufruf: gallery AUSGABEORDNER\n");
+    return 2;
+  }
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  engine::SetDecimalSeparator(',');
+  engine::SetClock([] { return engine::LocalDateTime{2026, 12, 8, 9, 30, 15, 0}; });
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  if (!out.mkpath(".")) {
+    std::fprintf(stderr, "Fehler: Ordner %s nicht anlegbar\n", argv[1]);
+    return 1;
+  }
+  constexpr int kMargin = 4;
+  for (const State& state : States()) {
+    QWidget host;
+    QWidget* control = state.make(&host);
+    control->move(kMargin, kMargin);
+    host.resize(control->width() + 2 * kMargin, control->height() + 2 * kMargin);
+    host.show();
+    if (state.settle) {
+      QEventLoop settle;
+      QTimer::singleShot(0, &settle, &QEventLoop::quit);
+      settle.exec();
+    }
+    const QString file = out.filePath(state.name + ".png");
+    if (!host.grab().save(file)) {
+      std::fprintf(stderr, "Fehler: %s nicht geschrieben\n", qPrintable(file));
+      return 1;
+    }
+  }
+  return 0;
+}
