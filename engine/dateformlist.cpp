@@ -6,13 +6,6 @@
 namespace engine {
 namespace {
 
-struct NumericRow {
-  std::string_view key;
-  DateOrder order;
-  std::string_view separator;
-  NumericStyle style;
-};
-
 constexpr auto kDmy = DateOrder::DayMonthYear;
 constexpr auto kYmd = DateOrder::YearMonthDay;
 constexpr auto kMdy = DateOrder::MonthDayYear;
@@ -20,7 +13,7 @@ constexpr auto kFull = NumericStyle::Full;
 constexpr auto kShort = NumericStyle::ShortYear;
 constexpr auto kUnpadded = NumericStyle::Unpadded;
 
-constexpr NumericRow kNumericRows[] = {
+constexpr NumericLayout kNumericRows[] = {
     {"DD-MM-YYYY", kDmy, "-", kFull}, {"DD-MM-YY", kDmy, "-", kShort},
     {"D-M-YY", kDmy, "-", kUnpadded}, {"DD/MM/YYYY", kDmy, "/", kFull},
     {"DD/MM/YY", kDmy, "/", kShort},  {"D/M/YY", kDmy, "/", kUnpadded},
@@ -84,11 +77,15 @@ constexpr ZoneRow kZoneRows[] = {
 
 }  // namespace
 
+std::span<const NumericLayout> NumericLayouts() {
+  return kNumericRows;
+}
+
 std::vector<DateFormEntry> DateFormList(const ZoneDateTime& moment) {
   std::vector<DateFormEntry> list;
   list.reserve(std::size(kNumericRows) + std::size(kWrittenRows) + std::size(kZoneRows) + 13);
-  for (const NumericRow& row : kNumericRows) {
-    list.push_back({row.key, NumericDateText(moment.date, row.order, row.separator, row.style)});
+  for (const NumericLayout& row : kNumericRows) {
+    list.push_back({row.layout, NumericDateText(moment.date, row.order, row.separator, row.style)});
   }
   for (const WrittenRow& row : kWrittenRows) {
     list.push_back({row.key, WrittenDateText(moment.date, row.form)});

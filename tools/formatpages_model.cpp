@@ -6,6 +6,7 @@
 #include "engine/civildate.h"
 #include "engine/dateformat.h"
 #include "engine/dateformat_technical.h"
+#include "engine/dateformlist.h"
 #include "engine/daynumber.h"
 #include "engine/legaltime.h"
 
@@ -17,58 +18,18 @@ constexpr std::string_view kEquals = "==============";
 constexpr std::string_view kBreak = "\r\n";
 constexpr std::string_view kHintBreak = "\n\r";
 
-struct NumericForm {
-  std::string_view layout;
-  engine::DateOrder order;
-  std::string_view separator;
-  engine::NumericStyle style;
-};
-
-using engine::DateOrder;
-using engine::NumericStyle;
-constexpr auto kDmy = DateOrder::DayMonthYear;
-constexpr auto kYmd = DateOrder::YearMonthDay;
-constexpr auto kMdy = DateOrder::MonthDayYear;
-constexpr auto kFull = NumericStyle::Full;
-constexpr auto kShort = NumericStyle::ShortYear;
-constexpr auto kUnpadded = NumericStyle::Unpadded;
-
+// The three groups of the numeric page: caption, hint and the order of the
+// engine's layouts they show.
 struct NumericGroupRow {
   std::string_view caption;
   std::string_view hint;
-  std::initializer_list<NumericForm> forms;
+  engine::DateOrder order;
 };
 
 const NumericGroupRow kNumericGroups[3] = {
-    {"Tag Monat Jahr",
-     "DDMMYYYY",
-     {{"DD-MM-YYYY", kDmy, "-", kFull},
-      {"DD-MM-YY", kDmy, "-", kShort},
-      {"D-M-YY", kDmy, "-", kUnpadded},
-      {"DD/MM/YYYY", kDmy, "/", kFull},
-      {"DD/MM/YY", kDmy, "/", kShort},
-      {"D/M/YY", kDmy, "/", kUnpadded},
-      {"DD.MM.YYYY", kDmy, ".", kFull},
-      {"DD.MM.YY", kDmy, ".", kShort},
-      {"D.M.YY", kDmy, ".", kUnpadded}}},
-    {"Jahr Monat Tag",
-     "YYYYMMDD",
-     {{"YYYY-MM-DD", kYmd, "-", kFull},
-      {"YY-MM-DD", kYmd, "-", kShort},
-      {"YY-M-D", kYmd, "-", kUnpadded},
-      {"YYYY/MM/DD", kYmd, "/", kFull},
-      {"YY/MM/DD", kYmd, "/", kShort},
-      {"YY/M/D", kYmd, "/", kUnpadded},
-      {"YYYYMMDD", kYmd, "", kFull},
-      {"YYMMDD", kYmd, "", kShort}}},
-    {"Monat Tag Jahr",
-     "MMDDYYYY",
-     {{"MM-DD-YYYY", kMdy, "-", kFull},
-      {"MM-DD-YY", kMdy, "-", kShort},
-      {"M-D-YY", kMdy, "-", kUnpadded},
-      {"MM/DD/YYYY", kMdy, "/", kFull},
-      {"MM/DD/YY", kMdy, "/", kShort},
-      {"M/D/YY", kMdy, "/", kUnpadded}}},
+    {"Tag Monat Jahr", "DDMMYYYY", engine::DateOrder::DayMonthYear},
+    {"Jahr Monat Tag", "YYYYMMDD", engine::DateOrder::YearMonthDay},
+    {"Monat Tag Jahr", "MMDDYYYY", engine::DateOrder::MonthDayYear},
 };
 
 struct WrittenFormRow {
@@ -309,7 +270,8 @@ std::array<FormatGroup, 3> NumericGroups(std::string_view date) {
     const NumericGroupRow& row = kNumericGroups[g];
     groups[g].caption = row.caption;
     groups[g].hint = row.hint;
-    for (const NumericForm& form : row.forms) {
+    for (const engine::NumericLayout& form : engine::NumericLayouts()) {
+      if (form.order != row.order) continue;
       groups[g].fields.push_back(
           {Join({"Fmt_", form.layout}),
            fields ? engine::NumericDateText(*fields, form.order, form.separator, form.style)
