@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "controls/dateca.h"
 #include "controls/hints.h"
 #include "controls/kalender.h"
 #include "engine/daynumber.h"
@@ -257,6 +258,9 @@ void TCalVrn::KalenderCreate() {
   Kalender1 = new TKalender(Pnl_Kal);
   Kalender1->setObjectName(QStringLiteral("Kalender1"));
   Kalender1->setGeometry(0, 0, 97, 21);
+  // The window's height of 21 pixels asks for the compact date edit, so that
+  // the date fits the 88 pixels of the strip.
+  Kalender1->DateCal()->SetEditHeight(21);
   Kalender1->SetModus(QStringLiteral("D"));
   Kalender1->SetCalendar(QStringLiteral("G"));
   Kalender1->SetLand(QStringLiteral("D-NI"));
