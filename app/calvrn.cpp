@@ -13,8 +13,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "controls/dateedt.h"
+#include "controls/dateca.h"
 #include "controls/hints.h"
+#include "controls/kalender.h"
 #include "engine/daynumber.h"
 #include "engine/environment.h"
 #include "engine/timetext.h"
@@ -89,9 +90,10 @@ TCalVrn::TCalVrn(platform::KeyValueStore& store, QWidget* parent) : QWidget(pare
   CreateSettingsPanel();
   CreateTimers();
   KalenderCreate();
-  // Hints with "\r\n" show as lines; the date field brings its own filters.
+  // Hints with "\r\n" show as lines; the date field, a grandchild in
+  // Pnl_Kal, brings its own filters.
   for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (widget != Kalender1) controls::InstallHintFilter(widget);
+    controls::InstallHintFilter(widget);
   }
   for (QWidget* panel : {static_cast<QWidget*>(Pnl_Big), static_cast<QWidget*>(Pnl_Hide),
                          static_cast<QWidget*>(Pnl_Big1), static_cast<QWidget*>(Pnl_Hide1)}) {
@@ -251,28 +253,27 @@ void TCalVrn::CreateTimers() {
 // ---- Kalender1 ---------------------------------------------------------------------
 
 void TCalVrn::KalenderCreate() {
-  Kalender1 = new TDateEdt(this);
+  // The component stands at the top left of Pnl_Kal, which then holds its
+  // date edit; it takes no space itself while the pop-up is closed.
+  Kalender1 = new TKalender(Pnl_Kal);
   Kalender1->setObjectName(QStringLiteral("Kalender1"));
-  Kalender1->SetEditHeight(21);
+  Kalender1->setGeometry(0, 0, 97, 21);
+  // The window's height of 21 pixels asks for the compact date edit, so that
+  // the date fits the 88 pixels of the strip.
+  Kalender1->DateCal()->SetEditHeight(21);
   Kalender1->SetModus(QStringLiteral("D"));
   Kalender1->SetCalendar(QStringLiteral("G"));
   Kalender1->SetLand(QStringLiteral("D-NI"));
   Kalender1->SetVisible(true);
   Kalender1->SetShowBtn(true);
+  Kalender1->SetShowCal(true);
   Kalender1->SetShowHint(true);
   Kalender1->SetShow12h(true);
-  // The date field stands in Pnl_Kal; the component itself takes no space.
-  Kalender1->PlaceOn(Pnl_Kal, 0, 0);
-  Kalender1->setGeometry(0, 0, 0, 0);
-  connect(Kalender1, &TDateEdt::OnChange, this, &TCalVrn::Kalender1Change);
-  // A double click on the date asks for the calendar, as typing does not.
-  connect(Kalender1, &TDateEdt::OnClick, this, [this] {
-    if (Kalender1->Typing()) {
-      Kalender1->SetTyping(false);
-      return;
-    }
-    KalenderOpen();
-  });
+  Kalender1->SetShowTour(QStringLiteral("no"));
+  Kalender1->SetShowProgr(QStringLiteral("Calendar"));
+  connect(Kalender1, &TKalender::OnChange, this, &TCalVrn::Kalender1Change);
+  connect(Kalender1, &TKalender::OnChangeVis, this,
+          [this] { Kalender1ChangeVis(Kalender1->CalOpen()); });
   KalenderToday();
 }
 
@@ -286,16 +287,18 @@ void TCalVrn::KalenderSetLand(const QString& code) {
 
 void TCalVrn::KalenderToday() {
   Kalender1->SetCalendar(QStringLiteral("G"));
-  refreshedDay_ = QString::fromStdString(engine::TodayText(engine::CalendarKind::Gregorian));
+  refreshedDay_ = Kalender1->TodayText();
   Kalender1->SetDate(refreshedDay_);
   Kalender1->SetTime(QString::fromStdString(engine::CurrentTimeText()));
 }
 
 void TCalVrn::KalenderOpen() {
-  if (calendarOpener_) calendarOpener_();
+  Kalender1->Open();
 }
 
-void TCalVrn::KalenderHide() {}
+void TCalVrn::KalenderHide() {
+  Kalender1->Close();
+}
 
 void TCalVrn::KalenderClosed() {
   Kalender1->SetModus(QStringLiteral("D"));
@@ -303,7 +306,7 @@ void TCalVrn::KalenderClosed() {
 }
 
 QString TCalVrn::ShownDate() const {
-  return Kalender1->K_Date();
+  return Kalender1->Date();
 }
 
 // ---- Showing and closing -------------------------------------------------------------
@@ -650,6 +653,7 @@ void TCalVrn::Kalender1ChangeVis(bool open) {
   raise();
   activateWindow();
   KalenderClosed();
+  if (CB_Front->isChecked()) Kalender1->raise();
   Btn_OpenCal->setVisible(bigMode_);
   Pnl_Kal->resize(kSmallWidth, Pnl_Kal->height());
   Pnl_Contr->hide();

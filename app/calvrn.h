@@ -10,8 +10,11 @@
 // three timers refresh the date: Timer1 once after the start, Timer2 an hour
 // after a date change, Timer3 every second around midnight.
 //
-// The calendar pop-up and the interest window are opened through hooks
-// that the program (main.cpp) sets, so that tests open nothing.
+// Kalender1 (controls/kalender.h) is the calendar component: its date edit
+// stands in Pnl_Kal while its pop-up is closed; "Kalenderblatt" and a
+// double click on the date open the pop-up, and its opening and closing
+// switch the strip's "G" and "V" on and off. The interest window is opened
+// through a hook that the program (main.cpp) sets, so that tests open none.
 #pragma once
 
 #include <QSize>
@@ -26,7 +29,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
-class TDateEdt;
+class TKalender;
 
 namespace platform {
 class KeyValueStore;
@@ -53,9 +56,6 @@ class TCalVrn : public QWidget {
   explicit TCalVrn(platform::KeyValueStore& store, QWidget* parent = nullptr);
   ~TCalVrn() override;
 
-  // SetCalendarOpener: what opens the calendar pop-up ("Kalenderblatt", a
-  // double click on the date field); nothing opens without it.
-  void SetCalendarOpener(std::function<void()> open) { calendarOpener_ = std::move(open); }
   // SetInterestOpener: what opens a new interest window ("Zinsen", once per click).
   void SetInterestOpener(std::function<void()> open) { interestOpener_ = std::move(open); }
   // MessageSink: shows a message box; replaced by tests so that nothing
@@ -150,10 +150,9 @@ class TCalVrn : public QWidget {
   void KalenderHide();
   // KalenderClosed: the date field after the pop-up closed: Modus "D", no button.
   void KalenderClosed();
-  TDateEdt* Kalender1 = nullptr;
+  TKalender* Kalender1 = nullptr;
 
   platform::KeyValueStore& store_;
-  std::function<void()> calendarOpener_;
   std::function<void()> interestOpener_;
   MessageSink messageSink_;
   QSize screenSize_;

@@ -4,59 +4,14 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPointer>
-#include <QScreen>
 #include <vector>
 
 #include "app/calvrn.h"
-#include "controls/mocal.h"
-#include "engine/daynumber.h"
 #include "engine/version.h"
 #include "interest/qvzins.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
 #include "platform/system_locale.h"
-
-namespace {
-
-// The calendar pop-up until the calendar component takes its place: the
-// month sheet of the shown day, on top, telling the main window when it
-// opens and closes (so that the date-only strip shows its "G" and "V").
-class CalendarSheet : public QWidget {
- public:
-  explicit CalendarSheet(TCalVrn& window)
-      : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint), window_(window) {
-    setWindowTitle(QStringLiteral("Kalenderblatt"));
-    sheet_ = new TMoCal(this);
-    setFixedSize(TMoCal::kWidth, TMoCal::kHeight);
-  }
-
-  void Open() {
-    const std::string day =
-        engine::DateToJDText(window_.ShownDate().toStdString(), engine::CalendarKind::Gregorian);
-    sheet_->ShowMonth(day.empty() ? 0 : std::stoi(day), true, window_.Land());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      QRect place = frameGeometry();
-      place.moveCenter(screen->availableGeometry().center());
-      move(place.topLeft());
-    }
-    show();
-    raise();
-    activateWindow();
-    window_.Kalender1ChangeVis(true);
-  }
-
- protected:
-  void hideEvent(QHideEvent* event) override {
-    QWidget::hideEvent(event);
-    window_.Kalender1ChangeVis(false);
-  }
-
- private:
-  TCalVrn& window_;
-  TMoCal* sheet_ = nullptr;
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -78,8 +33,6 @@ int main(int argc, char** argv) {
   QObject::connect(&window, &TCalVrn::Closed, &application, &QCoreApplication::quit);
   QObject::connect(&instance, &platform::SingleInstance::ShowRequested, &window,
                    &TCalVrn::ShowFromOutside);
-  CalendarSheet calendar(window);
-  window.SetCalendarOpener([&calendar] { calendar.Open(); });
   // Each click makes a new interest window; it frees itself when closed.
   window.SetInterestOpener([&interestWindows] {
     std::erase_if(interestWindows, [](const QPointer<QWidget>& closed) { return closed.isNull(); });

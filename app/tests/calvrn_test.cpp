@@ -2,6 +2,7 @@
 #include "app/calvrn.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,11 @@
 #include <memory>
 
 #include "controls/date.h"
+#include "controls/dateca.h"
 #include "controls/dateedt.h"
+#include "controls/dblbtn.h"
+#include "controls/kalender.h"
+#include "controls/mocal.h"
 #include "controls/tests/widget_test_main.h"
 #include "engine/environment.h"
 #include "platform/keyvalue_store.h"
@@ -65,6 +70,21 @@ void Tick(QTimer* timer) {
 
 void ClickPanel(QLabel* panel) {
   QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+TKalender* Kalender(const QWidget& window) {
+  return Find<TKalender>(window, "Kalender1");
+}
+
+// The day field of the date edit, wherever the component put it.
+QLineEdit* DayField(const QWidget& window) {
+  return Kalender(window)->DateCal()->DateEdt()->DateField()->Edt(0);
+}
+
+// Closes the pop-up as its title bar's close button does.
+void ClosePopup(const QWidget& window) {
+  QCloseEvent close;
+  QCoreApplication::sendEvent(Kalender(window)->CalendarPopup(), &close);
 }
 
 }  // namespace
@@ -309,7 +329,7 @@ class TCalVrnTest : public QObject {
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 3600000);
     const int id = timer->timerId();
-    Find<TDateEdt>(*window, "Kalender1")->SetDate(QStringLiteral("01.05.2026"));
+    Kalender(*window)->SetDate(QStringLiteral("01.05.2026"));
     QCOMPARE(timer->timerId(), id);
     Tick(timer);
     QCOMPARE(window->ShownDate(), QStringLiteral("08.12.2026"));
@@ -325,7 +345,7 @@ class TCalVrnTest : public QObject {
     auto* timer = Find<QTimer>(*window, "Timer3");
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 1000);
-    auto* kalender = Find<TDateEdt>(*window, "Kalender1");
+    TKalender* kalender = Kalender(*window);
     const struct {
       engine::LocalDateTime now;
       const char* shown;
@@ -374,37 +394,182 @@ class TCalVrnTest : public QObject {
     QVERIFY(Find<QLabel>(*window, "Lbl_Sec")->isVisible());
   }
 
-  void theButtonsOpenThroughTheirHooks() {
+  void zinsenOpensThroughItsHookOncePerClick() {
     platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
     const auto window = MakeWindow(store);
-    int calendars = 0;
     int interests = 0;
-    window->SetCalendarOpener([&] { ++calendars; });
     window->SetInterestOpener([&] { ++interests; });
     window->show();
     QTest::mouseClick(Find<QPushButton>(*window, "Btn_Zins"), Qt::LeftButton);
     QTest::mouseClick(Find<QPushButton>(*window, "Btn_Zins"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_OpenCal"), Qt::LeftButton);
     QCOMPARE(interests, 2);
-    QCOMPARE(calendars, 1);
-    window->Kalender1ChangeVis(true);
-    QVERIFY(!Find<QPushButton>(*window, "Btn_OpenCal")->isVisible());
-    window->Kalender1ChangeVis(false);
-    QVERIFY(Find<QPushButton>(*window, "Btn_OpenCal")->isVisible());
-    QCOMPARE(Find<TDateEdt>(*window, "Kalender1")->ShowBtn(), false);
+    QVERIFY(!Kalender(*window)->CalOpen());
   }
 
-  void aDoubleClickOnTheDateAsksForTheCalendarAndTypingDoesNot() {
+  void theComponentStartsAsTheMainWindowSetsIt() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    TKalender* kal = Kalender(*window);
+    QCOMPARE(kal->parentWidget(), Find<QLabel>(*window, "Pnl_Kal"));
+    QCOMPARE(kal->size(), QSize(0, 0));
+    QVERIFY(!kal->CalOpen());
+    QCOMPARE(kal->Modus(), QStringLiteral("D"));
+    QCOMPARE(kal->Calendar(), QStringLiteral("G"));
+    QCOMPARE(kal->Land(), QStringLiteral("D-NI"));
+    QCOMPARE(kal->ShowTour(), QStringLiteral("no"));
+    QCOMPARE(kal->ShowProgr(), QStringLiteral("Calendar"));
+    QCOMPARE(kal->Date(), QStringLiteral("08.12.2026"));
+    // The date field is live in the window, at the component's place.
+    QLineEdit* day = DayField(*window);
+    QVERIFY(Find<QLabel>(*window, "Pnl_Kal")->isAncestorOf(day));
+    QVERIFY(day->isVisible());
+    QCOMPARE(day->text(), QStringLiteral("08"));
+  }
+
+  void kalenderblattOpensThePopUpAndClosingPutsTheDateBack() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    TKalender* kal = Kalender(*window);
+    QSignalSpy vis(kal, &TKalender::OnChangeVis);
+    auto* button = Find<QPushButton>(*window, "Btn_OpenCal");
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(kal->CalOpen());
+    QVERIFY(kal->CalendarPopup()->isVisible());
+    QVERIFY(kal->DateCal()->MoCal()->isVisible());
+    QVERIFY(kal->CalendarPopup()->isAncestorOf(DayField(*window)));
+    QVERIFY(!button->isVisible());
+    QCOMPARE(Find<QLabel>(*window, "Pnl_Kal")->width(), 0);
+    QCOMPARE(vis.count(), 1);
+    ClosePopup(*window);
+    QVERIFY(!kal->CalOpen());
+    QVERIFY(!kal->CalendarPopup()->isVisible());
+    QCOMPARE(vis.count(), 2);
+    QVERIFY(button->isVisible());
+    QVERIFY(Find<QLabel>(*window, "Pnl_Kal")->isAncestorOf(DayField(*window)));
+    QVERIFY(DayField(*window)->isVisible());
+    QCOMPARE(Find<QLabel>(*window, "Pnl_Kal")->width(), 88);
+    QVERIFY(!Find<QLabel>(*window, "Pnl_Contr")->isVisible());
+    // Closed, the date field shows the date alone, without its button.
+    QCOMPARE(kal->Modus(), QStringLiteral("D"));
+    QVERIFY(!kal->ShowBtn());
+    QVERIFY(!kal->DateCal()->DateEdt()->SwitchBtn()->isVisible());
+    // It opens again, once more from the button.
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(kal->CalOpen());
+    QCOMPARE(vis.count(), 3);
+    ClosePopup(*window);
+  }
+
+  void openingAndClosingSwitchTheStripsGAndV() {
+    const struct {
+      int small;
+      bool contrShown;  // the "G" and "V" over the date field while open
+      const char* big1;
+      const char* hide1;
+    } kCases[] = {{1, true, "G", "V"}, {0, true, "", ""}};
+    for (const auto& c : kCases) {
+      platform::MemoryStore store = StoreWith(c.small, 1, 0, 0, 0);
+      const auto window = MakeWindow(store);
+      window->show();
+      QCOMPARE(window->BigMode(), c.small == 0);
+      auto* contr = Find<QLabel>(*window, "Pnl_Contr");
+      QVERIFY(!contr->isVisible());
+      Kalender(*window)->Open();
+      QCOMPARE(contr->isVisible(), c.contrShown);
+      QCOMPARE(Find<QLabel>(*window, "Pnl_Big1")->text(), QString::fromUtf8(c.big1));
+      QCOMPARE(Find<QLabel>(*window, "Pnl_Hide1")->text(), QString::fromUtf8(c.hide1));
+      QCOMPARE(Find<QLabel>(*window, "Pnl_Kal")->width(), 0);
+      ClosePopup(*window);
+      QVERIFY(!contr->isVisible());
+      QCOMPARE(Find<QLabel>(*window, "Pnl_Kal")->width(), 88);
+      QVERIFY(DayField(*window)->isVisible());
+      if (c.small == 1) {
+        QCOMPARE(window->size(), QSize(88, 20));
+        QVERIFY(window->OnTop());
+      }
+    }
+  }
+
+  // The green "G" shown while the pop-up is open brings the normal window back.
+  void theGreenPanelOfTheOpenPopUpGivesTheNormalWindow() {
     platform::MemoryStore store = StoreWith(1, 0, 0, 0, 0);
     const auto window = MakeWindow(store);
-    int calendars = 0;
-    window->SetCalendarOpener([&] { ++calendars; });
     window->show();
-    QLineEdit* day = Find<TDateEdt>(*window, "Kalender1")->DateField()->Edt(0);
+    QTest::mouseDClick(DayField(*window), Qt::LeftButton);
+    QVERIFY(Kalender(*window)->CalOpen());
+    ClickPanel(Find<QLabel>(*window, "Pnl_Big1"));
+    QVERIFY(window->BigMode());
+    QCOMPARE(window->size(), QSize(192, 252));
+    ClosePopup(*window);
+    QVERIFY(Find<QPushButton>(*window, "Btn_OpenCal")->isVisible());
+  }
+
+  void aDayPickedInThePopUpShowsInTheWindow() {
+    platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    TKalender* kal = Kalender(*window);
+    QVERIFY(kal->SetDate(QStringLiteral("17.10.2024")));
+    auto* timer = Find<QTimer>(*window, "Timer2");
+    timer->stop();
+    QTest::mouseClick(Find<QPushButton>(*window, "Btn_OpenCal"), Qt::LeftButton);
+    QSignalSpy changes(kal, &TKalender::OnChange);
+    QTest::mouseClick(kal->DateCal()->MoCal()->findChild<QWidget*>("Lbl_Day4"), Qt::LeftButton);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(window->ShownDate(), QStringLiteral("03.10.2024"));
+    // The change reached the window: "nach 1 h aktuallisieren" runs again.
+    QVERIFY(timer->isActive());
+    ClosePopup(*window);
+    QCOMPARE(DayField(*window)->text(), QStringLiteral("03"));
+    QCOMPARE(kal->DateCal()->DateEdt()->DateField()->Edt(1)->text(), QStringLiteral("10"));
+    // The hourly refresh brings today back into the field.
+    Tick(timer);
+    QCOMPARE(window->ShownDate(), QStringLiteral("08.12.2026"));
+    QCOMPARE(DayField(*window)->text(), QStringLiteral("08"));
+  }
+
+  void aStoredRegionReachesTheComponent() {
+    const struct {
+      int landSave;
+      const char* stored;
+      const char* land;
+      const char* name;
+    } kCases[] = {
+        {1, "A-W", "A-W", "Wien"},
+        {1, "A-NÖ", "A-NÖ", "Niederösterreich"},
+        {1, "D-BY", "D-BY", "Bayern"},
+        // Without "Land speichern" the key keeps no region.
+        {0, nullptr, "D-NI", "Niedersachsen"},
+    };
+    for (const auto& c : kCases) {
+      platform::MemoryStore store = StoreWith(0, 0, 1, 0, c.landSave);
+      if (c.stored != nullptr) store.Set("Land", std::string(c.stored));
+      const auto window = MakeWindow(store);
+      window->show();
+      TKalender* kal = Kalender(*window);
+      QCOMPARE(kal->Land(), QString::fromUtf8(c.land));
+      QCOMPARE(kal->DateCal()->DateLand(),
+               QStringLiteral("08.12.2026") + QString::fromUtf8(c.land));
+      kal->Open();
+      QCOMPARE(kal->DateCal()->LblLand()->text(), QString::fromUtf8(c.name));
+      ClosePopup(*window);
+    }
+  }
+
+  void aDoubleClickOnTheDateOpensThePopUpAndTypingDoesNot() {
+    platform::MemoryStore store = StoreWith(1, 0, 0, 0, 0);
+    const auto window = MakeWindow(store);
+    window->show();
+    TKalender* kal = Kalender(*window);
+    QLineEdit* day = DayField(*window);
     QTest::keyClicks(day, "1");
-    QCOMPARE(calendars, 0);
+    QVERIFY(!kal->CalOpen());
     QTest::mouseDClick(day, Qt::LeftButton);
-    QCOMPARE(calendars, 1);
+    QVERIFY(kal->CalOpen());
+    QVERIFY(Find<QLabel>(*window, "Pnl_Contr")->isVisible());
+    ClosePopup(*window);
   }
 
   void theWebSiteOpensFromTheButtonAndTheMemo() {

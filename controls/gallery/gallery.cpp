@@ -260,27 +260,57 @@ void AddInterestStates(std::vector<State>& states) {
 }
 
 // A picture of the main window, a top-level window of its own, in a state
-// its stored ticks and a few clicks give it.
+// its stored ticks (and region) and a few clicks give it; with the calendar
+// pop-up open, the pop-up stands beside it.
 QWidget* CalVrnPicture(QWidget* host, int small, int front, int clock00,
-                       const std::function<void(TCalVrn&)>& act) {
+                       const std::function<void(TCalVrn&)>& act, const char* land = nullptr) {
   platform::MemoryStore store;
   store.Replace({{"smal", small},
                  {"Front", front},
                  {"Date1h", 0},
                  {"Clock00", clock00},
-                 {"LandSave", 0},
+                 {"LandSave", land != nullptr ? 1 : 0},
                  {"x_B", 10},
                  {"y_B", 10},
                  {"x_S", 10},
                  {"y_S", 10}});
+  if (land != nullptr) store.Set("Land", std::string(land));
   TCalVrn window(store);
   window.SetScreenSize(QSize(1920, 1080));
   window.show();
   if (act) act(window);
-  auto* picture = new QLabel(host);
+  auto* frame = new QWidget(host);
+  auto* picture = new QLabel(frame);
   picture->setPixmap(window.grab());
   picture->adjustSize();
-  return picture;
+  int width = picture->width();
+  int height = picture->height();
+  auto* kal = window.findChild<TKalender*>("Kalender1");
+  if (kal != nullptr && kal->CalOpen()) {
+    auto* popup = new QLabel(frame);
+    popup->setPixmap(kal->CalendarPopup()->grab());
+    popup->adjustSize();
+    popup->move(width + 8, 0);
+    width += 8 + popup->width();
+    height = std::max(height, popup->height());
+    kal->Close();
+  }
+  frame->resize(width, height);
+  return frame;
+}
+
+// A double click on the date field, as the user opens the pop-up from the strip.
+void DoubleClickDate(TCalVrn& window) {
+  auto* kal = window.findChild<TKalender*>("Kalender1");
+  QTest::mouseDClick(kal->DateCal()->DateEdt()->DateField()->Edt(0), Qt::LeftButton);
+}
+
+// A day picked on the pop-up's month sheet (the fourth cell of the sheet).
+void PickDay(TCalVrn& window, const char* date) {
+  auto* kal = window.findChild<TKalender*>("Kalender1");
+  kal->SetDate(QString::fromLatin1(date));
+  window.Btn_OpenCalClick();
+  QTest::mouseClick(kal->DateCal()->MoCal()->findChild<QWidget*>("Lbl_Day4"), Qt::LeftButton);
 }
 
 void AddCalVrnStates(std::vector<State>& states) {
@@ -295,16 +325,30 @@ void AddCalVrnStates(std::vector<State>& states) {
                     }});
   states.push_back(
       {"TCalVrn_small", [](QWidget* host) { return CalVrnPicture(host, 1, 1, 0, {}); }});
-  states.push_back({"TCalVrn_small_calendar_open", [](QWidget* host) {
-                      return CalVrnPicture(
-                          host, 1, 1, 0, [](TCalVrn& window) { window.Kalender1ChangeVis(true); });
+  states.push_back({"TCalVrn_normal_calendar_open", [](QWidget* host) {
+                      return CalVrnPicture(host, 0, 0, 0,
+                                           [](TCalVrn& window) { window.Btn_OpenCalClick(); });
                     }});
+  states.push_back({"TCalVrn_small_calendar_open",
+                    [](QWidget* host) { return CalVrnPicture(host, 1, 1, 0, DoubleClickDate); }});
   states.push_back({"TCalVrn_move", [](QWidget* host) {
                       return CalVrnPicture(host, 1, 1, 0, [](TCalVrn& window) {
-                        window.Kalender1ChangeVis(true);
+                        DoubleClickDate(window);
                         window.Pnl_Hide1Click();
-                        window.Kalender1ChangeVis(false);
+                        window.findChild<TKalender*>("Kalender1")->Close();
                       });
+                    }});
+  // A day picked in the pop-up, which then closed: the window shows it.
+  states.push_back({"TCalVrn_picked_day", [](QWidget* host) {
+                      return CalVrnPicture(host, 0, 0, 0, [](TCalVrn& window) {
+                        PickDay(window, "17.10.2024");
+                        window.findChild<TKalender*>("Kalender1")->Close();
+                      });
+                    }});
+  // The stored region reaches the pop-up's region name.
+  states.push_back({"TCalVrn_calendar_open_Wien", [](QWidget* host) {
+                      return CalVrnPicture(
+                          host, 0, 0, 0, [](TCalVrn& window) { window.Btn_OpenCalClick(); }, "A-W");
                     }});
 }
 
