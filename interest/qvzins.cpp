@@ -271,7 +271,7 @@ void TQvZins::FillList(QComboBox* list, const std::vector<std::string>& items, i
 void TQvZins::SetDefaults() {
   QScopedValueRollback<bool> guard(refilling_, true);
   for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-    if (kalender1_->isAncestorOf(edit)) continue;
+    if (InDateEditor(edit)) continue;
     edit->clear();
   }
   for (const interest::NamedText& caption : interest::Captions()) {

@@ -21,6 +21,7 @@
 #include "interest/qvversion.h"
 #include "interest/qvzins.h"
 #include "platform/openurl.h"
+#include "tools/beam.h"
 
 namespace {
 
@@ -655,6 +656,18 @@ class TQvZinsTest : public QObject {
     QCOMPARE(win.asked, QStringList{kQuestion});
     QCOMPARE(win.T("Edt_PayDate"), QString("28.02.2027"));
     QCOMPARE(win.T("Edt_Valuta"), QString("01.03.2027"));
+  }
+
+  // Guards against the window's reset emptying the calendar component's own
+  // fields: its pop-up's tools panel and its date edit.
+  void theResetLeavesTheComponentsFieldsAlone() {
+    Window win;
+    auto* period = win.Kalender()->DateCal()->Beam()->findChild<QLineEdit*>("Edt_Period");
+    QVERIFY(period != nullptr);
+    QCOMPARE(period->text(), QString("Monat"));
+    QTest::mouseClick(win.E("Edt_Beginn"), Qt::LeftButton);
+    QCOMPARE(win.Editor()->DateField()->Edt(0)->text(), QString("08"));
+    QCOMPARE(win.Editor()->DateField()->Edt(2)->text(), QString("2026"));
   }
 
   // Guards against a date set on the calendar component waiting for another
