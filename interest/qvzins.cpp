@@ -877,5 +877,9 @@ void TQvZins::Kalender1ChangeVis() {
   // the date edit stands over the field again.
   if (!editedField_) return;
   editedField_->setVisible(kalender1_->CalOpen());
-  if (!kalender1_->CalOpen()) kalender1_->DateCal()->DateEdt()->FocusFirstField();
+  if (kalender1_->CalOpen()) return;
+  // The editing goes on, unless the pop-up closed because the user went on
+  // to another control of the window.
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr || InDateEditor(focus)) kalender1_->DateCal()->DateEdt()->FocusFirstField();
 }

@@ -733,6 +733,25 @@ class TQvZinsTest : public QObject {
     QCOMPARE(win.T("Edt_Beginn"), QString("01.01.2019"));
   }
 
+  // Guards against the pop-up, closing because the user went on to another
+  // field, taking the focus back to the date.
+  void goingOnToAnotherFieldClosesThePopUpAndTheEditor() {
+    Window win;
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w));
+    QTest::mouseClick(win.E("Edt_Ende"), Qt::LeftButton);
+    QTest::mouseDClick(win.Editor()->DateField()->Edt(0), Qt::LeftButton);
+    QVERIFY(win.Kalender()->CalOpen());
+    QVERIFY(QTest::qWaitForWindowActive(win.Kalender()->CalendarPopup()));
+    win.w->activateWindow();
+    win.E("Edt_Capital")->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(!win.Kalender()->CalOpen());
+    QTRY_VERIFY(!win.EditorShown());
+    QCOMPARE(QApplication::focusWidget(), win.E("Edt_Capital"));
+    QVERIFY(win.E("Edt_Ende")->isVisible());
+    QCOMPARE(win.T("Edt_Ende"), QString("08.12.2026"));
+  }
+
   // Guards against opening or closing the pop-up recomputing by itself, which
   // would take an amount typed but not yet confirmed.
   void openingAndClosingThePopUpComputesNothing() {
