@@ -15,9 +15,12 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "controls/date.h"
+#include "controls/dateca.h"
 #include "controls/dateedt.h"
 #include "controls/fonts.h"
 #include "controls/hints.h"
+#include "controls/kalender.h"
 #include "engine/civildate.h"
 #include "engine/daynumber.h"
 #include "engine/numbertext.h"
@@ -196,12 +199,21 @@ void TQvZins::BuildInterestFace() {
   version_->setObjectName(QStringLiteral("QvVersion1"));
   version_->move(kInterestWidth - version_->width() - 10, 468);
 
-  // The date editor lies hidden over the panel until a date field is clicked.
-  kalender1_ = new TDateEdt(p);
+  // The calendar component's date edit stays hidden in the panel until a
+  // date field is clicked; its button switches the views and a double click
+  // on the date opens the pop-up with the month sheet.
+  kalender1_ = new TKalender(p);
   kalender1_->setObjectName(QStringLiteral("Kalender1"));
-  kalender1_->SetEditHeight(kRowHeight);
-  kalender1_->SetShowBtn(false);
-  kalender1_->hide();
+  kalender1_->SetModus(QStringLiteral("D"));
+  kalender1_->SetCalendar(QStringLiteral("G"));
+  kalender1_->SetShowBtn(true);
+  kalender1_->SetShowCal(true);
+  kalender1_->DateCal()->SetEditHeight(kRowHeight);
+  kalender1_->SetVisible(false);
+  // Its emptied place lies under the start date, which stays clickable.
+  QLineEdit* start = Edit("Edt_Beginn");
+  kalender1_->move(start->pos());
+  start->raise();
 }
 
 void TQvZins::BuildPercentFace() {
@@ -259,7 +271,7 @@ void TQvZins::FillList(QComboBox* list, const std::vector<std::string>& items, i
 void TQvZins::SetDefaults() {
   QScopedValueRollback<bool> guard(refilling_, true);
   for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-    if (kalender1_->isAncestorOf(edit)) continue;
+    if (InDateEditor(edit)) continue;
     edit->clear();
   }
   for (const interest::NamedText& caption : interest::Captions()) {
@@ -385,13 +397,15 @@ void TQvZins::ConnectInputs() {
   });
   connect(button("BitBtn4"), &QPushButton::clicked, this, &TQvZins::BitBtn4Click);
 
-  connect(kalender1_, &TDateEdt::OnChange, this, &TQvZins::Kalender1Change);
+  connect(kalender1_, &TKalender::OnChange, this, &TQvZins::Kalender1Change);
+  connect(kalender1_, &TKalender::OnChangeVis, this, &TQvZins::Kalender1ChangeVis);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    // The editor goes once the focus has settled somewhere else.
-    if (kalender1_->isVisible() && now != nullptr && !kalender1_->isAncestorOf(now) &&
-        now != kalender1_) {
-      QTimer::singleShot(0, this, &TQvZins::HideDateEditor);
-    }
+    // The editor goes once the focus has settled somewhere else; the pop-up
+    // and the returning date edit pass the focus around on their way.
+    if (editedField_.isNull() || now == nullptr || InDateEditor(now)) return;
+    QTimer::singleShot(0, this, [this] {
+      if (!InDateEditor(QApplication::focusWidget())) HideDateEditor();
+    });
   });
 }
 
@@ -804,12 +818,12 @@ bool TQvZins::eventFilter(QObject* watched, QEvent* event) {
 void TQvZins::PlaceDateEditor(QLineEdit* field) {
   HideDateEditor();
   editedField_ = field;
-  kalender1_->move(field->pos());
   GiveEditorDate(field->text());
+  // The component's date edit follows it to the field's place.
+  kalender1_->move(field->pos());
   field->hide();
-  kalender1_->show();
-  kalender1_->raise();
-  kalender1_->FocusFirstField();
+  kalender1_->SetVisible(true);
+  kalender1_->DateCal()->DateEdt()->FocusFirstField();
 }
 
 void TQvZins::GiveEditorDate(const QString& date) {
@@ -819,16 +833,32 @@ void TQvZins::GiveEditorDate(const QString& date) {
 }
 
 QString TQvZins::EditedDate() const {
-  bool ok = false;
-  const int jd = kalender1_->K_JD().toInt(&ok);
-  if (!ok || engine::JDInRange(jd) != 1) return {};
+  const int jd = kalender1_->iJD();
+  if (engine::JDInRange(jd) != 1) return {};
   return Q(engine::FormatDateText(engine::CivilDateOf(jd, engine::CalendarKind::Gregorian)));
 }
 
 void TQvZins::HideDateEditor() {
-  if (!kalender1_->isVisible() && editedField_.isNull()) return;
-  kalender1_->hide();
-  if (editedField_) editedField_->show();
+  if (editedField_.isNull() && !kalender1_->CalOpen()) return;
+  // Closing the pop-up checks a typed date, which may still reach the field.
+  kalender1_->Close();
+  kalender1_->SetVisible(false);
+  if (editedField_) {
+    // The field lies over the emptied place of the date edit again.
+    editedField_->show();
+    editedField_->raise();
+  }
+  editedField_.clear();
+}
+
+bool TQvZins::InDateEditor(const QWidget* widget) const {
+  // The date edit's fields stand in the panel or in the pop-up, which is a
+  // window of the component's own.
+  const QWidget* fields = kalender1_->DateCal()->DateEdt()->DateField()->parentWidget();
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (w == kalender1_ || w == fields) return true;
+  }
+  return false;
 }
 
 void TQvZins::Kalender1Change() {
@@ -839,4 +869,17 @@ void TQvZins::Kalender1Change() {
   if (editedField_ == Edit("Edt_PayDate")) Edit("Edt_Valuta")->clear();
   RenewDateHints();
   RentClick();
+}
+
+void TQvZins::Kalender1ChangeVis() {
+  // Opening or closing the pop-up computes nothing. While it is open the
+  // date edit is in it, so the field shows the date picked there; closed,
+  // the date edit stands over the field again.
+  if (!editedField_) return;
+  editedField_->setVisible(kalender1_->CalOpen());
+  if (kalender1_->CalOpen()) return;
+  // The editing goes on, unless the pop-up closed because the user went on
+  // to another control of the window.
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr || InDateEditor(focus)) kalender1_->DateCal()->DateEdt()->FocusFirstField();
 }

@@ -5,7 +5,8 @@
 // for the former euro currencies, the amounts in euros; its percentage face
 // ("Prozentrechnung") splits an amount by a percentage (engine/percent.h).
 // Both show their result as a text that goes to the clipboard. The three
-// date fields are edited in place by the date editor `Kalender1`.
+// date fields are edited in place by the calendar component `Kalender1`
+// (controls/kalender.h), whose pop-up offers the month sheet for them.
 //
 // The window frees itself when closed (Qt::WA_DeleteOnClose), so a caller
 // creates a new one for each opening: `(new TQvZins)->show();`.
@@ -29,7 +30,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class TDateEdt;
+class TKalender;
 class TQvVersion;
 
 class TQvZins : public QWidget {
@@ -118,13 +119,16 @@ class TQvZins : public QWidget {
   // Typing into an amount field: only digits and one decimal separator.
   void FilterAmount(QLineEdit* field);
 
-  // The date editor Kalender1 over the three date fields: the only place
-  // that knows which control edits a date.
+  // The calendar component Kalender1 over the three date fields: the only
+  // place that knows which control edits a date. Its date edit stands in the
+  // panel at the component's place while its pop-up is closed.
   void PlaceDateEditor(QLineEdit* field);
   void GiveEditorDate(const QString& date);
   QString EditedDate() const;
   void HideDateEditor();
+  bool InDateEditor(const QWidget* widget) const;
   void Kalender1Change();
+  void Kalender1ChangeVis();
 
   QString mode_ = QStringLiteral("Z");
   Question question_;
@@ -141,7 +145,7 @@ class TQvZins : public QWidget {
   QPushButton* btnPercent_ = nullptr;
   TQvVersion* version_ = nullptr;
 
-  TDateEdt* kalender1_ = nullptr;
+  TKalender* kalender1_ = nullptr;
   QPointer<QLineEdit> editedField_;
 
   // The rate as the user typed it, for the statement, and the rounded rate

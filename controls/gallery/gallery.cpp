@@ -174,7 +174,7 @@ void AddDateEdtStates(std::vector<State>& states) {
 }
 
 // The interest window as a child of the gallery's host, answering "Ja" to
-// its question, its dates picked in the date editor as a user picks them.
+// its question, its dates set on its calendar component as a user picks them.
 TQvZins* MakeZins(QWidget* host, const char* currency, const char* start, const char* end,
                   const char* payDate, const char* capital = "1000", const char* rate = "10") {
   auto* window = new TQvZins(host);
@@ -182,7 +182,7 @@ TQvZins* MakeZins(QWidget* host, const char* currency, const char* start, const 
   window->Edit("Edt_Capital")->setText(capital);
   window->Edit("Edt_rent")->setText(rate);
   window->SetQuestion([](const QString&, const QString&) { return true; });
-  auto* editor = window->findChild<TDateEdt*>("Kalender1");
+  auto* editor = window->findChild<TKalender*>("Kalender1");
   window->List("CB_Value")->setCurrentIndex(window->List("CB_Value")->findText(currency));
   const struct {
     const char* field;
@@ -216,7 +216,7 @@ void AddInterestStates(std::vector<State>& states) {
                       auto* window = new TQvZins(host);
                       window->setWindowFlags(Qt::Widget);
                       window->List("CB_Rent")->setCurrentIndex(9);
-                      auto* editor = window->findChild<TDateEdt*>("Kalender1");
+                      auto* editor = window->findChild<TKalender*>("Kalender1");
                       QTest::mouseClick(window->Edit("Edt_Beginn"), Qt::LeftButton);
                       editor->SetDate("31.01.2019");
                       QTest::mouseClick(window->Edit("Edt_Ende"), Qt::LeftButton);
@@ -233,10 +233,37 @@ void AddInterestStates(std::vector<State>& states) {
                       return MakeZins(host, "SEK", "01.01.2019", "31.12.2021", nullptr,
                                       "1000000000", "300");
                     }});
+  // The calendar component's date edit over the end date, with its button.
   states.push_back({"TQvZins_date_editor", [](QWidget* host) {
                       TQvZins* window = MakeZins(host, "SEK", "01.01.2019", "01.01.2020", nullptr);
                       QTest::mouseClick(window->Edit("Edt_Ende"), Qt::LeftButton);
                       return window;
+                    }});
+  // Its pop-up, opened from the end date, the 15th picked in the month
+  // sheet: the field and the results show the picked day at once. The
+  // pop-up is a window of its own; its picture lies beside the window.
+  states.push_back({"TQvZins_date_popup", [](QWidget* host) {
+                      auto* frame = new QWidget(host);
+                      TQvZins* window = MakeZins(frame, "SEK", "01.01.2019", "01.01.2020", nullptr);
+                      auto* kal = window->findChild<TKalender*>("Kalender1");
+                      QTest::mouseClick(window->Edit("Edt_Ende"), Qt::LeftButton);
+                      kal->Open();
+                      TMoCal* sheet = kal->DateCal()->MoCal();
+                      const auto& cells = sheet->View().cells;
+                      for (int i = 0; i < 42; ++i) {
+                        if (QString::fromStdString(cells[i].text).trimmed() != "15") continue;
+                        QTest::mouseClick(
+                            sheet->findChild<QWidget*>(QStringLiteral("Lbl_Day%1").arg(i + 1)),
+                            Qt::LeftButton);
+                        break;
+                      }
+                      auto* picture = new QLabel(frame);
+                      picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+                      picture->setPixmap(kal->CalendarPopup()->grab());
+                      picture->adjustSize();
+                      picture->move(window->width() + 8, 0);
+                      frame->resize(picture->x() + picture->width(), window->height());
+                      return frame;
                     }});
   states.push_back({"TQvZins_percent", [](QWidget* host) {
                       auto* window = new TQvZins(host);

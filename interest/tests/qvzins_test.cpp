@@ -12,11 +12,16 @@
 #include <string>
 #include <vector>
 
+#include "controls/date.h"
+#include "controls/dateca.h"
 #include "controls/dateedt.h"
+#include "controls/kalender.h"
+#include "controls/mocal.h"
 #include "controls/tests/widget_test_main.h"
 #include "interest/qvversion.h"
 #include "interest/qvzins.h"
 #include "platform/openurl.h"
+#include "tools/beam.h"
 
 namespace {
 
@@ -51,15 +56,41 @@ struct Window {
   QPlainTextEdit* Memo(const char* name) const {
     return w->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
   }
-  TDateEdt* Kalender() const { return w->findChild<TDateEdt*>("Kalender1"); }
+  TKalender* Kalender() const { return w->findChild<TKalender*>("Kalender1"); }
+  // The calendar component's date edit, its fields and whether they show.
+  TDateEdt* Editor() const { return Kalender()->DateCal()->DateEdt(); }
+  QWidget* EditorFields() const { return Editor()->DateField()->parentWidget(); }
+  bool EditorShown() const { return Editor()->DateField()->isVisible(); }
+  // Whether a widget belongs to the component: its pop-up or its date edit.
+  bool OfComponent(const QWidget* widget) const {
+    for (const QWidget* p = widget; p != nullptr; p = p->parentWidget()) {
+      if (p == Kalender() || p == EditorFields()) return true;
+    }
+    return false;
+  }
+  // Clicks the day of the shown month in the pop-up's month sheet.
+  void PickInSheet(int day) {
+    TMoCal* sheet = Kalender()->DateCal()->MoCal();
+    QVERIFY(sheet->isVisible());
+    const auto& cells = sheet->View().cells;
+    for (int i = 0; i < 42; ++i) {
+      // Days from 15 on occur once on a sheet.
+      if (QString::fromStdString(cells[i].text).trimmed().toInt() != day) continue;
+      QTest::mouseClick(sheet->findChild<QWidget*>(QStringLiteral("Lbl_Day%1").arg(i + 1)),
+                        Qt::LeftButton);
+      return;
+    }
+    QFAIL("day not on the sheet");
+  }
   QStringList Lines(const char* memo) const { return Memo(memo)->toPlainText().split('\n'); }
 
   // Clicks a date field and picks the day in the editor that opens over it.
   void SetDate(const char* field, const char* date) {
     QTest::mouseClick(E(field), Qt::LeftButton);
-    QVERIFY(Kalender()->isVisible());
-    QCOMPARE(Kalender()->pos(), E(field)->pos());
-    Kalender()->SetDate(date);
+    QVERIFY(EditorShown());
+    QCOMPARE(EditorFields()->parentWidget(), E(field)->parentWidget());
+    QCOMPARE(EditorFields()->pos(), E(field)->pos());
+    QVERIFY(Kalender()->SetDate(date));
   }
   void Select(const char* list, const char* text) {
     const int index = L(list)->findText(QString::fromUtf8(text));
@@ -132,7 +163,7 @@ class TQvZinsTest : public QObject {
     QVERIFY(!win.Label("Label24")->isVisible());
     // Only the four amount inputs are typed in and reached with Tab.
     for (QLineEdit* edit : win.w->findChildren<QLineEdit*>()) {
-      if (win.Kalender()->isAncestorOf(edit)) continue;
+      if (win.OfComponent(edit)) continue;
       const QString name = edit->objectName();
       const bool input =
           name == "Edt_Capital" || name == "Edt_rent" || name == "Edt_Cap1" || name == "Edt_Perc2";
@@ -590,18 +621,17 @@ class TQvZinsTest : public QObject {
     win.w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(win.w));
     QTest::mouseClick(win.E("Edt_Beginn"), Qt::LeftButton);
-    TDateEdt* editor = win.Kalender();
-    QVERIFY(editor->isVisible());
+    QVERIFY(win.EditorShown());
     QVERIFY(!win.E("Edt_Beginn")->isVisible());
     QVERIFY(win.E("Edt_Ende")->isVisible());
-    QCOMPARE(editor->K_Date(), QString("08.12.2026"));
+    QCOMPARE(win.Kalender()->Date(), QString("08.12.2026"));
     // Each full sub-field moves the focus on by itself.
     for (const char digit : std::string("01012019")) {
       QTest::keyClick(QApplication::focusWidget(), digit);
     }
     win.E("Edt_Capital")->setFocus(Qt::MouseFocusReason);
     QTRY_COMPARE(win.T("Edt_Beginn"), QString("01.01.2019"));
-    QTRY_VERIFY(!editor->isVisible());
+    QTRY_VERIFY(!win.EditorShown());
     QVERIFY(win.E("Edt_Beginn")->isVisible());
     QVERIFY(win.Hint("Edt_Beginn").contains("Dienstag, 01.01.2019"));
     QTRY_VERIFY(!win.T("Edt_Sum").isEmpty());
@@ -609,9 +639,8 @@ class TQvZinsTest : public QObject {
 
   void theEditorCorrectsAnImpossibleDate() {
     Window win;
-    QStringList messages;
-    win.Kalender()->SetMessageSink(
-        [&messages](const QString& title, const QString&) { messages << title; });
+    auto* messageCaption = win.Kalender()->DateCal()->findChild<QLabel*>("MessCaption");
+    QVERIFY(messageCaption->text().isEmpty());
     win.w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(win.w));
     QTest::mouseClick(win.E("Edt_Ende"), Qt::LeftButton);
@@ -620,13 +649,149 @@ class TQvZinsTest : public QObject {
     }
     win.E("Edt_Capital")->setFocus(Qt::MouseFocusReason);
     QTRY_COMPARE(win.T("Edt_Ende"), QString("28.02.2027"));
-    QCOMPARE(messages.size(), 1);
-    QTRY_VERIFY(!win.Kalender()->isVisible());
+    QVERIFY(!messageCaption->text().isEmpty());
+    QTRY_VERIFY(!win.EditorShown());
     QTRY_COMPARE(win.T("Edt_NormalYearT"), QString("82"));
     // The new end lies after today's pay date: asked, "Nein", due at the end.
     QCOMPARE(win.asked, QStringList{kQuestion});
     QCOMPARE(win.T("Edt_PayDate"), QString("28.02.2027"));
     QCOMPARE(win.T("Edt_Valuta"), QString("01.03.2027"));
+  }
+
+  // Guards against the window's reset emptying the calendar component's own
+  // fields: its pop-up's tools panel and its date edit.
+  void theResetLeavesTheComponentsFieldsAlone() {
+    Window win;
+    auto* period = win.Kalender()->DateCal()->Beam()->findChild<QLineEdit*>("Edt_Period");
+    QVERIFY(period != nullptr);
+    QCOMPARE(period->text(), QString("Monat"));
+    QTest::mouseClick(win.E("Edt_Beginn"), Qt::LeftButton);
+    QCOMPARE(win.Editor()->DateField()->Edt(0)->text(), QString("08"));
+    QCOMPARE(win.Editor()->DateField()->Edt(2)->text(), QString("2026"));
+  }
+
+  // Guards against a date set on the calendar component waiting for another
+  // action before it reaches its field and the results.
+  void aDateSetOnTheComponentReachesTheFieldAtOnce() {
+    const struct {
+      const char* field;
+      const char* date;
+      const char* weekday;
+      const char* result;  // the result field that follows the date
+      const char* value;
+    } kCases[] = {
+        {"Edt_Beginn", "01.07.2019", "Montag", "Edt_NormalYearT", "183"},
+        {"Edt_Ende", "31.03.2020", "Dienstag", "Edt_LeapYearT", "91"},
+        {"Edt_PayDate", "04.01.2020", "Samstag", "Edt_Valuta", "06.01.2020"},
+    };
+    for (const auto& c : kCases) {
+      Window win;
+      win.answer = true;
+      win.SetDate("Edt_Beginn", "01.01.2019");
+      win.SetDate("Edt_Ende", "01.01.2020");
+      QTest::mouseClick(win.Button("Button1"), Qt::LeftButton);
+      const QString sum = win.T("Edt_Sum");
+      QTest::mouseClick(win.E(c.field), Qt::LeftButton);
+      QVERIFY(win.Kalender()->SetDate(c.date));
+      QCOMPARE(win.T(c.field), QString(c.date));
+      QVERIFY2(win.Hint(c.field).contains(QString(c.weekday) + ", " + c.date), c.field);
+      QCOMPARE(win.T(c.result), QString(c.value));
+      if (QByteArray(c.field) != "Edt_PayDate") QVERIFY(win.T("Edt_Sum") != sum);
+      // The editor stays over the field for the next change.
+      QVERIFY(win.EditorShown());
+      QVERIFY(!win.E(c.field)->isVisible());
+    }
+  }
+
+  void aDayPickedInThePopUpsMonthSheetReachesTheField() {
+    Window win;
+    win.SetDate("Edt_Beginn", "01.01.2019");
+    win.SetDate("Edt_Ende", "01.01.2020");
+    QTest::mouseClick(win.Button("Button1"), Qt::LeftButton);
+    QTest::mouseClick(win.E("Edt_Ende"), Qt::LeftButton);
+    // A double click on the date opens the pop-up with the end date's month.
+    QTest::mouseDClick(win.Editor()->DateField()->Edt(0), Qt::LeftButton);
+    QVERIFY(win.Kalender()->CalOpen());
+    QVERIFY(win.Kalender()->CalendarPopup()->isVisible());
+    QCOMPARE(win.Kalender()->DateCal()->MoCal()->SelectedDay(), 2458850);  // 01.01.2020
+    // Its date edit is in the pop-up now; the field shows the date meanwhile.
+    QVERIFY(win.E("Edt_Ende")->isVisible());
+    win.PickInSheet(15);
+    QCOMPARE(win.T("Edt_Ende"), QString("15.01.2020"));
+    QVERIFY(win.Hint("Edt_Ende").contains("Mittwoch, 15.01.2020"));
+    QCOMPARE(win.T("Edt_NormalYearT"), QString("364"));
+    QCOMPARE(win.T("Edt_LeapYearT"), QString("15"));
+    QVERIFY(win.Lines("Memo1").join('\n').contains("15.01.2020"));
+    QVERIFY(win.Kalender()->CalOpen());
+    // Closed, the date edit stands over the field again, with the picked day.
+    win.Kalender()->Close();
+    QVERIFY(win.EditorShown());
+    QVERIFY(!win.E("Edt_Ende")->isVisible());
+    QCOMPARE(win.EditorFields()->parentWidget(), win.E("Edt_Ende")->parentWidget());
+    QCOMPARE(win.EditorFields()->pos(), win.E("Edt_Ende")->pos());
+    QCOMPARE(win.Kalender()->Date(), QString("15.01.2020"));
+    QCOMPARE(win.T("Edt_Beginn"), QString("01.01.2019"));
+  }
+
+  // Guards against the pop-up, closing because the user went on to another
+  // field, taking the focus back to the date.
+  void goingOnToAnotherFieldClosesThePopUpAndTheEditor() {
+    Window win;
+    win.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(win.w));
+    QTest::mouseClick(win.E("Edt_Ende"), Qt::LeftButton);
+    QTest::mouseDClick(win.Editor()->DateField()->Edt(0), Qt::LeftButton);
+    QVERIFY(win.Kalender()->CalOpen());
+    QVERIFY(QTest::qWaitForWindowActive(win.Kalender()->CalendarPopup()));
+    win.w->activateWindow();
+    win.E("Edt_Capital")->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(!win.Kalender()->CalOpen());
+    QTRY_VERIFY(!win.EditorShown());
+    QCOMPARE(QApplication::focusWidget(), win.E("Edt_Capital"));
+    QVERIFY(win.E("Edt_Ende")->isVisible());
+    QCOMPARE(win.T("Edt_Ende"), QString("08.12.2026"));
+  }
+
+  // Guards against opening or closing the pop-up recomputing by itself, which
+  // would take an amount typed but not yet confirmed.
+  void openingAndClosingThePopUpComputesNothing() {
+    Window win;
+    win.SetDate("Edt_Beginn", "01.01.2019");
+    win.SetDate("Edt_Ende", "01.01.2020");
+    QTest::mouseClick(win.Button("Button1"), Qt::LeftButton);
+    const QString sum = win.T("Edt_Sum");
+    const QString memo = win.Memo("Memo1")->toPlainText();
+    win.E("Edt_Capital")->setText("2000");
+    QSignalSpy changes(win.Kalender(), &TKalender::OnChange);
+    QSignalSpy vis(win.Kalender(), &TKalender::OnChangeVis);
+    for (const char* field : {"Edt_Beginn", "Edt_PayDate"}) {
+      QTest::mouseClick(win.E(field), Qt::LeftButton);
+      const QString date = win.T(field);
+      QTest::mouseDClick(win.Editor()->DateField()->Edt(0), Qt::LeftButton);
+      QVERIFY(win.Kalender()->CalOpen());
+      // The double click checks the shown day again, which announces the same
+      // day; opening and closing announce none.
+      changes.clear();
+      win.Kalender()->Close();
+      win.Kalender()->Open();
+      // The pop-up's close button.
+      QVERIFY(!win.Kalender()->CalendarPopup()->close());
+      QVERIFY(!win.Kalender()->CalOpen());
+      QCOMPARE(changes.count(), 0);
+      QCOMPARE(win.T(field), date);
+    }
+    QCOMPARE(vis.count(), 8);
+    QCOMPARE(win.T("Edt_Sum"), sum);
+    QCOMPARE(win.Memo("Memo1")->toPlainText(), memo);
+    QVERIFY(win.asked.isEmpty());
+    // Computing is what takes the new amount.
+    QTest::mouseClick(win.Button("Button1"), Qt::LeftButton);
+    QVERIFY(win.T("Edt_Sum") != sum);
+    // "berechnen" ends the editing; the field is clickable again.
+    QVERIFY(!win.EditorShown());
+    QVERIFY(win.E("Edt_PayDate")->isVisible());
+    QTest::mouseClick(win.E("Edt_PayDate"), Qt::LeftButton);
+    QVERIFY(win.EditorShown());
   }
 
   void periodTextsShowInBothForms() {
