@@ -342,24 +342,27 @@ void TDateCal::DateEdtClicked() {
 }
 
 void TDateCal::ShowMessage(TDateEdt* edit) {
-  messCaption_->setText(edit->MessageTitle());
-  messText_->setPlainText(edit->MessageText());
-  mess_->show();
-  mess_->raise();
+  ShowCorrection(edit->MessageTitle(), edit->MessageText(), true);
 }
 
 void TDateCal::ShowRangeMessage(int number) {
   const controls::EditMessage& message = controls::MessageOf(number);
-  if (messagesAsEvent_) {
-    messCaption_->setText(Q(message.title));
-    messText_->setPlainText(Q(message.text));
+  ShowCorrection(Q(message.title), Q(message.text), messagesAsEvent_);
+}
+
+void TDateCal::ShowCorrection(const QString& title, const QString& text, bool onPanel) {
+  // While the pop-up is closed the date edit stands in the host window and
+  // the panel is out of sight: a correction there would go unseen, so it
+  // becomes a message box like any other.
+  if (onPanel && isVisible()) {
+    messCaption_->setText(title);
+    messText_->setPlainText(text);
     mess_->show();
     mess_->raise();
   } else if (messageSink_) {
-    messageSink_(Q(message.title), Q(message.text));
+    messageSink_(title, text);
   } else {
-    QMessageBox box(QMessageBox::Information, Q(message.title), Q(message.text), QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
     box.exec();
   }
 }

@@ -172,6 +172,9 @@ class TDateCal : public QWidget {
   void StartDateChanged();
   void DateEdtClicked();
   void ShowMessage(TDateEdt* edit);
+  // ShowCorrection: a correction on the message panel when it may go there
+  // and is in sight, else in a message box (or the sink).
+  void ShowCorrection(const QString& title, const QString& text, bool onPanel);
   void ShowRangeMessage(int number);
   void SheetClicked();
   void BeamChanged(tools::BeamSender sender);

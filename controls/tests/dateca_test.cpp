@@ -144,6 +144,7 @@ class TDateCalTest : public QObject {
     };
     for (const auto& c : kCases) {
       TDateCal cal;
+      cal.show();  // the message panel is used only while it is in sight
       QVERIFY(cal.SetDateText(c.from));
       SetUnit(cal.Beam(), c.unit);
       SetCount(cal.Beam(), c.count);

@@ -140,6 +140,30 @@ class TKalenderTest : public QObject {
     QVERIFY(changes.count() >= 1);
   }
 
+  // Guards against corrections of a date typed in the host window going to
+  // the closed pop-up's message panel, where nobody sees them.
+  void CorrectionWhileClosedIsAMessageBox() {
+    QWidget host;
+    auto* kal = new TKalender(&host);
+    host.show();
+    QStringList titles;
+    kal->DateCal()->SetMessageSink(
+        [&titles](const QString& title, const QString&) { titles << title; });
+    TDate* field = kal->DateCal()->DateEdt()->DateField();
+    const struct {
+      int index;
+      const char* text;
+    } kTyped[] = {{0, "31"}, {1, "02"}, {2, "2003"}};
+    for (const auto& typed : kTyped) {
+      field->Edt(typed.index)->selectAll();
+      QTest::keyClicks(field->Edt(typed.index), typed.text);
+    }
+    kal->DateCal()->DateEdt()->CheckTyped();
+    QCOMPARE(kal->Date(), QStringLiteral("28.02.2003"));
+    QCOMPARE(titles.size(), 1);
+    QVERIFY(!kal->DateCal()->Mess()->isVisibleTo(kal->DateCal()));
+  }
+
   void ShowProgrMapsBothWays() {
     TKalender kal;
     kal.SetShowProgr("SearchDateForm");
