@@ -533,6 +533,9 @@ void AddPopupStates(std::vector<State>& states) {
                     }});
   states.push_back({"TDateCal_message", [dateCal](QWidget* host) {
                       TDateCal* cal = dateCal(host, -1);
+                      // The message panel takes corrections only while it is in
+                      // sight, as in the open pop-up.
+                      host->show();
                       cal->SetDateText("31.12.3000");
                       cal->Beam()->SetCommand("forwDay");
                       emit cal->Beam()->OnChange(tools::BeamSender::Forw);
