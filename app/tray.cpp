@@ -49,8 +49,8 @@ void DrawWeek(QPainter& painter, const QRectF& rect, const QString& digits, bool
   painter.setRenderHint(QPainter::Antialiasing);
   const qreal side = std::min(rect.width(), rect.height());
   const QRectF square(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
-  // One device pixel of edge at every size, a tenth of the side at most.
-  const qreal edge = std::max<qreal>(1.0 / painter.device()->devicePixelRatioF(), side / 32);
+  // One pixel of edge on the small sizes, thicker on the large ones.
+  const qreal edge = std::max<qreal>(1.0, side / 32);
   const QRectF badge = square.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2);
   const qreal radius = side * 0.2;
   painter.setPen(QPen(enabled ? kEdge : kDisabledEdge, edge));
@@ -76,12 +76,10 @@ class WeekIconEngine : public QIconEngine {
     const int side = std::min(size.width(), size.height());
     return {side, side};
   }
-  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return scaledPixmap(size, mode, state, 1.0);
-  }
-  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
-    const int side = std::min(size.width(), size.height());
-    return WeekPicture(digits_, side, scale, mode != QIcon::Disabled);
+  // The size is in device pixels; the icon gives the pixmap its ratio.
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    return WeekPicture(digits_, std::min(size.width(), size.height()), 1.0,
+                       mode != QIcon::Disabled);
   }
   QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
     QList<QSize> sizes;
@@ -100,12 +98,16 @@ class WeekIconEngine : public QIconEngine {
 
 QPixmap WeekPicture(const QString& digits, int size, qreal ratio, bool enabled) {
   if (size <= 0 || ratio <= 0) return {};
+  // Drawn on the device pixels themselves, so that a picture for a dense
+  // screen is as sharp as one for its size at ratio 1.
   const int pixels = std::max(1, qRound(size * ratio));
   QPixmap picture(pixels, pixels);
-  picture.setDevicePixelRatio(ratio);
   picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  DrawWeek(painter, QRectF(0, 0, pixels / ratio, pixels / ratio), digits, enabled);
+  {
+    QPainter painter(&picture);
+    DrawWeek(painter, QRectF(0, 0, pixels, pixels), digits, enabled);
+  }
+  picture.setDevicePixelRatio(ratio);
   return picture;
 }
 
