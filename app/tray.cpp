@@ -57,7 +57,7 @@ void DrawWeek(QPainter& painter, const QRectF& rect, const QString& digits, bool
   painter.setBrush(enabled ? kBadge : kDisabledBadge);
   painter.drawRoundedRect(badge, radius, radius);
   // The digits fill the badge but its rounded corners.
-  const QRectF inner = square.adjusted(side * 0.1, side * 0.18, -side * 0.1, -side * 0.18);
+  const QRectF inner = square.adjusted(side * 0.09, side * 0.15, -side * 0.09, -side * 0.15);
   DrawDigits(painter, inner, digits);
 }
 
