@@ -115,7 +115,11 @@ TCalVrn::TCalVrn(platform::KeyValueStore& store, QWidget* parent) : QWidget(pare
 
 TCalVrn::~TCalVrn() {
   // A window that goes without being closed (the session ends) still keeps its place.
-  if (!firstShow_ && !closed_) SaveSettings(app::SaveKind::Automatic);
+  if (!firstShow_ && !closed_) {
+    // Closed from here on, so that the save puts no symbol into the tray.
+    closed_ = true;
+    SaveSettings(app::SaveKind::Automatic);
+  }
 }
 
 QLabel* TCalVrn::MakePanel(QWidget* parent, const char* name, const QRect& bounds) {
