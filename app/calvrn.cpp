@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/calvrn.h"
 
+#include "app/tray.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -22,6 +24,7 @@
 #include "engine/version.h"
 #include "platform/keyvalue_store.h"
 #include "platform/openurl.h"
+#include "platform/systray.h"
 
 namespace {
 
@@ -34,6 +37,11 @@ constexpr char kMakerNotice[] =
 // The check boxes are wider than their classic 144 pixels, so that their
 // texts fit in the fonts of today's desktops.
 constexpr int kCheckBoxWidth = 172;
+// The region the component starts with, and the tray's without a stored one.
+constexpr char kStartLand[] = "D-NI";
+constexpr char kTrayHint[] = "Kalenderwoche als Symbol im Infobereich der Taskleiste anzeigen";
+constexpr char kNoTrayHint[] =
+    "Diese Arbeitsoberfläche hat keinen Infobereich (System-Tray) für Symbole.";
 constexpr char kPnlBigHint[] = "in Normalgröße anzeigen,\r\nauch dort Kalender schließen";
 
 const QColor kRed(255, 0, 0);
@@ -107,7 +115,11 @@ TCalVrn::TCalVrn(platform::KeyValueStore& store, QWidget* parent) : QWidget(pare
 
 TCalVrn::~TCalVrn() {
   // A window that goes without being closed (the session ends) still keeps its place.
-  if (!firstShow_ && !closed_) SaveSettings(app::SaveKind::Automatic);
+  if (!firstShow_ && !closed_) {
+    // Closed from here on, so that the save puts no symbol into the tray.
+    closed_ = true;
+    SaveSettings(app::SaveKind::Automatic);
+  }
 }
 
 QLabel* TCalVrn::MakePanel(QWidget* parent, const char* name, const QRect& bounds) {
@@ -203,19 +215,22 @@ void TCalVrn::CreateSettingsPanel() {
   CB_Icon = MakeCheckBox("CB_Icon", "Icon auf Desktop", "", 126);
   CB_Auto->hide();
   CB_Icon->hide();
+  // It takes the place of the two that are never shown.
+  CB_Tray = MakeCheckBox("CB_Tray", "Symbol im Infobereich", kTrayHint, 126);
   connect(CB_small, &QCheckBox::clicked, this, &TCalVrn::CB_smallClick);
   connect(CB_Clock00, &QCheckBox::clicked, this, &TCalVrn::CB_Clock00Click);
+  connect(CB_Tray, &QCheckBox::clicked, this, &TCalVrn::CB_TrayClick);
 
   Lbl_Now = new QLabel(Pnl_Set);
   Lbl_Now->setObjectName(QStringLiteral("Lbl_Now"));
   Lbl_Now->setToolTip(QStringLiteral("aktuelles Datum und Uhrzeit"));
-  Lbl_Now->setGeometry(16, 132, 160, 18);
+  Lbl_Now->setGeometry(16, 147, 160, 18);
   SetInk(Lbl_Now, kTeal);
   Lbl_Sec = new QLabel(Pnl_Set);
   Lbl_Sec->setObjectName(QStringLiteral("Lbl_Sec"));
   Lbl_Sec->setToolTip(QStringLiteral("Sekunden seit 00:00:00 Uhr"));
   Lbl_Sec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  Lbl_Sec->setGeometry(16, 152, 160, 18);
+  Lbl_Sec->setGeometry(16, 164, 160, 18);
 
   Btn_Back = new QPushButton(QStringLiteral("zurück"), Pnl_Set);
   Btn_Back->setObjectName(QStringLiteral("Btn_Back"));
@@ -263,7 +278,7 @@ void TCalVrn::KalenderCreate() {
   Kalender1->DateCal()->SetEditHeight(21);
   Kalender1->SetModus(QStringLiteral("D"));
   Kalender1->SetCalendar(QStringLiteral("G"));
-  Kalender1->SetLand(QStringLiteral("D-NI"));
+  Kalender1->SetLand(QString::fromLatin1(kStartLand));
   Kalender1->SetVisible(true);
   Kalender1->SetShowBtn(true);
   Kalender1->SetShowCal(true);
@@ -329,6 +344,7 @@ void TCalVrn::closeEvent(QCloseEvent* event) {
     Timer1->stop();
     Timer2->stop();
     Timer3->stop();
+    if (tray_ != nullptr) tray_->SetVisible(false);
   }
   event->accept();
   emit Closed();
@@ -379,7 +395,7 @@ QSize TCalVrn::Screen() const {
 app::SettingFlags TCalVrn::Flags() const {
   return {CB_small->isChecked(),   CB_Front->isChecked(), CB_Date1h->isChecked(),
           CB_Clock00->isChecked(), CB_Land->isChecked(),  CB_Auto->isChecked(),
-          CB_Icon->isChecked()};
+          CB_Icon->isChecked(),    CB_Tray->isChecked()};
 }
 
 void TCalVrn::ShowFlags(const app::SettingFlags& flags) {
@@ -390,6 +406,7 @@ void TCalVrn::ShowFlags(const app::SettingFlags& flags) {
   CB_Land->setChecked(flags.landSave);
   CB_Auto->setChecked(flags.autostart);
   CB_Icon->setChecked(flags.icon);
+  CB_Tray->setChecked(flags.tray);
   CB_smallClick();
 }
 
@@ -410,6 +427,8 @@ void TCalVrn::ReadSettings(bool firstShow) {
     if (firstShow) SaveSettings(app::SaveKind::FirstStart);
   }
   if (!read.settings.land.empty()) KalenderSetLand(QString::fromStdString(read.settings.land));
+  trayLand_ = read.settings.land.empty() ? QString::fromLatin1(kStartLand)
+                                         : QString::fromStdString(read.settings.land);
   bigMode_ = !CB_small->isChecked();
   if (bigMode_) {
     move(positions_.xB, positions_.yB);
@@ -436,6 +455,7 @@ bool TCalVrn::SaveSettings(app::SaveKind kind) {
   const app::SaveResult result = app::SaveSettings(store_, input);
   positions_ = result.positions;
   if (result.written) bigMode_ = !CB_small->isChecked();
+  if (result.written && input.flags.landSave) trayLand_ = KalenderLand();
   Kalender1Change();
   ApplyClockRule();
   return !result.failed;
@@ -443,10 +463,36 @@ bool TCalVrn::SaveSettings(app::SaveKind kind) {
 
 void TCalVrn::ApplyClockRule() {
   const bool on = CB_Clock00->isChecked();
-  if (on && !Timer3->isActive()) Timer3->start();
-  if (!on) Timer3->stop();
+  // The tray's week needs Timer3's check of the day as well, but not the
+  // clock's labels nor its refresh of the date field.
+  const bool tray = ApplyTrayRule();
+  if ((on || tray) && !Timer3->isActive()) Timer3->start();
+  if (!on && !tray) Timer3->stop();
   Lbl_Now->setVisible(on);
   Lbl_Sec->setVisible(on);
+}
+
+bool TCalVrn::ApplyTrayRule() {
+  const bool available = platform::SystemTrayAvailable();
+  CB_Tray->setEnabled(available);
+  // The tick itself stays as stored, for a later session on a desktop with a tray.
+  CB_Tray->setToolTip(QString::fromUtf8(available ? kTrayHint : kNoTrayHint));
+  const bool show = available && CB_Tray->isChecked() && !closed_;
+  if (show && tray_ == nullptr) {
+    tray_ = new TTray(this);
+    connect(tray_, &TTray::ToggleRequested, this, &TCalVrn::TrayClick);
+    connect(tray_, &TTray::OpenCalendarRequested, this, &TCalVrn::Btn_OpenCalClick);
+    connect(tray_, &TTray::InterestRequested, this, &TCalVrn::Btn_ZinsClick);
+    connect(tray_, &TTray::QuitRequested, this, &TCalVrn::close);
+  }
+  if (tray_ == nullptr) return false;
+  if (show) {
+    if (trayLand_.isEmpty()) trayLand_ = QString::fromLatin1(kStartLand);
+    tray_->ShowDay(QString::fromStdString(engine::TodayText(engine::CalendarKind::Gregorian)),
+                   trayLand_);
+  }
+  tray_->SetVisible(show);
+  return show;
 }
 
 // ---- Layouts ---------------------------------------------------------------------------
@@ -555,6 +601,8 @@ void TCalVrn::Btn_WebClick() {
 }
 
 void TCalVrn::Btn_SetClick() {
+  // A tray that came or went since the start shows in the tray's tick.
+  ApplyClockRule();
   Pnl_Set->setToolTip(Memo1->toolTip());
   Pnl_Set->show();
   Pnl_Set->raise();
@@ -592,6 +640,10 @@ void TCalVrn::CB_smallClick() {
 }
 
 void TCalVrn::CB_Clock00Click() {
+  ApplyClockRule();
+}
+
+void TCalVrn::CB_TrayClick() {
   ApplyClockRule();
 }
 
@@ -664,6 +716,14 @@ void TCalVrn::Refresh() {
   Kalender1Change();
 }
 
+void TCalVrn::TrayClick() {
+  if (Kalender1->CalOpen()) {
+    KalenderHide();
+  } else {
+    Btn_OpenCalClick();
+  }
+}
+
 void TCalVrn::Timer1Timer() {
   Timer1->stop();
   if (!bigMode_) Btn_SaveClick();
@@ -679,7 +739,9 @@ void TCalVrn::Timer3Timer() {
   const QString today = QString::fromStdString(engine::TodayText(engine::CalendarKind::Gregorian));
   // A machine that slept through midnight wakes on a later day: the day
   // itself, not only the first seconds after midnight, says to refresh.
-  if (seconds < 10 || today != refreshedDay_) Refresh();
+  if (CB_Clock00->isChecked() && (seconds < 10 || today != refreshedDay_)) Refresh();
+  // The tray follows the day whatever the date field shows.
+  if (tray_ != nullptr && tray_->IsVisible()) tray_->ShowDay(today, trayLand_);
   Lbl_Sec->setText(QString::number(seconds) + QStringLiteral(" sek"));
   Lbl_Now->setText(today + QStringLiteral(", ") +
                    QString::fromStdString(engine::CurrentTimeText()));

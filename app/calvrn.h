@@ -15,6 +15,11 @@
 // double click on the date open the pop-up, and its opening and closing
 // switch the strip's "G" and "V" on and off. The interest window is opened
 // through a hook that the program (main.cpp) sets, so that tests open none.
+//
+// With "Symbol im Infobereich" the week number stands in the desktop's tray
+// (tray.h) as long as the desktop has one; Timer3's check of the day keeps
+// it current over midnight and after waking, and its click and menu reach
+// the pop-up, the interest window, the clipboard and the end of the program.
 #pragma once
 
 #include <QSize>
@@ -30,6 +35,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class TKalender;
+class TTray;
 
 namespace platform {
 class KeyValueStore;
@@ -94,6 +100,7 @@ class TCalVrn : public QWidget {
   void Btn_WebClick();
   void CB_smallClick();
   void CB_Clock00Click();
+  void CB_TrayClick();
   void Pnl_BigClick();
   void Pnl_Big1Click();
   void Pnl_Hide1Click();
@@ -105,6 +112,14 @@ class TCalVrn : public QWidget {
   void Timer1Timer();
   void Timer2Timer();
   void Timer3Timer();
+  // TrayClick: a left click on the tray's symbol opens the pop-up or closes it.
+  void TrayClick();
+
+  // Tray: the symbol in the tray while it is shown or hidden, else null.
+  TTray* Tray() const { return tray_; }
+  // TrayLand: the region of the tray's holidays: the stored one, else the
+  // region the program starts with.
+  QString TrayLand() const { return trayLand_; }
 
  signals:
   // Closed: the window was closed and the settings saved; the program ends.
@@ -129,6 +144,9 @@ class TCalVrn : public QWidget {
   // SaveSettings: false when the store refused the save or the deletion.
   bool SaveSettings(app::SaveKind kind);
   void ApplyClockRule();
+  // ApplyTrayRule: the tray's tick enabled only where the desktop has a
+  // tray, the symbol shown exactly when it is ticked there; true when shown.
+  bool ApplyTrayRule();
   QSize Screen() const;
 
   // The window's layouts and modes.
@@ -179,6 +197,7 @@ class TCalVrn : public QWidget {
   QCheckBox* CB_Land = nullptr;
   QCheckBox* CB_Auto = nullptr;
   QCheckBox* CB_Icon = nullptr;
+  QCheckBox* CB_Tray = nullptr;
   QLabel* Lbl_Now = nullptr;
   QLabel* Lbl_Sec = nullptr;
   QPushButton* Btn_Back = nullptr;
@@ -195,4 +214,6 @@ class TCalVrn : public QWidget {
   bool closed_ = false;
   app::WindowPositions positions_;
   QString refreshedDay_;  // today's date at the last refresh
+  TTray* tray_ = nullptr;
+  QString trayLand_;
 };

@@ -39,6 +39,28 @@ bool ReadFlags(const platform::KeyValueStore& store, SettingFlags& flags) {
   return true;
 }
 
+// The value written after all the others; a key from before it lacks it.
+constexpr char kTrayName[] = "Tray";
+
+// Reads every value of an existing key in its order and stops at the first
+// one that is missing or mistyped; "Land" counts only with "LandSave".
+void ReadStored(const platform::KeyValueStore& store, Settings& read) {
+  if (!ReadFlags(store, read.flags)) return;
+  for (const PositionName& position : kPositionNames) {
+    const auto value = store.ReadInt(position.name);
+    if (!value) return;
+    read.positions.*position.field = *value;
+  }
+  if (read.flags.landSave) {
+    const auto land = store.ReadText("Land");
+    if (!land) return;
+    // Only a region the table knows is applied; anything else would turn
+    // into the date edit's default region without a word.
+    if (!engine::RegionNameOfCode(*land).empty()) read.land = *land;
+  }
+  if (const auto tray = store.ReadInt(kTrayName)) read.flags.tray = *tray != 0;
+}
+
 }  // namespace
 
 WindowPositions FirstStartPositions(Size screen, Size window) {
@@ -68,22 +90,8 @@ ReadResult ReadSettings(const platform::KeyValueStore& store, const Settings& cu
   if (!store.Exists()) {
     result.firstStart = true;
     read.positions = FirstStartPositions(screen, window);
-  } else if (ReadFlags(store, read.flags)) {
-    bool complete = true;
-    for (const PositionName& position : kPositionNames) {
-      const auto value = store.ReadInt(position.name);
-      if (!value) {
-        complete = false;
-        break;
-      }
-      read.positions.*position.field = *value;
-    }
-    if (complete && read.flags.landSave) {
-      // Only a region the table knows is applied; anything else would turn
-      // into the date edit's default region without a word.
-      const auto land = store.ReadText("Land");
-      if (land && !engine::RegionNameOfCode(*land).empty()) read.land = *land;
-    }
+  } else {
+    ReadStored(store, read);
   }
   read.positions = ClampPositions(read.positions, screen);
   return result;
@@ -91,7 +99,7 @@ ReadResult ReadSettings(const platform::KeyValueStore& store, const Settings& cu
 
 bool KeepsKey(const SettingFlags& flags) {
   return flags.small || flags.date1h || flags.clock00 || flags.landSave || flags.autostart ||
-         flags.icon;
+         flags.icon || flags.tray;
 }
 
 SettingFlags RestoreFlags(const platform::KeyValueStore& store, const SettingFlags& current) {
@@ -102,8 +110,10 @@ SettingFlags RestoreFlags(const platform::KeyValueStore& store, const SettingFla
     flags.icon = current.icon;
     return flags;
   }
-  ReadFlags(store, flags);
-  return flags;
+  Settings read;
+  read.flags = current;
+  ReadStored(store, read);
+  return read.flags;
 }
 
 SaveResult SaveSettings(platform::KeyValueStore& store, const SaveInput& input) {
@@ -135,6 +145,7 @@ SaveResult SaveSettings(platform::KeyValueStore& store, const SaveInput& input) 
     entries.push_back({position.name, result.positions.*position.field});
   }
   if (input.flags.landSave) entries.push_back({"Land", input.land});
+  entries.push_back({kTrayName, input.flags.tray ? 1 : 0});
   result.written = true;
   result.failed = !store.Replace(entries);
   return result;

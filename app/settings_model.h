@@ -13,7 +13,8 @@
 namespace app {
 
 // The ticks of the settings panel; autostart and icon are never shown but
-// take part in the rule that deletes the key.
+// take part in the rule that deletes the key. "Tray" came later than the
+// others and is stored after all of them, so older keys still read whole.
 struct SettingFlags {
   bool small = false;     // "smal": the date-only window
   bool front = false;     // "Front": the date-only window stays on top
@@ -22,6 +23,7 @@ struct SettingFlags {
   bool landSave = false;  // "LandSave": keep the region
   bool autostart = false;
   bool icon = false;
+  bool tray = false;  // "Tray": the week number in the desktop's tray
   bool operator==(const SettingFlags&) const = default;
 };
 
@@ -51,11 +53,13 @@ struct ReadResult {
   bool firstStart = false;  // no stored key: positions computed from the screen
 };
 
-// ReadSettings: reads the flags, the positions and "Land" in that order and
-// stops at the first value that is missing or mistyped, keeping what was
-// read before and the current values of the rest; without a key computes
-// the first-start positions. Positions are then held on the screen, and
-// "Land" is kept only while "LandSave" is set and the region table knows it.
+// ReadSettings: reads the flags, the positions, "Land" (with "LandSave")
+// and "Tray" in that order and stops at the first value that is missing or
+// mistyped, keeping what was read before and the current values of the
+// rest; without a key computes the first-start positions. Positions are
+// then held on the screen, and "Land" is kept only while "LandSave" is set
+// and the region table knows it. A key written before "Tray" existed lacks
+// only that last value, so everything else of it is read.
 ReadResult ReadSettings(const platform::KeyValueStore& store, const Settings& current, Size screen,
                         Size window);  // no key, 1920x1080, 192x252 -> xB 864, yB 414, xS 1440
 
@@ -67,11 +71,13 @@ WindowPositions FirstStartPositions(Size screen, Size window);  // 1920x1080 -> 
 // 30 and a top beyond the height less 30 become 0.
 WindowPositions ClampPositions(WindowPositions positions, Size screen);  // x_B 1891 of 1920 -> 0
 
-// KeepsKey: whether a save keeps the key: some tick other than "Front".
+// KeepsKey: whether a save keeps the key: some tick other than "Front"
+// (the tray's tick keeps it too, or ticking only that one could not be kept).
 bool KeepsKey(const SettingFlags& flags);  // only front -> false
 
 // RestoreFlags: the ticks as the store holds them (read with the same stop
-// rule), for leaving the panel without saving; all cleared without a key.
+// rule, "Tray" included), for leaving the panel without saving; all cleared
+// without a key.
 SettingFlags RestoreFlags(const platform::KeyValueStore& store, const SettingFlags& current);
 
 enum class SaveKind {
@@ -101,7 +107,7 @@ struct SaveResult {
 // SaveSettings: deletes the key when no tick keeps it (SaveKind decides what
 // that means), otherwise takes the window's place into its positions and
 // replaces the key with the program path, the five flags, the four
-// positions and, with "LandSave", "Land".
+// positions, with "LandSave" "Land", and last "Tray".
 SaveResult SaveSettings(platform::KeyValueStore& store, const SaveInput& input);
 
 }  // namespace app

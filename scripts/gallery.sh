@@ -4,7 +4,8 @@
 # With ImageMagick installed (install-deps.sh --screenshot) each scale also
 # gets contact sheets, build/gallery/sheet-x1.png and sheet-x2.png, and the
 # month sheet's own, sheet-mocal-x1.png and sheet-mocal-x2.png, and the main
-# window's, sheet-calvrn-x1.png and sheet-calvrn-x2.png.
+# window's, sheet-calvrn-x1.png and sheet-calvrn-x2.png, and the tray's,
+# sheet-tray-x1.png and sheet-tray-x2.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 "$PWD/scripts/install-deps.sh"
@@ -20,7 +21,7 @@ for scale in 1 2; do
     # tiles and get their own.
     small=()
     for picture in "$out"/*.png; do
-      case "$(basename "$picture")" in TMoCal_* | TDateEdt_* | TQvZins_* | TCalVrn_* | Tools_* | TBeam_* | TDateCal_* | TKalender_*) ;; *) small+=("$picture") ;; esac
+      case "$(basename "$picture")" in TMoCal_* | TDateEdt_* | TQvZins_* | TCalVrn_* | Tools_* | TBeam_* | TDateCal_* | TKalender_* | TTray_*) ;; *) small+=("$picture") ;; esac
     done
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((150 * scale))x$((36 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 6x "${small[@]}" "build/gallery/sheet-x$scale.png"
@@ -40,6 +41,9 @@ for scale in 1 2; do
     # The tools panel and the calendar pop-up.
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "$((280 * scale))x$((340 * scale))>+$((4 * scale))+$((4 * scale))" \
       -tile 4x "$out"/TBeam_*.png "$out"/TDateCal_*.png "$out"/TKalender_*.png "build/gallery/sheet-popup-x$scale.png"
+    # The tray's week symbol, its tooltips and its menu.
+    montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "+$((4 * scale))+$((4 * scale))" \
+      -tile 3x "$out"/TTray_*.png "build/gallery/sheet-tray-x$scale.png"
   fi
 done
 echo "Bilder in build/gallery/"

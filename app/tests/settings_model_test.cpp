@@ -170,7 +170,8 @@ TEST(SettingsModel, ASaveWritesEveryValue) {
                                                               {"x_B", 1},
                                                               {"y_B", 2},
                                                               {"x_S", 50},
-                                                              {"y_S", 60}};
+                                                              {"y_S", 60},
+                                                              {"Tray", 0}};
   EXPECT_EQ(store.Values(), expected);
 }
 
@@ -187,6 +188,8 @@ TEST(SettingsModel, NoTickButFrontDeletesTheKeyOnSpeichern) {
       {{false, false, false, false, true}, true},
       {{false, false, false, false, false, true}, true},
       {{false, false, false, false, false, false, true}, true},
+      {{false, false, false, false, false, false, false, true}, true},
+      {{false, true, false, false, false, false, false, true}, true},
   };
   for (const auto& c : kCases) {
     MemoryStore store = StoreWith({true}, {1, 2, 3, 4});
@@ -229,6 +232,76 @@ TEST(SettingsModel, RestoreFlagsGivesTheStoredTicks) {
   EXPECT_EQ(RestoreFlags(store, {false, false, true, false, true}),
             (SettingFlags{true, true, false, true, false}));
   EXPECT_EQ(RestoreFlags(MemoryStore{}, {true, true, true, true, true}), SettingFlags{});
+}
+
+// A key written before the tray's tick existed lost all its values, because
+// the missing last value was taken as a reason to read nothing.
+TEST(SettingsModel, AKeyWithoutTheTraysTickIsReadWhole) {
+  MemoryStore store = StoreWith({true, true, false, true, true}, {100, 200, 300, 400}, "D-BY");
+  std::map<std::string, platform::StoredValue> values = store.Values();
+  values.erase("Tray");
+  MemoryStore old;
+  for (const auto& [name, value] : values) old.Set(name, value);
+  for (const bool currentTray : {false, true}) {
+    Settings current;
+    current.flags.tray = currentTray;
+    const ReadResult read = ReadSettings(old, current, kScreen, kWindow);
+    EXPECT_EQ(read.settings.flags,
+              (SettingFlags{true, true, false, true, true, false, false, currentTray}));
+    EXPECT_EQ(read.settings.positions, (WindowPositions{100, 200, 300, 400}));
+    EXPECT_EQ(read.settings.land, "D-BY");
+    EXPECT_EQ(RestoreFlags(old, current.flags),
+              (SettingFlags{true, true, false, true, true, false, false, currentTray}));
+  }
+}
+
+TEST(SettingsModel, TheTraysTickIsReadLastUnderTheSameStopRule) {
+  const struct {
+    const char* broken;  // the value made missing or mistyped, "" for none
+    bool landSave;
+    bool expectedTray;
+  } kCases[] = {
+      {"", false, true},     {"", true, true},       {"Tray", false, false},
+      {"Tray", true, false}, {"smal", false, false}, {"LandSave", false, false},
+      {"x_B", false, false}, {"y_S", true, false},   {"Land", true, false},
+      {"Land", false, true},  // without "LandSave" "Land" is not read at all
+  };
+  for (const auto& c : kCases) {
+    for (const bool missing : {true, false}) {
+      SettingFlags flags{true};
+      flags.landSave = c.landSave;
+      flags.tray = true;
+      MemoryStore store = StoreWith(flags, {100, 200, 300, 400}, "D-BY");
+      if (std::string(c.broken) == "Land" && !c.landSave) store.Set("Land", std::string("D-BY"));
+      if (*c.broken != '\0') {
+        if (missing) {
+          std::map<std::string, platform::StoredValue> values = store.Values();
+          values.erase(c.broken);
+          MemoryStore without;
+          for (const auto& [name, value] : values) without.Set(name, value);
+          store = without;
+        } else if (std::string(c.broken) == "Land") {
+          store.Set(c.broken, 7);
+        } else {
+          store.Set(c.broken, std::string("abc"));
+        }
+      }
+      EXPECT_EQ(ReadSettings(store, {}, kScreen, kWindow).settings.flags.tray, c.expectedTray)
+          << c.broken << missing << c.landSave;
+      EXPECT_EQ(RestoreFlags(store, {}).tray, c.expectedTray) << c.broken << missing;
+    }
+  }
+}
+
+TEST(SettingsModel, TheTraysTickIsWrittenAndKeepsTheKeyAlone) {
+  SettingFlags flags;
+  flags.tray = true;
+  MemoryStore store = StoreWith({true}, {1, 2, 3, 4});
+  const SaveResult result =
+      SaveSettings(store, {flags, {1, 2, 3, 4}, true, 5, 6, "D-NI", "", SaveKind::Explicit});
+  EXPECT_TRUE(result.written);
+  EXPECT_EQ(store.ReadInt("Tray"), 1);
+  EXPECT_TRUE(ReadSettings(store, {}, kScreen, kWindow).settings.flags.tray);
 }
 
 }  // namespace

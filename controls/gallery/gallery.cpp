@@ -19,12 +19,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QSystemTrayIcon>
 #include <QToolTip>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 #include "app/calvrn.h"
+#include "app/tray.h"
 #include "controls/colors.h"
 #include "controls/date.h"
 #include "controls/dateca.h"
@@ -41,6 +43,7 @@
 #include "interest/qvzins.h"
 #include "platform/keyvalue_store.h"
 #include "platform/systeminfo.h"
+#include "platform/systray.h"
 #include "tools/beam.h"
 #include "tools/clockpage.h"
 #include "tools/formatpages.h"
@@ -379,6 +382,83 @@ void AddCalVrnStates(std::vector<State>& states) {
                     }});
 }
 
+// The week symbol of the tray at the sizes desktops ask for, on a light, a
+// mid and a dark panel, drawn for the screen's pixel ratio.
+QWidget* TrayPictures(QWidget* host) {
+  auto* frame = new QWidget(host);
+  constexpr int kSizes[] = {16, 20, 22, 24, 32, 48, 64};
+  const QColor panels[] = {QColor(240, 240, 240), QColor(0, 90, 158), QColor(32, 32, 32)};
+  const qreal ratio = host->devicePixelRatioF();
+  int top = 0;
+  for (const QColor& panel : panels) {
+    for (const char* digits : {"1", "9", "53"}) {
+      auto* row = new QWidget(frame);
+      QPalette palette = row->palette();
+      palette.setColor(QPalette::Window, panel);
+      row->setPalette(palette);
+      row->setAutoFillBackground(true);
+      int left = 4;
+      for (const int size : kSizes) {
+        auto* picture = new QLabel(row);
+        picture->setPixmap(WeekPicture(QString::fromLatin1(digits), size, ratio));
+        picture->setGeometry(left, 4 + (64 - size) / 2, size, size);
+        left += size + 8;
+      }
+      row->setGeometry(0, top, left, 72);
+      top += 72;
+      frame->resize(left, top);
+    }
+  }
+  return frame;
+}
+
+// The tray's tooltip for a day, as a tooltip shows it.
+QWidget* TrayToolTip(QWidget* host, const char* date, const char* region) {
+  TTray tray;
+  tray.ShowDay(QString::fromLatin1(date), QString::fromUtf8(region));
+  auto* hint = new QLabel(tray.Icon()->toolTip(), host);
+  hint->setPalette(QToolTip::palette());
+  hint->setAutoFillBackground(true);
+  hint->setFrameShape(QFrame::Box);
+  hint->setMargin(3);
+  hint->adjustSize();
+  return hint;
+}
+
+void AddTrayStates(std::vector<State>& states) {
+  states.push_back({"TTray_pictures", TrayPictures});
+  states.push_back({"TTray_tooltip_2026-10-03_NI",
+                    [](QWidget* host) { return TrayToolTip(host, "03.10.2026", "D-NI"); }});
+  states.push_back({"TTray_tooltip_2027-01-01_BY",
+                    [](QWidget* host) { return TrayToolTip(host, "01.01.2027", "D-BY"); }});
+  states.push_back({"TTray_tooltip_2008-05-11_BB",
+                    [](QWidget* host) { return TrayToolTip(host, "11.05.2008", "D-BB"); }});
+  states.push_back({"TTray_menu", [](QWidget* host) {
+                      TTray tray;
+                      tray.Menu()->adjustSize();
+                      auto* picture = new QLabel(host);
+                      picture->setPixmap(tray.Menu()->grab());
+                      picture->adjustSize();
+                      return picture;
+                    }});
+  // The settings panel with the tray's tick, on a desktop with a tray and
+  // on one without (the tick disabled, its hint says why).
+  for (const bool available : {true, false}) {
+    states.push_back({available ? "TCalVrn_settings_tray" : "TCalVrn_settings_no_tray",
+                      [available](QWidget* host) {
+                        platform::SetSystemTrayProbe([available] { return available; });
+                        QWidget* picture = CalVrnPicture(host, 0, 0, 1, [](TCalVrn& window) {
+                          window.Btn_SetClick();
+                          auto* box = window.findChild<QCheckBox*>("CB_Tray");
+                          if (box->isEnabled()) QTest::mouseClick(box, Qt::LeftButton);
+                          window.Timer3Timer();
+                        });
+                        platform::SetSystemTrayProbe({});
+                        return picture;
+                      }});
+  }
+}
+
 // The program pages of the tools panel, each on its 249 x 217 place.
 void AddToolsPageStates(std::vector<State>& states) {
   const struct {
@@ -573,6 +653,7 @@ std::vector<State> States() {
   std::vector<State> states;
   AddInterestStates(states);
   AddCalVrnStates(states);
+  AddTrayStates(states);
   AddDateEdtStates(states);
   AddToolsPageStates(states);
   AddPopupStates(states);

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "app/tray_model.h"
+
+#include "engine/dayfacts.h"
+#include "engine/easter.h"
+#include "engine/holidays.h"
+#include "engine/region.h"
+
+namespace app {
+
+namespace {
+
+// The day's holidays one by one: the engine joins them into one text with
+// one flag for the day, but the tooltip marks each legal one by itself, so
+// Mother's Day beside a legal Whit Sunday is not called legal.
+std::vector<TrayHoliday> HolidaysOf(const engine::DayFacts& facts, const engine::Region& region) {
+  std::vector<TrayHoliday> holidays;
+  if (!region.hasRules) return holidays;
+  const int year = facts.civil.year;
+  const bool leap = facts.daysInYear == 366;
+  if (!engine::MayBeHoliday(facts.dayOfYear, facts.easterDay, year, region, leap,
+                            engine::CalendarKind::Gregorian)) {
+    return holidays;
+  }
+  const engine::Feast movable =
+      engine::MovableFeast(facts.dayOfYear, facts.easterDay, year, region, leap);
+  if (!movable.name.empty()) {
+    holidays.push_back({movable.name, region.ValidFlag(year, movable.legal) > 0});
+  }
+  if (engine::IsMothersDay(facts.dayOfYear, year, region, engine::CalendarKind::Gregorian)) {
+    holidays.push_back({engine::MothersDay(facts.dayOfYear, year, region, ""), false});
+  }
+  const engine::Feast fixed = engine::FixedHoliday(facts.dayOfYear, year, leap, region);
+  if (!fixed.name.empty() && fixed.name != engine::kNoRulesName) {
+    holidays.push_back({fixed.name, region.ValidFlag(year, fixed.legal) > 0});
+  }
+  return holidays;
+}
+
+}  // namespace
+
+TrayDay TrayDayOf(std::string_view date, std::string_view regionCode) {
+  TrayDay day;
+  const engine::Region region = engine::RegionOfCode(regionCode);
+  const engine::DayFacts facts =
+      engine::DayFactsOfDate(date, region, engine::CalendarKind::Gregorian);
+  if (facts.result != 1) return day;
+  day.valid = true;
+  day.date = facts.date;
+  day.weekday = facts.weekdayName;
+  day.week = facts.week;
+  day.weekYear = facts.weekYear;
+  day.digits = std::to_string(facts.week);
+  day.weekText = "KW " + day.digits;
+  day.regionName = region.DisplayName();
+  day.holidays = HolidaysOf(facts, region);
+  day.toolTip = day.weekday + ", " + day.date + "\n" + day.weekText;
+  if (!day.holidays.empty()) {
+    day.toolTip += "\n" + day.regionName + ":";
+    for (const TrayHoliday& holiday : day.holidays) {
+      day.toolTip += "\n" + holiday.name;
+      if (holiday.legal) day.toolTip += kLegalMark;
+    }
+  }
+  return day;
+}
+
+}  // namespace app
