@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/common.h"
 
+#include <charconv>
 #include <optional>
 #include <ostream>
 
@@ -62,6 +63,36 @@ void AppendJsonString(std::string& out, std::string_view text) {
     }
   }
   out += '"';
+}
+
+namespace {
+
+int YearOf(std::string_view text, const std::string& whole) {
+  int year = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+    throw UsageError("\"" + whole + "\" ist kein Jahr und keine Jahresspanne VON-BIS.");
+  }
+  if (year < 1 || year > 3000) {
+    throw UsageError("Das Jahr " + std::string(text) + " liegt nicht zwischen 1 und 3000.");
+  }
+  return year;
+}
+
+}  // namespace
+
+YearRange ParseYears(const std::string& text) {
+  const std::size_t dash = text.find('-', 1);
+  if (dash == std::string::npos) {
+    const int year = YearOf(text, text);
+    return {year, year};
+  }
+  const YearRange range{YearOf(std::string_view(text).substr(0, dash), text),
+                        YearOf(std::string_view(text).substr(dash + 1), text)};
+  if (range.first > range.last) {
+    throw UsageError("In \"" + text + "\" liegt das erste Jahr nach dem letzten.");
+  }
+  return range;
 }
 
 bool CountedFlag(const std::string& flag, const char* option) {

@@ -66,6 +66,16 @@ void AppendJsonString(std::string& out, std::string_view text);
 // a UsageError that names what is wrong with the date.
 int CheckedDayNumber(const std::string& date, engine::CalendarKind kind);
 
+// The years of "JAHR" or "VON-BIS".
+struct YearRange {
+  int first = 0;
+  int last = 0;
+};
+
+// ParseYears: one year or a range of years, each in 1..3000 and not reversed,
+// or a UsageError that names what is wrong.
+YearRange ParseYears(const std::string& text);  // "2026-2027" -> {2026, 2027}
+
 // CountedFlag: "inkl" true, "exkl" false, anything else a UsageError that
 // names the option.
 bool CountedFlag(const std::string& flag, const char* option);
@@ -90,5 +100,6 @@ void SetupClockCommands(CLI::App& app, const Io& io);
 void SetupIsinCommands(CLI::App& app, const Io& io);
 void SetupInterestCommands(CLI::App& app, const Io& io);
 void SetupShiftCommands(CLI::App& app, const Io& io);
+void SetupIcalCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli

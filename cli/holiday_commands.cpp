@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // feiertage JAHR | VON-BIS: the holidays of one year or of a range of years,
 // computed in one process and written as they are found.
-#include <charconv>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -19,37 +18,6 @@ struct HolidayOptions {
   bool legalOnly = false;
   bool json = false;
 };
-
-struct YearRange {
-  int first = 0;
-  int last = 0;
-};
-
-int YearOf(std::string_view text, const std::string& whole) {
-  int year = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
-    throw UsageError("\"" + whole + "\" ist kein Jahr und keine Jahresspanne VON-BIS.");
-  }
-  if (year < 1 || year > 3000) {
-    throw UsageError("Das Jahr " + std::string(text) + " liegt nicht zwischen 1 und 3000.");
-  }
-  return year;
-}
-
-YearRange ParseYears(const std::string& text) {
-  const std::size_t dash = text.find('-', 1);
-  if (dash == std::string::npos) {
-    const int year = YearOf(text, text);
-    return {year, year};
-  }
-  const YearRange range{YearOf(std::string_view(text).substr(0, dash), text),
-                        YearOf(std::string_view(text).substr(dash + 1), text)};
-  if (range.first > range.last) {
-    throw UsageError("In \"" + text + "\" liegt das erste Jahr nach dem letzten.");
-  }
-  return range;
-}
 
 void RunFeiertage(const HolidayOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();

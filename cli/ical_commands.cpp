@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+// ical VON-BIS --land CODE: the holidays of the years as an iCalendar file
+// that calendar programs import, on standard output or into a file that is
+// either written whole or not at all.
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <ostream>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "cli/common.h"
+#include "cli/icalendar.h"
+#include "engine/holidayevents.h"
+
+namespace cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct IcalOptions {
+  std::string years;
+  RegionOption region;
+  bool legalOnly = false;
+  bool weeks = false;
+  std::string file;
+  bool fileGiven = false;  // -o given, even with an empty name
+};
+
+// Why a file cannot be written where it is asked for, as far as the path
+// tells it before trying.
+std::string WhyNotWritable(const fs::path& path) {
+  std::error_code error;
+  if (fs::is_directory(path, error)) return " (das ist ein Ordner)";
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  if (!fs::is_directory(folder, error)) {
+    return " (den Ordner \"" + folder.string() + "\" gibt es nicht)";
+  }
+  return "";
+}
+
+// Writes text into a new file beside the target and renames it over the
+// target, so that the target holds either its old content or all of text.
+void WriteWhole(const std::string& file, const std::string& text) {
+  const fs::path target(file);
+  const auto refuse = [&] {
+    throw UsageError("Die Datei \"" + file + "\" kann nicht geschrieben werden" +
+                     WhyNotWritable(target) + ".");
+  };
+  if (file.empty() || WhyNotWritable(target) != "") refuse();
+  std::random_device random;
+  std::error_code error;
+  fs::path temporary;
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    temporary = target;
+    temporary += ".tmp" + std::to_string(random() % 1000000);
+    if (!fs::exists(temporary, error)) break;
+  }
+  {
+    std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
+    if (!stream) refuse();
+    stream.write(text.data(), static_cast<std::streamsize>(text.size()));
+    stream.close();
+    if (!stream) {
+      fs::remove(temporary, error);
+      refuse();
+    }
+  }
+  fs::rename(temporary, target, error);
+  if (error) {
+    fs::remove(temporary, error);
+    refuse();
+  }
+}
+
+void RunIcal(const IcalOptions& options, const Io& io) {
+  const YearRange range = ParseYears(options.years);
+  const int count = range.last - range.first + 1;
+  if (count > engine::kMaxHolidayEventYears) {
+    throw UsageError("Höchstens " + std::to_string(engine::kMaxHolidayEventYears) +
+                     " Jahre auf einmal: \"" + options.years + "\" umfasst " +
+                     std::to_string(count) + " Jahre.");
+  }
+  const engine::Region region = options.region.Resolve();
+  const std::vector<engine::HolidayEvent> events = engine::HolidayEventsOfYears(
+      range.first, range.last, region, {options.legalOnly, options.weeks});
+  const std::string text = IcalendarText(
+      events, engine::HolidayCalendarName(range.first, range.last, region, options.legalOnly),
+      CurrentUtcStamp());
+  if (options.file.empty() && !options.fileGiven) {
+    io.out << text;
+    return;
+  }
+  WriteWhole(options.file, text);
+  io.out << events.size() << " Termine in \"" << options.file << "\" gespeichert.\n";
+}
+
+}  // namespace
+
+void SetupIcalCommands(CLI::App& app, const Io& io) {
+  auto options = std::make_shared<IcalOptions>();
+  CLI::App* command =
+      app.add_subcommand("ical", "Feiertage von Jahren als iCalendar-Datei (RFC 5545)");
+  command
+      ->add_option("JAHRE", options->years,
+                   "Jahr oder Spanne VON-BIS (1 bis 3000, höchstens 100 Jahre)")
+      ->required();
+  command->add_option("-l,--land", options->region.value, "Land: Code oder Name")
+      ->type_name("LAND")
+      ->required();
+  command->add_flag("-g,--gesetzlich", options->legalOnly, "Nur gesetzliche Feiertage");
+  command->add_flag("--kw", options->weeks, "Dazu jeden Montag einen Termin \"KW nn\"");
+  CLI::Option* output = command
+                            ->add_option("-o,--ausgabe", options->file,
+                                         "In diese Datei schreiben statt auf die Ausgabe")
+                            ->type_name("DATEI");
+  command->callback([options, output, io] {
+    options->fileGiven = output->count() > 0;
+    RunIcal(*options, io);
+  });
+}
+
+}  // namespace cli
