@@ -58,6 +58,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   SetupIsinCommands(app, io);
   SetupInterestCommands(app, io);
   SetupShiftCommands(app, io);
+  SetupYearCalendarCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Befehle");
     GermanHelp(*command);

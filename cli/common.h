@@ -90,5 +90,6 @@ void SetupClockCommands(CLI::App& app, const Io& io);
 void SetupIsinCommands(CLI::App& app, const Io& io);
 void SetupInterestCommands(CLI::App& app, const Io& io);
 void SetupShiftCommands(CLI::App& app, const Io& io);
+void SetupYearCalendarCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli
