@@ -22,7 +22,7 @@ constexpr int kWidth = 2770;   // 297 mm less two margins of 10 mm
 constexpr int kHeight = 1900;  // 210 mm less two margins
 constexpr int kTitleHeight = 100;
 constexpr int kLegendHeight = 60;
-constexpr int kListWidth = 640;
+constexpr int kListWidth = 600;
 constexpr int kGap = 40;
 constexpr int kMonthColumns = 4;
 constexpr int kMonthRows = 3;
@@ -106,10 +106,13 @@ void DrawMonth(QPainter& painter, const engine::YearPageMonth& month, const QRec
       const engine::YearPageDay& day = month.days[static_cast<std::size_t>(row * 7 + column)];
       if (!day.inMonth) continue;
       const QRect cell(box.left() + (column + 1) * cellWidth, top, cellWidth, rowHeight);
-      SetDayStyle(painter, day, 38);
-      painter.drawText(cell, Qt::AlignCenter, QString::number(day.day));
+      SetDayStyle(painter, day, 32);
+      const QString number = QString::number(day.day);
+      painter.drawText(cell, Qt::AlignCenter, number);
       if (day.newMoon || day.fullMoon) {
-        DrawMoon(painter, QPointF(cell.right() - 9, cell.top() + 12), 7, day.fullMoon);
+        // Close above the number's right end, so it belongs to that day.
+        const int half = painter.fontMetrics().horizontalAdvance(number) / 2;
+        DrawMoon(painter, QPointF(cell.center().x() + half + 2, cell.top() + 14), 6, day.fullMoon);
       }
     }
   }
@@ -161,7 +164,8 @@ void DrawHolidays(QPainter& painter, const engine::YearPage& page, const QRect& 
   const int count = static_cast<int>(page.holidays.size());
   const int lineHeight = std::clamp(available / count, 12, 48);
   const int pixelSize = std::max(10, lineHeight * 3 / 4);
-  const int dateWidth = pixelSize * 5;
+  painter.setFont(FontOf(pixelSize, true));
+  const int dateWidth = painter.fontMetrics().horizontalAdvance(QStringLiteral("Mo. 00.00.  "));
   int top = box.top() + kHeadHeight + 10;
   for (const engine::YearPageHoliday& holiday : page.holidays) {
     const QColor colour = holiday.legal ? controls::kLegalHolidayColor : QColor(Qt::black);
@@ -207,7 +211,7 @@ bool PaintYearPage(const engine::YearPage& page, QPagedPaintDevice& device) {
   const int monthHeight = monthsHeight / kMonthRows;
   for (int i = 0; i < 12; ++i) {
     const QRect box(i % kMonthColumns * monthWidth, monthsTop + i / kMonthColumns * monthHeight,
-                    monthWidth - 50, monthHeight - 30);
+                    monthWidth - 40, monthHeight - 30);
     DrawMonth(painter, page.months[static_cast<std::size_t>(i)], box);
   }
   DrawLegend(painter, QRect(0, kHeight - kLegendHeight, monthsWidth, kLegendHeight));
