@@ -176,8 +176,14 @@ void DrawHolidays(QPainter& painter, const engine::YearPage& page, const QRect& 
     painter.drawText(QRect(box.left(), top, dateWidth, lineHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, date);
     const QRect nameBox(box.left() + dateWidth, top, box.width() - dateWidth, lineHeight);
-    const QString name =
-        painter.fontMetrics().elidedText(Q(holiday.names), Qt::ElideRight, nameBox.width());
+    // A long name is set smaller rather than cut, so every holiday stays
+    // readable; only what does not fit even then is cut.
+    QString name = Q(holiday.names);
+    for (int size = pixelSize; size >= pixelSize * 2 / 3; --size) {
+      painter.setFont(FontOf(size, holiday.legal));
+      if (painter.fontMetrics().horizontalAdvance(name) <= nameBox.width()) break;
+    }
+    name = painter.fontMetrics().elidedText(name, Qt::ElideRight, nameBox.width());
     painter.drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter, name);
     top += lineHeight;
   }
