@@ -67,7 +67,8 @@ void SetupYearCalendarCommands(CLI::App& app, const Io& io) {
   command->add_option("JAHR", options->year, "Jahr (1 bis 3000)")->required();
   AddRegionOption(*command, options->region);
   AddCalendarOption(*command, options->calendar);
-  command->add_option("-o,--ausgabe", options->output, "Die PDF-Datei, die geschrieben wird");
+  command->add_option("-o,--ausgabe", options->output, "Die PDF-Datei, die geschrieben wird")
+      ->type_name("DATEI.pdf");
   command->callback([options, io] { RunJahreskalender(*options, io); });
 }
 

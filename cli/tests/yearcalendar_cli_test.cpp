@@ -78,7 +78,7 @@ TEST(YearCalendarCli, UnwritablePathIsRefused) {
   const TempDir dir;
   const RefusedCase kCases[] = {
       {{"jahreskalender", "2026", "-o", (dir.path / "fehlt" / "k.pdf").string()},
-       "kann nicht geschrieben werden"},
+       "existiert nicht."},
       {{"jahreskalender", "2026", "-o", dir.path.string()}, "ist keine Datei"},
   };
   ExpectRefused(kCases);
