@@ -232,6 +232,8 @@ void PreviewYearPage(const engine::YearPage& page, QWidget* parent) {
   printer.setDocName(Q(page.title));
   QPrintPreviewDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Drucken – ") + Q(page.title));
+  // Large enough to read the page at its first zoom.
+  dialog.resize(1000, 720);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&page](QPrinter* target) { PaintYearPage(page, *target); });
   dialog.exec();
