@@ -59,6 +59,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   SetupInterestCommands(app, io);
   SetupShiftCommands(app, io);
   SetupIcalCommands(app, io);
+  SetupYearCalendarCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Befehle");
     GermanHelp(*command);

@@ -101,5 +101,6 @@ void SetupIsinCommands(CLI::App& app, const Io& io);
 void SetupInterestCommands(CLI::App& app, const Io& io);
 void SetupShiftCommands(CLI::App& app, const Io& io);
 void SetupIcalCommands(CLI::App& app, const Io& io);
+void SetupYearCalendarCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "controls/dateca.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <utility>
 
 #include "controls/colors.h"
 #include "controls/dateedt_model.h"
@@ -18,7 +21,9 @@
 #include "engine/civildate.h"
 #include "engine/period.h"
 #include "engine/region.h"
+#include "engine/yearpage.h"
 #include "platform/openurl.h"
+#include "print/yearprint.h"
 #include "tools/beam_model.h"
 
 namespace {
@@ -53,6 +58,14 @@ TDateCal::TDateCal(QWidget* parent, bool messagesAsEvent)
   moCal_ = new TMoCal(this);
   moCal_->setObjectName("MoCal");
   moCal_->move(0, kSheetTop);
+  // Printing the year belongs with the year's other services, in the menu
+  // of the sheet's year.
+  moCal_->YearMenu()->addSeparator();
+  printAction_ = moCal_->YearMenu()->addAction(QStringLiteral("Drucken …"));
+  printAction_->setObjectName("YearMenuPrint");
+  printAction_->setToolTip(QStringLiteral(
+      "Jahreskalender mit den Feiertagen der Region drucken oder als PDF speichern"));
+  connect(printAction_, &QAction::triggered, this, &TDateCal::PrintYear);
 
   beam_ = new TBeam(this);
   beam_->move(0, kBeamTop);
@@ -365,6 +378,24 @@ void TDateCal::ShowCorrection(const QString& title, const QString& text, bool on
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
     box.exec();
   }
+}
+
+void TDateCal::SetYearPrinter(YearPrinter printer) {
+  yearPrinter_ = std::move(printer);
+}
+
+void TDateCal::PrintYear() {
+  const int day = moCal_->SelectedDay() != 0 ? moCal_->SelectedDay() : StartDay();
+  const engine::CalendarKind kind =
+      Gregorian() ? engine::CalendarKind::Gregorian : engine::CalendarKind::Julian;
+  const int year = engine::CivilDateOf(day, kind).year;
+  const QString calendar = Gregorian() ? QStringLiteral("G") : QStringLiteral("J");
+  if (yearPrinter_) {
+    yearPrinter_(year, Land(), calendar, window());
+    return;
+  }
+  // The preview is a child of the pop-up, which stays open while it shows.
+  print::PreviewYearPage(engine::YearPageOf(year, Land().toStdString(), kind), window());
 }
 
 void TDateCal::SheetClicked() {

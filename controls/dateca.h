@@ -20,6 +20,7 @@
 #include "controls/dateedt.h"
 #include "tools/beam.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -149,6 +150,15 @@ class TDateCal : public QWidget {
   using MessageSink = TDateEdt::MessageSink;
   void SetMessageSink(MessageSink sink);
 
+  // YearPrinter: shows the print preview of a year's page for a region and
+  // calendar ("G" or "J"); replaced by tests so that no dialog opens.
+  using YearPrinter =
+      std::function<void(int year, const QString& land, const QString& calendar, QWidget* parent)>;
+  void SetYearPrinter(YearPrinter printer);  // {} restores the print preview
+  // PrintAction: "Drucken …" in the sheet's year menu; prints the year of
+  // the sheet's day.
+  QAction* PrintAction() const { return printAction_; }
+
   TDateEdt* DateEdt() const { return dateEdt_; }
   TDateEdt* DateEdtE() const { return dateEdtE_; }
   TMoCal* MoCal() const { return moCal_; }
@@ -177,6 +187,7 @@ class TDateCal : public QWidget {
   void ShowCorrection(const QString& title, const QString& text, bool onPanel);
   void ShowRangeMessage(int number);
   void SheetClicked();
+  void PrintYear();
   void BeamChanged(tools::BeamSender sender);
   void Navigate(const QString& command);
   void ComputeDateDiff();
@@ -190,6 +201,8 @@ class TDateCal : public QWidget {
   TDateEdt* dateEdt_ = nullptr;
   TDateEdt* dateEdtE_ = nullptr;
   TMoCal* moCal_ = nullptr;
+  QAction* printAction_ = nullptr;
+  YearPrinter yearPrinter_;
   TBeam* beam_ = nullptr;
   QPlainTextEdit* mem_ = nullptr;
   QWidget* mess_ = nullptr;

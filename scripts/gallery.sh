@@ -5,7 +5,8 @@
 # gets contact sheets, build/gallery/sheet-x1.png and sheet-x2.png, and the
 # month sheet's own, sheet-mocal-x1.png and sheet-mocal-x2.png, and the main
 # window's, sheet-calvrn-x1.png and sheet-calvrn-x2.png, and the tray's,
-# sheet-tray-x1.png and sheet-tray-x2.png.
+# sheet-tray-x1.png and sheet-tray-x2.png. The printable year
+# calendar is written as PDF and drawn as Jahreskalender_*.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 "$PWD/scripts/install-deps.sh"
@@ -45,5 +46,13 @@ for scale in 1 2; do
     montage -font DejaVu-Sans -label '%t' -pointsize $((9 * scale)) -background '#e0e0e0' -geometry "+$((4 * scale))+$((4 * scale))" \
       -tile 3x "$out"/TTray_*.png "build/gallery/sheet-tray-x$scale.png"
   fi
+done
+# The printable year calendar: pages written by the command line, as pictures.
+cmake --build build -j "$(nproc)" --target razaduvovi-cli
+for page in "2026 D-BY G" "1500 D-NI J"; do
+  read -r year land calendar <<<"$page"
+  pdf="build/gallery/Jahreskalender_${year}_${land}_${calendar}.pdf"
+  build/bin/razaduvovi-cli jahreskalender "$year" --land "$land" --kalender "$calendar" -o "$pdf" 2>/dev/null
+  pdftoppm -png -r 100 -singlefile "$pdf" "${pdf%.pdf}"
 done
 echo "Bilder in build/gallery/"

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Widget tests of the calendar pop-up's content: moves, copies, the date
 // difference, the calendar switch and the messages.
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -81,6 +83,65 @@ class TDateCalTest : public QObject {
     QVERIFY(!cal.Mess()->isVisibleTo(&cal));
     QCOMPARE(cal.DateLand(), cal.K_Date() + cal.Land());
     QCOMPARE(cal.MoCal()->SelectedDay(), cal.K_JD().toInt());
+  }
+
+  void PrintsTheYearOfTheSheet_data() {
+    QTest::addColumn<QString>("calendar");
+    QTest::addColumn<QString>("land");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<bool>("nextMonth");
+    QTest::addColumn<int>("year");
+    const struct {
+      const char* calendar;
+      const char* land;
+      const char* date;
+      bool nextMonth;
+      int year;
+    } kCases[] = {
+        {"G", "D-BY", "04.06.2026", false, 2026}, {"G", "A-W", "31.12.2025", false, 2025},
+        {"G", "D-NI", "31.12.2025", true, 2026},  // the sheet moved into the next year
+        {"J", "D-NI", "10.01.1500", false, 1500}, {"G", "D-SN", "01.01.0001", false, 1},
+    };
+    for (const auto& c : kCases) {
+      QTest::addRow("%s %s %s%s", c.calendar, c.land, c.date, c.nextMonth ? " +1 Monat" : "")
+          << c.calendar << c.land << c.date << c.nextMonth << c.year;
+    }
+  }
+
+  // Guards against the print entry printing another year, region or
+  // calendar than the sheet shows.
+  void PrintsTheYearOfTheSheet() {
+    QFETCH(QString, calendar);
+    QFETCH(QString, land);
+    QFETCH(QString, date);
+    QFETCH(bool, nextMonth);
+    QFETCH(int, year);
+    TDateCal cal;
+    struct Call {
+      int year;
+      QString land, calendar;
+      QWidget* parent;
+    };
+    std::vector<Call> calls;
+    cal.SetYearPrinter([&calls](int y, const QString& l, const QString& k, QWidget* parent) {
+      calls.push_back({y, l, k, parent});
+    });
+    cal.SetCalendar(calendar);
+    cal.SetLand(land);
+    QVERIFY(cal.SetDateText(date));
+    cal.ShowSheet();
+    if (nextMonth) {
+      SetUnit(cal.Beam(), QStringLiteral("Monat"));
+      ClickBar(cal.Beam(), "Forw");
+    }
+    QVERIFY(cal.MoCal()->YearMenu()->actions().contains(cal.PrintAction()));
+    QCOMPARE(cal.PrintAction()->text(), QStringLiteral("Drucken …"));
+    cal.PrintAction()->trigger();
+    QCOMPARE(calls.size(), std::size_t{1});
+    QCOMPARE(calls[0].year, year);
+    QCOMPARE(calls[0].land, land);
+    QCOMPARE(calls[0].calendar, calendar);
+    QCOMPARE(calls[0].parent, cal.window());
   }
 
   void MovesByEachUnitOnTheCalendarPage_data() {
