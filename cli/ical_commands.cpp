@@ -2,22 +2,17 @@
 // ical VON-BIS --land CODE: the holidays of the years as an iCalendar file
 // that calendar programs import, on standard output or into a file that is
 // either written whole or not at all.
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <ostream>
-#include <random>
 #include <string>
-#include <system_error>
 
 #include "cli/common.h"
 #include "cli/icalendar.h"
+#include "cli/wholefile.h"
 #include "engine/holidayevents.h"
 
 namespace cli {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct IcalOptions {
   std::string years;
@@ -27,52 +22,6 @@ struct IcalOptions {
   std::string file;
   bool fileGiven = false;  // -o given, even with an empty name
 };
-
-// Why a file cannot be written where it is asked for, as far as the path
-// tells it before trying.
-std::string WhyNotWritable(const fs::path& path) {
-  std::error_code error;
-  if (fs::is_directory(path, error)) return " (das ist ein Ordner)";
-  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  if (!fs::is_directory(folder, error)) {
-    return " (den Ordner \"" + folder.string() + "\" gibt es nicht)";
-  }
-  return "";
-}
-
-// Writes text into a new file beside the target and renames it over the
-// target, so that the target holds either its old content or all of text.
-void WriteWhole(const std::string& file, const std::string& text) {
-  const fs::path target(file);
-  const auto refuse = [&] {
-    throw UsageError("Die Datei \"" + file + "\" kann nicht geschrieben werden" +
-                     WhyNotWritable(target) + ".");
-  };
-  if (file.empty() || WhyNotWritable(target) != "") refuse();
-  std::random_device random;
-  std::error_code error;
-  fs::path temporary;
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    temporary = target;
-    temporary += ".tmp" + std::to_string(random() % 1000000);
-    if (!fs::exists(temporary, error)) break;
-  }
-  {
-    std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-    if (!stream) refuse();
-    stream.write(text.data(), static_cast<std::streamsize>(text.size()));
-    stream.close();
-    if (!stream) {
-      fs::remove(temporary, error);
-      refuse();
-    }
-  }
-  fs::rename(temporary, target, error);
-  if (error) {
-    fs::remove(temporary, error);
-    refuse();
-  }
-}
 
 void RunIcal(const IcalOptions& options, const Io& io) {
   const YearRange range = ParseYears(options.years);
@@ -92,7 +41,7 @@ void RunIcal(const IcalOptions& options, const Io& io) {
     io.out << text;
     return;
   }
-  WriteWhole(options.file, text);
+  if (std::string why = WriteFileWhole(options.file, text); !why.empty()) throw UsageError(why);
   io.out << events.size() << " Termine in \"" << options.file << "\" gespeichert.\n";
 }
 
