@@ -1,21 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "controls/dateedt.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QStandardPaths>
 #include <QTimer>
+#include <exception>
+#include <filesystem>
 
+#include "cli/icalendar.h"
+#include "cli/wholefile.h"
 #include "controls/colors.h"
 #include "controls/date.h"
 #include "controls/dblbtn.h"
 #include "controls/hints.h"
 #include "controls/spinhalf.h"
 #include "engine/daynumber.h"
+#include "engine/holidayevents.h"
 #include "engine/holidays.h"
 #include "engine/region.h"
 #include "platform/openurl.h"
@@ -60,6 +69,11 @@ TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
   listFont.setPixelSize(11);
   list_->setFont(listFont);
   controls::InstallHintFilter(list_);
+  icalAction_ = new QAction(QStringLiteral("Als iCalendar speichern …"), list_);
+  icalAction_->setObjectName(QStringLiteral("IcalAction"));
+  connect(icalAction_, &QAction::triggered, this, &TDateEdt::SaveIcalendar);
+  list_->addAction(icalAction_);
+  list_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
   const struct {
     TDate** field;
@@ -705,6 +719,44 @@ void TDateEdt::ListLeft() {
   QWidget* focus = QApplication::focusWidget();
   if (focus == list_) return;
   Fold();
+}
+
+// The holidays of the year and region shown when the action was chosen; the
+// file dialog is modal, so both are taken before it opens.
+void TDateEdt::SaveIcalendar() {
+  if (!container_) return;
+  const int year = date_->Edt(2)->text().toInt();
+  const std::string land = land_;
+  const QString title = QStringLiteral("Feiertage als iCalendar speichern");
+  const QString suggested = QStringLiteral("Feiertage_%1_%2.ics").arg(Q(land)).arg(year);
+  QString file;
+  if (saveFileAsker_) {
+    file = saveFileAsker_(title, suggested, QStringLiteral("iCalendar (*.ics)"));
+  } else {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    file = QFileDialog::getSaveFileName(window(), title, QDir(folder).filePath(suggested),
+                                        QStringLiteral("iCalendar (*.ics)"));
+  }
+  if (file.isEmpty()) return;
+  std::string why;
+  try {
+    const engine::Region region = engine::RegionOfCode(land);
+    const std::vector<engine::HolidayEvent> events =
+        engine::HolidayEventsOfYears(year, year, region);
+    const std::string text = cli::IcalendarText(
+        events, engine::HolidayCalendarName(year, year, region, false), cli::CurrentUtcStamp());
+    why = cli::WriteFileWhole(std::filesystem::path(file.toStdU16String()), text);
+  } catch (const std::exception&) {
+    why = "Die Datei \"" + file.toStdString() + "\" kann nicht geschrieben werden.";
+  }
+  if (why.empty()) return;
+  if (messageSink_) {
+    messageSink_(title, QString::fromStdString(why));
+  } else {
+    QMessageBox box(QMessageBox::Warning, title, QString::fromStdString(why), QMessageBox::Ok,
+                    window());
+    box.exec();
+  }
 }
 
 // ---- Time and events -----------------------------------------------------------

@@ -7,7 +7,8 @@
 // against the calendar (dateedt_model.h) and corrects it with a message;
 // every accepted day publishes its facts as read-only `K_` properties. Below
 // the fields the list `LB_Land` unfolds the region's holidays of the year
-// and the choice of the region.
+// and the choice of the region; its context menu saves the holidays of the
+// shown year and region as an iCalendar file.
 //
 // The fields, the switch button and the list live in one container, so that
 // PlaceOn can show them inside another window while this control shrinks to
@@ -26,6 +27,7 @@
 #include "controls/dateedt_model.h"
 #include "engine/daydescription.h"
 
+class QAction;
 class QListWidget;
 class QLineEdit;
 class TDate;
@@ -128,6 +130,16 @@ class TDateEdt : public QWidget {
   // modal opens. An empty sink restores the message box.
   using MessageSink = std::function<void(const QString& title, const QString& text)>;
   void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+
+  // SaveFileAsker: asks for the name of a file to save; an empty answer
+  // cancels. Replaced by tests; an empty asker restores the file dialog.
+  using SaveFileAsker =
+      std::function<QString(const QString& title, const QString& suggested, const QString& filter)>;
+  void SetSaveFileAsker(SaveFileAsker asker) { saveFileAsker_ = std::move(asker); }
+  // IcalAction: "Als iCalendar speichern …" of the list's context menu; it
+  // writes every holiday of the shown year in the region (legal ones so
+  // categorised) into the file asked for, or tells why it could not.
+  QAction* IcalAction() const { return icalAction_; }
 
   // Typing: set when a date sub-field is typed in while visible; the owner clears it.
   bool Typing() const { return typing_; }
@@ -232,6 +244,7 @@ class TDateEdt : public QWidget {
   void ListClicked(int row);
   void ListDoubleClicked(int row);
   void ListLeft();
+  void SaveIcalendar();
 
   void TimeChanged();
   void Raise(void (TDateEdt::*signal)(QObject*));
@@ -262,6 +275,8 @@ class TDateEdt : public QWidget {
   QString messageTitle_;
   QString messageText_;
   MessageSink messageSink_;
+  SaveFileAsker saveFileAsker_;
+  QAction* icalAction_ = nullptr;
 
   // Quiet holds for one programmatic set; accepted_ is its result.
   bool quiet_ = false;

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
+#include <libical/ical.h>
+#include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +23,8 @@
 #include "controls/tests/widget_test_main.h"
 #include "engine/daydescription.h"
 #include "engine/daynumber.h"
+#include "engine/holidayevents.h"
+#include "engine/region.h"
 #include "platform/openurl.h"
 
 namespace {
@@ -93,6 +101,34 @@ QString Text(int message) {
 }
 
 }  // namespace
+
+// The summaries and categories of the VEVENTs of an iCalendar file, read
+// back with libical; false when it does not parse or has errors.
+struct ReadEvent {
+  QString summary;
+  QString category;
+};
+bool ReadIcalendar(const QString& file, std::vector<ReadEvent>& events) {
+  QFile in(file);
+  if (!in.open(QIODevice::ReadOnly)) return false;
+  const QByteArray text = in.readAll();
+  icalcomponent* calendar = icalparser_parse_string(text.constData());
+  if (calendar == nullptr) return false;
+  const bool clean = icalcomponent_count_errors(calendar) == 0;
+  for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+       event != nullptr;
+       event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+    ReadEvent read;
+    read.summary = QString::fromUtf8(icalcomponent_get_summary(event));
+    if (icalproperty* category =
+            icalcomponent_get_first_property(event, ICAL_CATEGORIES_PROPERTY)) {
+      read.category = QString::fromUtf8(icalproperty_get_categories(category));
+    }
+    events.push_back(read);
+  }
+  icalcomponent_free(calendar);
+  return clean;
+}
 
 class TDateEdtTest : public QObject {
   Q_OBJECT
@@ -652,6 +688,100 @@ class TDateEdtTest : public QObject {
     host.edit->SetModus(modus);
     host.edit->FocusFirstField();
     QVERIFY(host.edit->findChild<TDate*>(field)->Edt(sub)->hasFocus());
+  }
+
+  void listMenuSavesTheShownYearAsIcalendar() {
+    const struct {
+      const char* land;
+      const char* date;
+      int year;
+      const char* legalHoliday;  // a legal holiday of that year and region
+    } kCases[] = {
+        {"D-NI", "15.06.2026", 2026, "Reformationstag"},
+        {"D-BY", "03.10.2024", 2024, "Heilige Drei Könige"},
+        {"A-W", "01.01.1990", 1990, "Mariä Empfängnis"},
+    };
+    for (const auto& c : kCases) {
+      QTemporaryDir folder;
+      QVERIFY(folder.isValid());
+      TDateEdt edit;
+      edit.SetLand(c.land);
+      QVERIFY(edit.SetDate(c.date));
+      QStringList asked;
+      const QString file = folder.filePath("feiertage.ics");
+      edit.SetSaveFileAsker(
+          [&](const QString& title, const QString& suggested, const QString& filter) {
+            asked << title << suggested << filter;
+            return file;
+          });
+      QStringList messages;
+      edit.SetMessageSink([&](const QString&, const QString& text) { messages << text; });
+      QAction* action = edit.IcalAction();
+      QVERIFY(edit.LB_Land()->actions().contains(action));
+      QCOMPARE(edit.LB_Land()->contextMenuPolicy(), Qt::ActionsContextMenu);
+      QCOMPARE(action->text(), QString("Als iCalendar speichern …"));
+      action->trigger();
+      QCOMPARE(asked, (QStringList{"Feiertage als iCalendar speichern",
+                                   QString("Feiertage_%1_%2.ics").arg(c.land).arg(c.year),
+                                   "iCalendar (*.ics)"}));
+      QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+      std::vector<ReadEvent> read;
+      QVERIFY(ReadIcalendar(file, read));
+      const std::vector<engine::HolidayEvent> expected =
+          engine::HolidayEventsOfYears(c.year, c.year, engine::RegionOfCode(c.land));
+      QVERIFY(!expected.empty());
+      QCOMPARE(read.size(), expected.size());
+      bool found = false;
+      for (const ReadEvent& event : read) {
+        if (event.summary == QString(c.legalHoliday)) {
+          found = true;
+          QCOMPARE(event.category, QString("Gesetzlicher Feiertag"));
+        }
+      }
+      QVERIFY2(found, c.legalHoliday);
+      QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"feiertage.ics"});
+    }
+  }
+
+  void cancelledIcalendarDialogWritesNothing() {
+    TDateEdt edit;
+    int asked = 0;
+    edit.SetSaveFileAsker([&](const QString&, const QString&, const QString&) {
+      ++asked;
+      return QString();
+    });
+    QStringList messages;
+    edit.SetMessageSink([&](const QString&, const QString& text) { messages << text; });
+    edit.IcalAction()->trigger();
+    QCOMPARE(asked, 1);
+    QVERIFY(messages.isEmpty());
+  }
+
+  void unwritableIcalendarFileIsToldAndKeepsTheOldFile() {
+    QTemporaryDir folder;
+    const struct {
+      QString file;
+      QString message;
+    } kCases[] = {
+        {folder.filePath("fehlt/x.ics"), "Die Datei \"" + folder.filePath("fehlt/x.ics") +
+                                             "\" kann nicht geschrieben werden (den Ordner \"" +
+                                             folder.filePath("fehlt") + "\" gibt es nicht)."},
+        {folder.path(),
+         "Die Datei \"" + folder.path() + "\" kann nicht geschrieben werden (das ist ein Ordner)."},
+    };
+    for (const auto& c : kCases) {
+      TDateEdt edit;
+      edit.SetSaveFileAsker([&](const QString&, const QString&, const QString&) { return c.file; });
+      QStringList titles, messages;
+      edit.SetMessageSink([&](const QString& title, const QString& text) {
+        titles << title;
+        messages << text;
+      });
+      edit.IcalAction()->trigger();
+      QCOMPARE(titles, QStringList{"Feiertage als iCalendar speichern"});
+      QCOMPARE(messages, QStringList{c.message});
+    }
+    QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
   }
 
   void setTimeAndK_Time() {
