@@ -61,7 +61,8 @@ TEST(YearPage, FirstRowWeekNumbers) {
       {2026, 12, 49, 2, 5},  // 01.12.2026 a Tuesday
   };
   for (const auto& c : kCases) {
-    const YearPageMonth& month = YearPageOf(c.year, "D-NI", G).months[c.month - 1];
+    const YearPage page = YearPageOf(c.year, "D-NI", G);
+    const YearPageMonth& month = page.months[c.month - 1];
     EXPECT_EQ(month.weeks[0], c.firstWeek) << c.year << "-" << c.month;
     EXPECT_EQ(month.rows, c.rows) << c.year << "-" << c.month;
     ASSERT_TRUE(month.days[c.firstColumn - 1].inMonth) << c.year << "-" << c.month;
@@ -132,7 +133,8 @@ TEST(YearPage, GridAndListAgreeOnLegalHolidays) {
 
 TEST(YearPage, MoonPhasesOfJanuary2026) {
   // Full moon 03.01.2026, new moon 18.01.2026.
-  const YearPageMonth& january = YearPageOf(2026, "D-NI", G).months[0];
+  const YearPage page = YearPageOf(2026, "D-NI", G);
+  const YearPageMonth& january = page.months[0];
   std::set<int> full, fresh;
   for (const YearPageDay& day : january.days) {
     if (day.inMonth && day.fullMoon) full.insert(day.day);
@@ -195,11 +197,13 @@ TEST(YearPage, JulianYear1500HasALeapDayTheGregorianLacks) {
 
 TEST(YearPage, EdgesOfTheRangeCarryNoFactsBeyondIt) {
   // 01.01.0001 and 02.01.0001 Julian lie before the range.
-  const YearPageMonth& first = YearPageOf(1, "D-NI", J).months[0];
+  const YearPage firstYear = YearPageOf(1, "D-NI", J);
+  const YearPageMonth& first = firstYear.months[0];
   const YearPageDay* second = DayOf(first, 2);
   EXPECT_EQ(second, nullptr);
   EXPECT_NE(DayOf(first, 3), nullptr);
-  const YearPageMonth& last = YearPageOf(3000, "D-NI", G).months[11];
+  const YearPage lastYear = YearPageOf(3000, "D-NI", G);
+  const YearPageMonth& last = lastYear.months[11];
   EXPECT_NE(DayOf(last, 31), nullptr);
 }
 
