@@ -4,7 +4,6 @@
 #include <libical/ical.h>
 
 #include <chrono>
-#include <ctime>
 #include <memory>
 #include <stdexcept>
 
@@ -51,14 +50,19 @@ icalproperty* WithDateValue(icalproperty* property) {
 }  // namespace
 
 UtcStamp CurrentUtcStamp() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm utc{};
-#if defined(_WIN32)
-  gmtime_s(&utc, &now);
-#else
-  gmtime_r(&now, &utc);
-#endif
-  return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
+  // The calendar types of <chrono> read the clock in UTC on every system, so
+  // no system call differs between them.
+  using namespace std::chrono;
+  const sys_seconds now = floor<seconds>(system_clock::now());
+  const sys_days day = floor<days>(now);
+  const year_month_day date{day};
+  const hh_mm_ss time{now - day};
+  return {static_cast<int>(date.year()),
+          static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day())),
+          static_cast<int>(time.hours().count()),
+          static_cast<int>(time.minutes().count()),
+          static_cast<int>(time.seconds().count())};
 }
 
 std::string IcalendarText(const std::vector<engine::HolidayEvent>& events,
