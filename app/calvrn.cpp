@@ -15,9 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "controls/dateca.h"
 #include "controls/hints.h"
-#include "controls/kalender.h"
 #include "engine/daynumber.h"
 #include "engine/environment.h"
 #include "engine/timetext.h"
@@ -25,6 +23,8 @@
 #include "platform/keyvalue_store.h"
 #include "platform/openurl.h"
 #include "platform/systray.h"
+#include "popup/dateca.h"
+#include "popup/kalender.h"
 
 namespace {
 

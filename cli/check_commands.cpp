@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "cli/common.h"
-#include "controls/dateedt_model.h"
+#include "dateentry/viewcheck.h"
 #include "engine/daynumber.h"
 
 namespace cli {
@@ -22,15 +22,15 @@ struct CheckOptions {
 
 struct ViewName {
   std::string_view name;
-  controls::CheckView view;
+  dateentry::CheckView view;
   std::string_view form;
 };
 
 constexpr ViewName kViews[] = {
-    {"datum", controls::CheckView::Date, "TT.MM.JJJJ"},
-    {"tag", controls::CheckView::DayOfYear, "TTT.JJJJ"},
-    {"woche", controls::CheckView::Week, "WW.JJJJ"},
-    {"jd", controls::CheckView::JD, "eine Zahl mit höchstens sieben Ziffern"},
+    {"datum", dateentry::CheckView::Date, "TT.MM.JJJJ"},
+    {"tag", dateentry::CheckView::DayOfYear, "TTT.JJJJ"},
+    {"woche", dateentry::CheckView::Week, "WW.JJJJ"},
+    {"jd", dateentry::CheckView::JD, "eine Zahl mit höchstens sieben Ziffern"},
 };
 
 void RunCheck(const CheckOptions& options, const Io& io) {
@@ -42,21 +42,21 @@ void RunCheck(const CheckOptions& options, const Io& io) {
     throw UsageError("„" + options.view + "“ ist keine Ansicht (datum, tag, woche oder jd).");
   }
   const engine::CalendarKind kind = options.calendar.Kind();
-  const auto fields = controls::ViewFields(view->view, options.value);
+  const auto fields = dateentry::ViewFields(view->view, options.value);
   if (!fields) {
     throw UsageError("„" + options.value + "“ ist kein Wert der Ansicht " +
                      std::string(view->name) + " (" + std::string(view->form) + ").");
   }
-  const controls::EditCheck check = controls::CheckViewFields(view->view, *fields, kind);
-  const std::string value = controls::ViewText(view->view, check.fields);
+  const dateentry::EditCheck check = dateentry::CheckViewFields(view->view, *fields, kind);
+  const std::string value = dateentry::ViewText(view->view, check.fields);
   for (int number : check.messages) {
-    const controls::EditMessage& message = controls::MessageOf(number);
+    const dateentry::EditMessage& message = dateentry::MessageOf(number);
     io.err << message.title << ": " << message.text << '\n';
   }
   if (options.json) {
     nlohmann::ordered_json messages = nlohmann::ordered_json::array();
     for (int number : check.messages) {
-      const controls::EditMessage& message = controls::MessageOf(number);
+      const dateentry::EditMessage& message = dateentry::MessageOf(number);
       messages.push_back({{"nummer", number},
                           {"titel", std::string(message.title)},
                           {"text", std::string(message.text)}});

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "cli/common.h"
-#include "cli/icalendar.h"
-#include "cli/wholefile.h"
 #include "engine/holidayevents.h"
+#include "export/icalendar.h"
+#include "export/wholefile.h"
 
 namespace cli {
 namespace {

@@ -7,9 +7,9 @@
 #include <ostream>
 
 #include "cli/common.h"
-#include "controls/dateedt_model.h"
+#include "dateentry/viewcheck.h"
 #include "engine/daynumber.h"
-#include "tools/beam_model.h"
+#include "engine/navigation.h"
 
 namespace cli {
 namespace {
@@ -66,13 +66,13 @@ void RunVerschiebe(const ShiftOptions& options, const Io& io) {
   const long long count = CheckedCount(options.count);
   const std::string unit = CheckedUnit(options.unit);
   const bool gregorian = kind == engine::CalendarKind::Gregorian;
-  const std::string command = tools::NavigationCommand(count >= 0, unit, gregorian);
+  const std::string command = engine::NavigationCommand(count >= 0, unit, gregorian);
   if (command.empty()) {
     throw UsageError("Im Julianischen Kalender wird nicht um Monate verschoben");
   }
-  const tools::Move move = tools::Navigate(from, command, count < 0 ? -count : count, kind);
+  const engine::Move move = engine::Navigate(from, command, count < 0 ? -count : count, kind);
   const std::string date = engine::JDToDate(move.dayNumber, kind).date;
-  const controls::EditMessage& message = controls::MessageOf(move.message);
+  const dateentry::EditMessage& message = dateentry::MessageOf(move.message);
   if (options.json) {
     nlohmann::ordered_json document = {{"von", options.date}, {"anzahl", count},
                                        {"einheit", unit},     {"kalender", options.calendar.code},

@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: MIT
 // jahreskalender JAHR -o DATEI.pdf: the year calendar of a region as a
-// one-page landscape A4 PDF. Drawing text needs Qt, so the build without Qt
-// knows the command but refuses it.
+// one-page landscape A4 PDF. The command line checks what was asked for;
+// drawing text needs Qt, so the print program installed beside it writes the
+// page and reports the file itself.
 #include <charconv>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "cli/cli.h"
 #include "cli/common.h"
-#include "engine/yearpage.h"
-#ifdef RAZ_WITH_PRINT
-#include "print/yearpdf.h"
-#endif
+#include "engine/region.h"
+#include "launch/launch.h"
 
 namespace cli {
 namespace {
+
+ProgramRunner& Runner() {
+  static ProgramRunner runner = launch::RunBeside;
+  return runner;
+}
 
 struct YearCalendarOptions {
   std::string year;
@@ -42,23 +50,27 @@ void RunJahreskalender(const YearCalendarOptions& options, const Io& io) {
   if (options.output.empty()) {
     throw UsageError("Die Ausgabedatei fehlt: -o DATEI.pdf angeben.");
   }
-#ifdef RAZ_WITH_PRINT
-  const engine::YearPage page = engine::YearPageOf(year, region, kind);
-  std::string error;
-  if (!print::WriteYearPagePdf(page, options.output, error)) throw UsageError(error);
-  io.out << page.title << ": " << options.output << '\n';
-#else
-  (void)year;
-  (void)region;
-  (void)kind;
-  (void)io;
-  throw UsageError(
-      "Der Jahreskalender als PDF braucht die Qt-Bibliotheken; dieses Programm wurde ohne sie "
-      "gebaut.");
-#endif
+  const std::vector<std::string> args{std::to_string(year), std::string(region.code),
+                                      kind == engine::CalendarKind::Julian ? "J" : "G",
+                                      options.output};
+  // The print program writes to the same terminal: what this one wrote must
+  // stand before it.
+  io.out.flush();
+  io.err.flush();
+  const std::optional<int> code = Runner()(kPrintProgram, args);
+  if (!code) {
+    throw UsageError(
+        "Der Jahreskalender wird vom Programm " + std::string(kPrintProgram) +
+        " gezeichnet, das neben razaduvovi-cli installiert sein muss; es wurde nicht gefunden.");
+  }
+  if (io.status != nullptr) *io.status = *code;
 }
 
 }  // namespace
+
+void SetProgramRunner(ProgramRunner runner) {
+  Runner() = runner ? std::move(runner) : ProgramRunner(launch::RunBeside);
+}
 
 void SetupYearCalendarCommands(CLI::App& app, const Io& io) {
   auto options = std::make_shared<YearCalendarOptions>();

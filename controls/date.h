@@ -4,14 +4,20 @@
 // Julian Day number (`Modus`). Up to three digit sub-fields `Edt1`..`Edt3`,
 // each with a spin pair `SwitchNAsc` (later, lower half) and `SwitchNDesc`
 // (earlier, upper half). The field checks digits, lengths and per-field
-// ranges only (date_model.h); calendar validity is its owner's work. The
+// ranges only (dateentry/fieldrules.h); calendar validity is its owner's work. The
 // owner binds the sub-fields' textChanged and double clicks.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 
-#include "controls/date_model.h"
+#include "dateentry/fieldrules.h"
+
+namespace controls {
+// The date field's rules are the controls' vocabulary; they live below, where
+// the command line shares them.
+using namespace dateentry;
+}  // namespace controls
 
 class QColor;
 class QLineEdit;

@@ -16,8 +16,6 @@
 #include <exception>
 #include <filesystem>
 
-#include "cli/icalendar.h"
-#include "cli/wholefile.h"
 #include "controls/colors.h"
 #include "controls/date.h"
 #include "controls/dblbtn.h"
@@ -27,16 +25,17 @@
 #include "engine/holidayevents.h"
 #include "engine/holidays.h"
 #include "engine/region.h"
+#include "export/icalendar.h"
+#include "export/wholefile.h"
 #include "platform/openurl.h"
+#include "platform/qtext.h"
 
 using controls::DateMode;
 using controls::kFieldCount;
 
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using platform::Q;
 
 QStringList ListOf(const std::vector<std::string>& lines) {
   QStringList list;

@@ -3,8 +3,8 @@
 
 #include <QLineEdit>
 
-#include "controls/date_model.h"
 #include "controls/spinhalf.h"
+#include "dateentry/fieldrules.h"
 
 TDblBtn::TDblBtn(QWidget* parent) : QWidget(parent) {
   edit_ = new QLineEdit(this);
@@ -32,7 +32,7 @@ void TDblBtn::SetEditHeight(int height) {
 void TDblBtn::ApplyLayout() {
   resize(kWidth, editHeight_);
   edit_->setGeometry(0, 0, kWidth, height());
-  const int half = controls::HalfHeight(editHeight_);
-  desc_->setGeometry(0, 0, controls::kSpinButtonWidth, half);
-  asc_->setGeometry(0, half, controls::kSpinButtonWidth, half);
+  const int half = dateentry::HalfHeight(editHeight_);
+  desc_->setGeometry(0, 0, dateentry::kSpinButtonWidth, half);
+  asc_->setGeometry(0, half, dateentry::kSpinButtonWidth, half);
 }

@@ -20,6 +20,7 @@
 #include "engine/daynumber.h"
 #include "engine/timetext.h"
 #include "platform/openurl.h"
+#include "platform/qtext.h"
 
 // A panel with a raised outer and a lowered inner bevel. The today button's
 // inner bevel stands raised like a button's and is lowered while the mouse
@@ -157,9 +158,7 @@ void SetInk(QWidget* widget, const QColor& ink) {
   widget->setPalette(palette);
 }
 
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
+using platform::Q;
 
 }  // namespace
 

@@ -7,12 +7,11 @@
 #include "engine/version.h"
 #include "interest/version_model.h"
 #include "platform/openurl.h"
+#include "platform/qtext.h"
 
 namespace {
 
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
+using platform::Q;
 
 }  // namespace
 

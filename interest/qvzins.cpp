@@ -16,17 +16,18 @@
 #include <QTimer>
 
 #include "controls/date.h"
-#include "controls/dateca.h"
 #include "controls/dateedt.h"
 #include "controls/fonts.h"
 #include "controls/hints.h"
-#include "controls/kalender.h"
 #include "engine/civildate.h"
 #include "engine/daynumber.h"
 #include "engine/numbertext.h"
 #include "engine/region.h"
 #include "interest/qvversion.h"
 #include "platform/openurl.h"
+#include "platform/qtext.h"
+#include "popup/dateca.h"
+#include "popup/kalender.h"
 
 namespace {
 
@@ -39,13 +40,8 @@ constexpr char kInterestCaption[] = "Zinsen berechnen (Wertpapiere)";
 constexpr char kPercentCaption[] = "Prozentrechnung";
 constexpr char kDescriptionPage[] = "https://www.razaduvovi.de/zinsrechner.html";
 
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string S(const QString& text) {
-  return text.toStdString();
-}
+using platform::Q;
+using platform::S;
 
 QString Joined(const std::vector<std::string>& lines) {
   QStringList list;

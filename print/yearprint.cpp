@@ -11,7 +11,7 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "controls/colors.h"
+#include "platform/qtext.h"
 
 namespace print {
 namespace {
@@ -27,12 +27,15 @@ constexpr int kGap = 40;
 constexpr int kMonthColumns = 4;
 constexpr int kMonthRows = 3;
 
+// The page's own colours: the screen's weekday and holiday marks, which a
+// printed page keeps so that a reader knows them from the month sheet.
+const QColor kSaturdayColor{128, 0, 0};        // maroon
+const QColor kSundayColor{255, 0, 0};          // red
+const QColor kLegalHolidayColor{255, 0, 255};  // fuchsia
 const QColor kRuleColor{160, 160, 160};
 const QColor kWeekColor{96, 96, 96};
 
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
+using platform::Q;
 
 QFont FontOf(int pixelSize, bool bold = false) {
   QFont font(QStringLiteral("DejaVu Sans"));
@@ -47,13 +50,13 @@ void SetDayStyle(QPainter& painter, const engine::YearPageDay& day, int pixelSiz
   QColor colour = Qt::black;
   bool bold = false;
   if (day.legalHoliday) {
-    colour = controls::kLegalHolidayColor;
+    colour = kLegalHolidayColor;
     bold = true;
   } else if (day.sunday) {
-    colour = controls::kSundayColor;
+    colour = kSundayColor;
     bold = true;
   } else if (day.saturday) {
-    colour = controls::kSaturdayColor;
+    colour = kSaturdayColor;
   }
   painter.setPen(colour);
   painter.setFont(FontOf(pixelSize, bold));
@@ -82,8 +85,8 @@ void DrawMonth(QPainter& painter, const engine::YearPageMonth& month, const QRec
   const int headTop = box.top() + kNameHeight;
   for (int column = 0; column < 8; ++column) {
     QColor colour = column == 0 ? kWeekColor : Qt::black;
-    if (column == 6) colour = controls::kSaturdayColor;
-    if (column == 7) colour = controls::kSundayColor;
+    if (column == 6) colour = kSaturdayColor;
+    if (column == 7) colour = kSundayColor;
     painter.setPen(colour);
     painter.setFont(FontOf(30, column == 7));
     painter.drawText(QRect(box.left() + column * cellWidth, headTop, cellWidth, kHeadHeight),
@@ -129,9 +132,9 @@ void DrawLegend(QPainter& painter, const QRect& box) {
     painter.drawText(QPoint(x, y + metrics.ascent() / 2), text);
     x += painter.fontMetrics().horizontalAdvance(text) + 50;
   };
-  label(controls::kSaturdayColor, false, QStringLiteral("Samstag"));
-  label(controls::kSundayColor, true, QStringLiteral("Sonntag"));
-  label(controls::kLegalHolidayColor, true, QStringLiteral("gesetzlicher Feiertag"));
+  label(kSaturdayColor, false, QStringLiteral("Samstag"));
+  label(kSundayColor, true, QStringLiteral("Sonntag"));
+  label(kLegalHolidayColor, true, QStringLiteral("gesetzlicher Feiertag"));
   DrawMoon(painter, QPointF(x + 8, y), 8, true);
   x += 26;
   label(Qt::black, false, QStringLiteral("Vollmond"));
@@ -168,7 +171,7 @@ void DrawHolidays(QPainter& painter, const engine::YearPage& page, const QRect& 
   const int dateWidth = painter.fontMetrics().horizontalAdvance(QStringLiteral("Mo. 00.00.  "));
   int top = box.top() + kHeadHeight + 10;
   for (const engine::YearPageHoliday& holiday : page.holidays) {
-    const QColor colour = holiday.legal ? controls::kLegalHolidayColor : QColor(Qt::black);
+    const QColor colour = holiday.legal ? kLegalHolidayColor : QColor(Qt::black);
     painter.setPen(colour);
     painter.setFont(FontOf(pixelSize, holiday.legal));
     // "Do. 04.06." with the year left off: the page is of one year.

@@ -6,7 +6,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-"$PWD/scripts/install-deps.sh" --dev
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DRAZ_FUZZ=ON -DRAZ_WERROR=ON >/dev/null
 cmake --build build-fuzz -j "$(nproc)"
 for target in $(sed -n '/^set(FUZZ_TARGETS/,/)/p' fuzz/CMakeLists.txt | grep -v '[()]'); do

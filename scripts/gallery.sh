@@ -9,7 +9,6 @@
 # calendar is written as PDF and drawn as Jahreskalender_*.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-"$PWD/scripts/install-deps.sh"
 cmake -S . -B build -G Ninja -DRAZ_WERROR=ON >/dev/null
 cmake --build build -j "$(nproc)" --target gallery
 for scale in 1 2; do

@@ -3,7 +3,6 @@
 # undefined-behaviour sanitizers (no recovery) in build-asan/ and runs them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-"$PWD/scripts/install-deps.sh"
 cmake -S . -B build-asan -G Ninja -DRAZ_ENGINE_ONLY=ON -DRAZ_SANITIZE=ON -DRAZ_BENCH=OFF \
   -DRAZ_WERROR=ON >/dev/null
 cmake --build build-asan -j "$(nproc)"

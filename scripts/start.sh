@@ -2,5 +2,6 @@
 # Installs what is missing, builds, and starts the desktop calendar.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 scripts/build.sh
 exec build/bin/razaduvovi "$@"

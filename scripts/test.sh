@@ -2,5 +2,6 @@
 # Installs what is missing, builds, and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 scripts/build.sh
 ctest --test-dir build -j "$(nproc)" --output-on-failure

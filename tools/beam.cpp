@@ -14,6 +14,7 @@
 #include "controls/sepedt.h"
 #include "controls/spinhalf.h"
 #include "platform/openurl.h"
+#include "platform/qtext.h"
 #include "tools/beam_model.h"
 #include "tools/beampage.h"
 #include "tools/datediffpage.h"
@@ -24,9 +25,7 @@ namespace {
 
 bool copyRequested = false;
 
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using platform::Q;
 
 constexpr int kBarTop = 3;
 constexpr int kBarHeight = 18;

@@ -6,7 +6,7 @@
 #include <charconv>
 
 #include "controls/mocal_model.h"
-#include "engine/deadline.h"
+#include "engine/navigation.h"
 #include "engine/region.h"
 #include "engine/urlencode.h"
 
@@ -55,23 +55,6 @@ constexpr std::string_view kHyphenLine = "--------------------";
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
-}
-
-// The base of a unit by its first letter; empty for an unknown unit.
-std::string_view UnitBase(std::string_view unit) {
-  if (unit.empty()) return {};
-  switch (unit.front()) {
-    case 'T':
-      return "Tag";
-    case 'W':
-      return "Woche";
-    case 'M':
-      return "Monat";
-    case 'J':
-      return "Jahr";
-    default:
-      return {};
-  }
 }
 
 std::string Coordinate(double degrees) {
@@ -189,41 +172,6 @@ std::string_view ShowProgrOfStep(int progStep) {
   return "Calendar";
 }
 
-std::string UnitForCount(std::string_view unit, long long count) {
-  const std::string_view base = UnitBase(unit);
-  if (base.empty()) return std::string(unit);
-  std::string text(base);
-  if (count != 1) text += base == "Woche" ? "n" : "e";
-  return text;
-}
-
-std::string NextUnit(std::string_view unit, long long count, bool gregorian) {
-  const std::string_view base = UnitBase(unit);
-  std::string_view next = "Tag";
-  if (base == "Tag") next = "Woche";
-  if (base == "Woche") next = gregorian ? "Monat" : "Tag";
-  if (base == "Monat") next = "Jahr";
-  return UnitForCount(next, count);
-}
-
-std::string CalendarUnit(std::string_view unit, long long count, bool gregorian) {
-  const std::string_view base = UnitBase(unit);
-  if (!gregorian && (base == "Monat" || base == "Jahr")) return UnitForCount("Tag", count);
-  return UnitForCount(unit, count);
-}
-
-std::string NavigationCommand(bool forward, std::string_view unit, bool gregorian) {
-  const std::string_view base = UnitBase(unit);
-  if (base.empty()) return {};
-  if (base == "Monat" && !gregorian) return {};
-  std::string command = forward ? "forw" : "back";
-  if (base == "Tag") command += "Day";
-  if (base == "Woche") command += "Week";
-  if (base == "Monat") command += "Month";
-  if (base == "Jahr") command += "Year";
-  return command;
-}
-
 CommandKind ClassifyCommand(std::string_view command) {
   if (command.empty()) return CommandKind::None;
   if (command == "chClock") return CommandKind::ChClock;
@@ -238,56 +186,8 @@ CommandKind ClassifyCommand(std::string_view command) {
   }
   if (StartsWith(command, "P")) return CommandKind::OpenProgram;
   if (command == "Change") return CommandKind::Change;
-  for (std::string_view way : {"back", "forw"}) {
-    for (std::string_view unit : {"Day", "Week", "Month", "Year"}) {
-      if (command.size() == way.size() + unit.size() && StartsWith(command, way) &&
-          command.substr(way.size()) == unit) {
-        return CommandKind::Navigation;
-      }
-    }
-  }
+  if (engine::IsNavigationCommand(command)) return CommandKind::Navigation;
   return CommandKind::None;
-}
-
-Move Navigate(int dayNumber, std::string_view command, long long count, engine::CalendarKind kind) {
-  if (ClassifyCommand(command) != CommandKind::Navigation) return {};
-  const bool forward = StartsWith(command, "forw");
-  const std::string_view unit = command.substr(4);
-  const bool julian = kind == engine::CalendarKind::Julian;
-  if (count < 0) count = 0;
-  const long long step = forward ? count : -count;
-  const int low = engine::kFirstDayNumber;
-  const int high = julian ? 2816807 : engine::kLastDayNumber;
-  const Move atLow{true, low, julian ? 2 : 1};
-  const Move atHigh{true, high, julian ? 4 : 3};
-
-  std::optional<long long> result;
-  if (unit == "Day") {
-    result = dayNumber + step;
-  } else if (unit == "Week") {
-    result = dayNumber + 7 * step;
-  } else if (unit == "Month") {
-    if (julian) return {};
-    if (auto moved = engine::ShiftDayNumber(dayNumber, engine::PeriodUnit::Month, step)) {
-      result = *moved;
-    }
-  } else if (!julian) {
-    if (auto moved = engine::ShiftDayNumber(dayNumber, engine::PeriodUnit::Year, step)) {
-      result = *moved;
-    }
-  } else {
-    const engine::CivilDate date = engine::CivilDateOf(dayNumber, kind);
-    const long long year = date.year + step;
-    if (year >= 1 && year <= 9999) {
-      const int y = static_cast<int>(year);
-      const int day = std::min(date.day, engine::DaysInMonthOf(date.month, y, kind));
-      result = engine::DayNumberOf({y, date.month, day}, kind);
-    }
-  }
-  if (!result) return forward ? atHigh : atLow;
-  if (*result < low) return atLow;
-  if (*result > high) return atHigh;
-  return {true, static_cast<int>(*result), 0};
 }
 
 std::string CrLf(std::string_view text) {

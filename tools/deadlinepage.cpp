@@ -9,13 +9,12 @@
 #include "controls/hints.h"
 #include "engine/numbertext.h"
 #include "platform/openurl.h"
+#include "platform/qtext.h"
 #include "tools/beam_model.h"
 
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using platform::Q;
 
 constexpr int kRows = 14;
 constexpr int kNameWidth = 9;

@@ -7,6 +7,7 @@
 #include "engine/urlencode.h"
 #include "platform/clipboard.h"
 #include "platform/openurl.h"
+#include "platform/qtext.h"
 
 TCopyField::TCopyField(QWidget* parent) : QLineEdit(parent) {
   setReadOnly(true);
@@ -46,9 +47,7 @@ void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 namespace tools {
 
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using platform::Q;
 
 void PreparePage(QWidget* page) {
   page->resize(kPageWidth, kPageHeight);

@@ -10,6 +10,8 @@
 #include <QString>
 #include <string_view>
 
+#include "platform/qtext.h"
+
 class QWidget;
 
 // TCopyField: a read-only value field; a double click copies its text to the
@@ -61,7 +63,7 @@ class TLinkLabel : public QLabel {
 namespace tools {
 
 // Q: a UTF-8 text of the engine as a QString.
-QString Q(std::string_view text);  // "März" -> u"März"
+using platform::Q;
 
 // The place of a page under the panel's bar.
 inline constexpr int kPageWidth = 249;

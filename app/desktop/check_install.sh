@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks the desktop program's
-# parts: program, desktop entry, AppStream metainfo and icons in their
-# standard places; the entry and the metainfo pass their validators where
-# those are installed (desktop-file-utils, appstream).
+# parts: program, command line and its print program, desktop entry,
+# AppStream metainfo and icons in their standard places; the installed
+# command line finds its print program; the entry and the metainfo pass
+# their validators where those are installed (desktop-file-utils, appstream).
 #   check_install.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -13,6 +14,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 id=de.razaduvovi.RaZaduvovi
 expected=(
   bin/razaduvovi
+  bin/razaduvovi-cli
+  libexec/razaduvovi/razaduvovi-print
   "share/applications/$id.desktop"
   "share/metainfo/$id.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
@@ -27,6 +30,12 @@ for file in "${expected[@]}"; do
     status=1
   fi
 done
+
+if ! QT_QPA_PLATFORM=offscreen "$prefix/bin/razaduvovi-cli" jahreskalender 2026 --land D-BY \
+  -o "$prefix/k.pdf" >/dev/null || [[ ! -s "$prefix/k.pdf" ]]; then
+  echo "razaduvovi-cli findet razaduvovi-print nicht"
+  status=1
+fi
 
 checked=0
 if command -v desktop-file-validate >/dev/null; then

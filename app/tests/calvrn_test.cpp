@@ -16,17 +16,18 @@
 #include <memory>
 
 #include "controls/date.h"
-#include "controls/dateca.h"
 #include "controls/dateedt.h"
 #include "controls/dblbtn.h"
-#include "controls/kalender.h"
 #include "controls/mocal.h"
-#include "controls/tests/widget_test_main.h"
 #include "engine/environment.h"
 #include "platform/keyvalue_store.h"
 #include "platform/openurl.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
+#include "popup/dateca.h"
+#include "popup/kalender.h"
+#include "testsupport/recorders.h"
+#include "testsupport/widget_test_main.h"
 
 namespace {
 
@@ -573,11 +574,7 @@ class TCalVrnTest : public QObject {
   }
 
   void theWebSiteOpensFromTheButtonAndTheMemo() {
-    std::vector<std::string> opened;
-    platform::SetUrlOpener([&](const std::string& address) {
-      opened.push_back(address);
-      return true;
-    });
+    testsupport::OpenedAddresses opened;
     platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
     const auto window = MakeWindow(store);
     window->show();

@@ -20,12 +20,13 @@
 #include <vector>
 
 #include "app/calvrn.h"
-#include "controls/kalender.h"
-#include "controls/tests/widget_test_main.h"
 #include "engine/environment.h"
 #include "platform/clipboard.h"
 #include "platform/keyvalue_store.h"
 #include "platform/systray.h"
+#include "popup/kalender.h"
+#include "testsupport/recorders.h"
+#include "testsupport/widget_test_main.h"
 
 namespace {
 
@@ -223,14 +224,13 @@ class TTrayTest : public QObject {
     QCOMPARE(texts, (QStringList{QStringLiteral("Kalenderblatt öffnen"), QStringLiteral("Zinsen"),
                                  QStringLiteral("Datum kopieren"), QStringLiteral("KW kopieren"),
                                  QStringLiteral("Beenden")}));
-    std::vector<std::string> copied;
-    platform::SetClipboardWriter([&](const std::string& text) { copied.push_back(text); });
+    testsupport::CopiedTexts copied;
     // Nothing to copy before a day is shown.
     Action(tray, "Act_CopyDate")->trigger();
     tray.ShowDay(QStringLiteral("01.01.2027"), QStringLiteral("D-NI"));
     Action(tray, "Act_CopyDate")->trigger();
     Action(tray, "Act_CopyWeek")->trigger();
-    QCOMPARE(copied, (std::vector<std::string>{"01.01.2027", "KW 53"}));
+    QCOMPARE(copied.list(), (std::vector<std::string>{"01.01.2027", "KW 53"}));
 
     QSignalSpy open(&tray, &TTray::OpenCalendarRequested);
     QSignalSpy interest(&tray, &TTray::InterestRequested);

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/icalendar.h"
 #include "cli/tests/cli_run.h"
 #include "engine/holidayevents.h"
+#include "export/icalendar.h"
 
 namespace cli {
 namespace {

@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "controls/date.h"
-#include "controls/date_model.h"
 #include "controls/hints.h"
 #include "controls/spinhalf.h"
-#include "controls/tests/widget_test_main.h"
+#include "dateentry/fieldrules.h"
+#include "testsupport/widget_test_main.h"
 
 namespace {
 

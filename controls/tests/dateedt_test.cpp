@@ -20,12 +20,13 @@
 #include "controls/dateedt_model.h"
 #include "controls/dblbtn.h"
 #include "controls/spinhalf.h"
-#include "controls/tests/widget_test_main.h"
 #include "engine/daydescription.h"
 #include "engine/daynumber.h"
 #include "engine/holidayevents.h"
 #include "engine/region.h"
 #include "platform/openurl.h"
+#include "testsupport/recorders.h"
+#include "testsupport/widget_test_main.h"
 
 namespace {
 
@@ -523,11 +524,7 @@ class TDateEdtTest : public QObject {
   }
 
   void aHolidayLineSetsTheDateAndOpensItsArticle() {
-    std::vector<std::string> opened;
-    platform::SetUrlOpener([&opened](const std::string& url) {
-      opened.push_back(url);
-      return true;
-    });
+    testsupport::OpenedAddresses opened;
     Host host;
     QVERIFY(host.Active());
     host.edit->SetDate("15.06.2024");
@@ -541,7 +538,6 @@ class TDateEdtTest : public QObject {
     host.ClickLine(host.RowOf("Neujahr"), true);
     QTRY_COMPARE(opened.size(), std::size_t{1});
     QVERIFY2(opened[0].ends_with("/wiki/Neujahr"), opened[0].c_str());
-    platform::SetUrlOpener({});
   }
 
   void readOnlyFieldsDoNotSetTheDateFromTheList() {

@@ -5,7 +5,7 @@
 
 #include "controls/dblbtn.h"
 #include "controls/spinhalf.h"
-#include "controls/tests/widget_test_main.h"
+#include "testsupport/widget_test_main.h"
 
 class TDblBtnTest : public QObject {
   Q_OBJECT

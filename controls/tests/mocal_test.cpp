@@ -13,9 +13,10 @@
 
 #include "controls/colors.h"
 #include "controls/mocal.h"
-#include "controls/tests/widget_test_main.h"
 #include "engine/civildate.h"
 #include "platform/openurl.h"
+#include "testsupport/recorders.h"
+#include "testsupport/widget_test_main.h"
 
 namespace {
 
@@ -53,17 +54,10 @@ void RightClick(QWidget* widget) {
 class TMoCalTest : public QObject {
   Q_OBJECT
 
-  std::vector<std::string> opened_;
+  testsupport::OpenedAddresses opened_;
 
  private slots:
-  void init() {
-    opened_.clear();
-    platform::SetUrlOpener([this](const std::string& address) {
-      opened_.push_back(address);
-      return true;
-    });
-  }
-  void cleanup() { platform::SetUrlOpener({}); }
+  void init() { opened_.clear(); }
 
   void subControlsCarryTheirNamesAndPlaces() {
     TMoCal sheet;
@@ -232,7 +226,7 @@ class TMoCalTest : public QObject {
     QCOMPARE(Paper(sheet.findChild<QWidget*>("CalPanelTop0")),
              sheet.palette().color(QPalette::Base));
     QTest::mouseClick(Label(sheet, "Lbl_ShowCal"), Qt::LeftButton);
-    QCOMPARE(opened_,
+    QCOMPARE(opened_.list(),
              std::vector<std::string>{"https://de.wikipedia.org/wiki/Gregorianischer_Kalender"});
   }
 
@@ -368,7 +362,7 @@ class TMoCalTest : public QObject {
     QCOMPARE(Label(sheet, "Lbl_Week6")->text(), QString(" 1"));
     QVERIFY(Label(sheet, "Lbl_Week6")->toolTip().startsWith("1. Kalenderwoche 2025:\r\n"));
     QTest::mouseClick(Label(sheet, "Lbl_Week6"), Qt::LeftButton);
-    QCOMPARE(opened_, std::vector<std::string>{"https://de.wikipedia.org/wiki/woche"});
+    QCOMPARE(opened_.list(), std::vector<std::string>{"https://de.wikipedia.org/wiki/woche"});
   }
 
   void doubleClick_data() {

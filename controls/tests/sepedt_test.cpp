@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "controls/sepedt.h"
-#include "controls/tests/widget_test_main.h"
 #include "engine/environment.h"
+#include "testsupport/widget_test_main.h"
 
 namespace {
 

@@ -3,23 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "controls/tests/widget_test_main.h"
 #include "engine/version.h"
 #include "interest/qvversion.h"
 #include "platform/openurl.h"
+#include "testsupport/recorders.h"
+#include "testsupport/widget_test_main.h"
 
 class TQvVersionTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    opened_.clear();
-    platform::SetUrlOpener([this](const std::string& address) {
-      opened_.push_back(address);
-      return true;
-    });
-  }
-  void cleanup() { platform::SetUrlOpener({}); }
+  void init() { opened_.clear(); }
 
   void captionShowsTheProgramVersion() {
     TQvVersion label;
@@ -66,7 +60,7 @@ class TQvVersionTest : public QObject {
   }
 
  private:
-  std::vector<std::string> opened_;
+  testsupport::OpenedAddresses opened_;
 };
 
 RAZ_WIDGET_TEST(TQvVersionTest);

@@ -13,14 +13,15 @@
 #include <vector>
 
 #include "controls/date.h"
-#include "controls/dateca.h"
 #include "controls/dateedt.h"
-#include "controls/kalender.h"
 #include "controls/mocal.h"
-#include "controls/tests/widget_test_main.h"
 #include "interest/qvversion.h"
 #include "interest/qvzins.h"
 #include "platform/openurl.h"
+#include "popup/dateca.h"
+#include "popup/kalender.h"
+#include "testsupport/recorders.h"
+#include "testsupport/widget_test_main.h"
 #include "tools/beam.h"
 
 namespace {
@@ -839,11 +840,7 @@ class TQvZinsTest : public QObject {
   }
 
   void helpOpensTheDescription() {
-    std::vector<std::string> opened;
-    platform::SetUrlOpener([&opened](const std::string& address) {
-      opened.push_back(address);
-      return true;
-    });
+    testsupport::OpenedAddresses opened;
     Window win;
     QTest::mouseClick(win.Button("Btn_info"), Qt::LeftButton);
     QCOMPARE(opened.size(), std::size_t{1});

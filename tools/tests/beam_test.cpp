@@ -15,8 +15,9 @@
 #include "controls/dblbtn.h"
 #include "controls/sepedt.h"
 #include "controls/spinhalf.h"
-#include "controls/tests/widget_test_main.h"
 #include "platform/openurl.h"
+#include "testsupport/recorders.h"
+#include "testsupport/widget_test_main.h"
 #include "tools/beam.h"
 #include "tools/beam_model.h"
 #include "tools/datediffpage.h"
@@ -79,13 +80,8 @@ class TBeamTest : public QObject {
  private slots:
   void init() {
     urls.clear();
-    platform::SetUrlOpener([this](const std::string& url) {
-      urls.push_back(url);
-      return true;
-    });
     tools::SetCopyRequested(false);
   }
-  void cleanup() { platform::SetUrlOpener({}); }
 
   void StartsOnTheCalendarBar() {
     TBeam beam;
@@ -273,8 +269,8 @@ class TBeamTest : public QObject {
     auto* page = qobject_cast<TDeadlinePage*>(beam.OpenPage());
     QTest::mouseClick(page->Cell(1), Qt::LeftButton);
     QTest::mouseClick(page->Cell(2), Qt::LeftButton);
-    QCOMPARE(urls, (std::vector<std::string>{"https://de.wikipedia.org/wiki/Frist",
-                                             "https://de.wikipedia.org/wiki/Frist"}));
+    QCOMPARE(urls.list(), (std::vector<std::string>{"https://de.wikipedia.org/wiki/Frist",
+                                                    "https://de.wikipedia.org/wiki/Frist"}));
   }
 
   void AustrianRegionHidesTheDeadlineEntryButTheCycleReachesIt() {
@@ -417,7 +413,7 @@ class TBeamTest : public QObject {
 
     urls.clear();
     QTest::mouseClick(beam.findChild<QWidget*>("PnlSpr"), Qt::LeftButton);
-    QCOMPARE(urls, std::vector<std::string>{std::string(tools::kSayingAuthorArticle)});
+    QCOMPARE(urls.list(), std::vector<std::string>{std::string(tools::kSayingAuthorArticle)});
     urls.clear();
     Click(beam, "Search");
     QTRY_COMPARE(urls.size(), 1u);
@@ -434,7 +430,7 @@ class TBeamTest : public QObject {
   }
 
  private:
-  std::vector<std::string> urls;
+  testsupport::OpenedAddresses urls;
 };
 
 }  // namespace

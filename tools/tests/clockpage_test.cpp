@@ -8,8 +8,8 @@
 
 #include "controls/date.h"
 #include "controls/dateedt.h"
-#include "controls/tests/widget_test_main.h"
 #include "platform/openurl.h"
+#include "testsupport/widget_test_main.h"
 #include "tools/clockpage.h"
 #include "tools/pagewidgets.h"
 

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "controls/dateedt.h"
-#include "controls/tests/widget_test_main.h"
 #include "platform/clipboard.h"
 #include "platform/openurl.h"
+#include "testsupport/recorders.h"
+#include "testsupport/widget_test_main.h"
 #include "tools/beampage.h"
 #include "tools/formatpages.h"
 #include "tools/pagewidgets.h"
@@ -109,12 +110,11 @@ class TFormatPagesTest : public QObject {
   }
 
   void doubleClickCopiesTheValue() {
-    std::vector<std::string> copied;
-    platform::SetClipboardWriter([&copied](const std::string& text) { copied.push_back(text); });
+    testsupport::CopiedTexts copied;
     TWrittenFormatPage page;
     page.Refresh({"08.12.2026", "D-NI", "12:30:00", true});
     QTest::mouseDClick(page.Field("Fmt_french"), Qt::LeftButton);
-    QCOMPARE(copied, std::vector<std::string>{"8 décembre 2026"});
+    QCOMPARE(copied.list(), std::vector<std::string>{"8 décembre 2026"});
   }
 
   // The technical pages start from the start date, the date edit's time and
@@ -162,18 +162,14 @@ class TFormatPagesTest : public QObject {
   }
 
   void technicalCaptionsOpenTheirReferences() {
-    std::vector<std::string> opened;
-    platform::SetUrlOpener([&opened](const std::string& address) {
-      opened.push_back(address);
-      return true;
-    });
+    testsupport::OpenedAddresses opened;
     TTechFormatPage it3(3);
     it3.Refresh({"08.12.2026", "D-NI", "12:30:00", true});
     QCOMPARE(Value(it3, "Edt_IT3_10"), QString("12:30:00.000 PM 12/08/2026 UTC+01:00"));
     auto* caption = it3.findChild<TLinkLabel*>("Lbl_IT3_10");
     QCOMPARE(caption->text(), QString("MDY 12h"));
     QTest::mouseClick(caption, Qt::LeftButton);
-    QCOMPARE(opened,
+    QCOMPARE(opened.list(),
              std::vector<std::string>{"https://en.wikipedia.org/wiki/Date_format_by_country"});
   }
 };

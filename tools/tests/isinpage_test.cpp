@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/tests/widget_test_main.h"
 #include "platform/clipboard.h"
 #include "platform/openurl.h"
+#include "testsupport/widget_test_main.h"
 #include "tools/isinpage.h"
 #include "tools/pagewidgets.h"
 

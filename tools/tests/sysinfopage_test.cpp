@@ -3,8 +3,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "controls/tests/widget_test_main.h"
 #include "platform/systeminfo.h"
+#include "testsupport/widget_test_main.h"
 #include "tools/pagewidgets.h"
 #include "tools/sysinfopage.h"
 

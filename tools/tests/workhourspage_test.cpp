@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "controls/dateedt.h"
-#include "controls/tests/widget_test_main.h"
+#include "testsupport/widget_test_main.h"
 #include "tools/workhourspage.h"
 
 class TWorkHoursPageTest : public QObject {
