@@ -58,12 +58,7 @@ platform::MemoryStore StoreWith(int small, int front, int date1h, int clock00, i
   return store;
 }
 
-template <typename T>
-T* Find(const QWidget& window, const char* name) {
-  T* child = window.findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no child %s", name);
-  return child;
-}
+using testsupport::Child;
 
 void Tick(QTimer* timer) {
   QMetaObject::invokeMethod(timer, "timeout");
@@ -74,7 +69,7 @@ void ClickPanel(QLabel* panel) {
 }
 
 TKalender* Kalender(const QWidget& window) {
-  return Find<TKalender>(window, "Kalender1");
+  return Child<TKalender>(window, "Kalender1");
 }
 
 // The day field of the date edit, wherever the component put it.
@@ -126,25 +121,25 @@ class TCalVrnTest : public QObject {
         {"CB_Land", "Land speichern", "Einstellung des Landes speichern "},
     };
     for (const auto& c : kCases) {
-      const auto* widget = Find<QAbstractButton>(*window, c.name);
+      const auto* widget = Child<QAbstractButton>(*window, c.name);
       QCOMPARE(widget->text(), QString::fromUtf8(c.text));
       QCOMPARE(widget->toolTip(), QString::fromUtf8(c.hint));
     }
     for (const char* name : {"CB_small", "CB_Front", "CB_Date1h", "CB_Clock00", "CB_Land"}) {
-      const auto* box = Find<QCheckBox>(*window, name);
+      const auto* box = Child<QCheckBox>(*window, name);
       QCOMPARE(box->x(), 16);
       QCOMPARE(box->width(), 172);
     }
-    QCOMPARE(Find<QLabel>(*window, "Lbl_Set")->text(), QStringLiteral("Einstellungen:"));
-    QCOMPARE(Find<QLabel>(*window, "Pnl_Hide")->toolTip(),
+    QCOMPARE(Child<QLabel>(*window, "Lbl_Set")->text(), QStringLiteral("Einstellungen:"));
+    QCOMPARE(Child<QLabel>(*window, "Pnl_Hide")->toolTip(),
              QStringLiteral("nur Datumsfeld anzeigen"));
-    QCOMPARE(Find<QLabel>(*window, "Pnl_Big")->toolTip(),
+    QCOMPARE(Child<QLabel>(*window, "Pnl_Big")->toolTip(),
              QStringLiteral("in Normalgröße anzeigen,\r\nauch dort Kalender schließen"));
-    QVERIFY(Find<QPlainTextEdit>(*window, "Memo1")
+    QVERIFY(Child<QPlainTextEdit>(*window, "Memo1")
                 ->toolTip()
                 .endsWith(QStringLiteral("\r\nDoppelclick auf das Datum,\r\nKalenderblatt öffnet "
                                          "sich,\r\nUnd vieles anderes mehr, clicken Sie ...")));
-    QVERIFY(Find<QPlainTextEdit>(*window, "Memo1")->toolTip().startsWith("version: 4.284.54.16"));
+    QVERIFY(Child<QPlainTextEdit>(*window, "Memo1")->toolTip().startsWith("version: 4.284.54.16"));
   }
 
   void firstStartCentresTheWindowAndWritesTheKey() {
@@ -167,12 +162,12 @@ class TCalVrnTest : public QObject {
     {
       const auto window = MakeWindow(store);
       window->show();
-      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
       for (const char* name : {"CB_small", "CB_Date1h", "CB_Clock00", "CB_Land"}) {
-        Find<QCheckBox>(*window, name)->setChecked(false);
+        Child<QCheckBox>(*window, name)->setChecked(false);
       }
-      QVERIFY(Find<QCheckBox>(*window, "CB_Front")->isChecked());
-      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+      QVERIFY(Child<QCheckBox>(*window, "CB_Front")->isChecked());
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
       QVERIFY(!store.Exists());
       QVERIFY(window->BigMode());
       window->close();
@@ -208,8 +203,8 @@ class TCalVrnTest : public QObject {
       QVERIFY((window->windowFlags() & Qt::FramelessWindowHint) != 0);
       QCOMPARE(window->OnTop(), front);
       QVERIFY(window->isVisible());
-      QVERIFY(Find<QLabel>(*window, "Pnl_Btn")->isVisible());
-      QCOMPARE(Find<QLabel>(*window, "Pnl_Btn")->pos(), QPoint(90, 0));
+      QVERIFY(Child<QLabel>(*window, "Pnl_Btn")->isVisible());
+      QCOMPARE(Child<QLabel>(*window, "Pnl_Btn")->pos(), QPoint(90, 0));
     }
   }
 
@@ -220,8 +215,8 @@ class TCalVrnTest : public QObject {
     QVERIFY(window->BigMode());
     QVERIFY(!window->OnTop());
     QVERIFY((window->windowFlags() & Qt::FramelessWindowHint) == 0);
-    QVERIFY(!Find<QCheckBox>(*window, "CB_Front")->isEnabled());
-    QVERIFY(!Find<QLabel>(*window, "Pnl_Btn")->isVisible());
+    QVERIFY(!Child<QCheckBox>(*window, "CB_Front")->isEnabled());
+    QVERIFY(!Child<QLabel>(*window, "Pnl_Btn")->isVisible());
   }
 
   void vMovesDMakesCompactAndGMakesNormal() {
@@ -229,21 +224,21 @@ class TCalVrnTest : public QObject {
     const auto window = MakeWindow(store);
     window->show();
     window->Kalender1ChangeVis(true);
-    auto* contr = Find<QLabel>(*window, "Pnl_Contr");
+    auto* contr = Child<QLabel>(*window, "Pnl_Contr");
     QVERIFY(contr->isVisible());
-    QCOMPARE(Find<QLabel>(*window, "Pnl_Hide1")->text(), QStringLiteral("V"));
-    QCOMPARE(Find<QLabel>(*window, "Pnl_Big1")->text(), QStringLiteral("G"));
-    ClickPanel(Find<QLabel>(*window, "Pnl_Hide1"));
+    QCOMPARE(Child<QLabel>(*window, "Pnl_Hide1")->text(), QStringLiteral("V"));
+    QCOMPARE(Child<QLabel>(*window, "Pnl_Big1")->text(), QStringLiteral("G"));
+    ClickPanel(Child<QLabel>(*window, "Pnl_Hide1"));
     QVERIFY(window->MoveMode() || window->size() == QSize(130, 46));
     QCOMPARE(window->size(), QSize(130, 46));
     QCOMPARE(window->windowTitle(), QStringLiteral("verschieben"));
     QVERIFY((window->windowFlags() & Qt::FramelessWindowHint) == 0);
     window->Kalender1ChangeVis(false);
-    ClickPanel(Find<QLabel>(*window, "Pnl_Hide"));
+    ClickPanel(Child<QLabel>(*window, "Pnl_Hide"));
     QCOMPARE(window->size(), QSize(88, 20));
     QVERIFY(window->OnTop());
     QVERIFY(!window->MoveMode());
-    ClickPanel(Find<QLabel>(*window, "Pnl_Big"));
+    ClickPanel(Child<QLabel>(*window, "Pnl_Big"));
     QVERIFY(window->BigMode());
     QCOMPARE(window->size(), QSize(192, 252));
     QCOMPARE(window->pos(), QPoint(100, 200));
@@ -259,9 +254,9 @@ class TCalVrnTest : public QObject {
         const auto window = MakeWindow(store);
         window->show();
         window->SetLand(QStringLiteral("D-BY"));
-        QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
-        Find<QCheckBox>(*window, "CB_Land")->setChecked(keep);
-        QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+        Child<QCheckBox>(*window, "CB_Land")->setChecked(keep);
+        QTest::mouseClick(Child<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
         window->close();
       }
       QCOMPARE(store.ReadText("Land").has_value(), keep);
@@ -277,22 +272,22 @@ class TCalVrnTest : public QObject {
     const auto window = MakeWindow(store);
     window->show();
     const int writes = store.writes;
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
-    QVERIFY(Find<QWidget>(*window, "Pnl_Set")->isVisible());
-    QVERIFY(!Find<QPushButton>(*window, "Btn_Set")->isVisible());
-    QTest::mouseClick(Find<QCheckBox>(*window, "CB_small"), Qt::LeftButton);
-    QVERIFY(Find<QCheckBox>(*window, "CB_Front")->isEnabled());
-    QTest::mouseClick(Find<QCheckBox>(*window, "CB_Date1h"), Qt::LeftButton);
-    QTest::mouseClick(Find<QCheckBox>(*window, "CB_Clock00"), Qt::LeftButton);
-    QVERIFY(Find<QTimer>(*window, "Timer3")->isActive());
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Back"), Qt::LeftButton);
-    QVERIFY(!Find<QWidget>(*window, "Pnl_Set")->isVisible());
-    QVERIFY(Find<QPushButton>(*window, "Btn_Set")->isVisible());
-    QVERIFY(!Find<QCheckBox>(*window, "CB_small")->isChecked());
-    QVERIFY(!Find<QCheckBox>(*window, "CB_Front")->isEnabled());
-    QVERIFY(Find<QCheckBox>(*window, "CB_Date1h")->isChecked());
-    QVERIFY(!Find<QCheckBox>(*window, "CB_Clock00")->isChecked());
-    QVERIFY(!Find<QTimer>(*window, "Timer3")->isActive());
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+    QVERIFY(Child<QWidget>(*window, "Pnl_Set")->isVisible());
+    QVERIFY(!Child<QPushButton>(*window, "Btn_Set")->isVisible());
+    QTest::mouseClick(Child<QCheckBox>(*window, "CB_small"), Qt::LeftButton);
+    QVERIFY(Child<QCheckBox>(*window, "CB_Front")->isEnabled());
+    QTest::mouseClick(Child<QCheckBox>(*window, "CB_Date1h"), Qt::LeftButton);
+    QTest::mouseClick(Child<QCheckBox>(*window, "CB_Clock00"), Qt::LeftButton);
+    QVERIFY(Child<QTimer>(*window, "Timer3")->isActive());
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Back"), Qt::LeftButton);
+    QVERIFY(!Child<QWidget>(*window, "Pnl_Set")->isVisible());
+    QVERIFY(Child<QPushButton>(*window, "Btn_Set")->isVisible());
+    QVERIFY(!Child<QCheckBox>(*window, "CB_small")->isChecked());
+    QVERIFY(!Child<QCheckBox>(*window, "CB_Front")->isEnabled());
+    QVERIFY(Child<QCheckBox>(*window, "CB_Date1h")->isChecked());
+    QVERIFY(!Child<QCheckBox>(*window, "CB_Clock00")->isChecked());
+    QVERIFY(!Child<QTimer>(*window, "Timer3")->isActive());
     QCOMPARE(store.writes, writes);
     QVERIFY(window->BigMode());
   }
@@ -300,7 +295,7 @@ class TCalVrnTest : public QObject {
   void timer1FiresOnceAfterTwoSecondsAndSettlesTheSmallWindow() {
     platform::MemoryStore store = StoreWith(1, 0, 0, 0, 0);
     const auto window = MakeWindow(store);
-    auto* timer = Find<QTimer>(*window, "Timer1");
+    auto* timer = Child<QTimer>(*window, "Timer1");
     QCOMPARE(timer->interval(), 2000);
     QVERIFY(timer->isSingleShot());
     QVERIFY(timer->isActive());
@@ -317,7 +312,7 @@ class TCalVrnTest : public QObject {
     const auto window = MakeWindow(store);
     window->show();
     const int writes = store.writes;
-    Tick(Find<QTimer>(*window, "Timer1"));
+    Tick(Child<QTimer>(*window, "Timer1"));
     QCOMPARE(store.writes, writes);
   }
 
@@ -326,7 +321,7 @@ class TCalVrnTest : public QObject {
     platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
     const auto window = MakeWindow(store);
     window->show();
-    auto* timer = Find<QTimer>(*window, "Timer2");
+    auto* timer = Child<QTimer>(*window, "Timer2");
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 3600000);
     const int id = timer->timerId();
@@ -334,7 +329,7 @@ class TCalVrnTest : public QObject {
     QCOMPARE(timer->timerId(), id);
     Tick(timer);
     QCOMPARE(window->ShownDate(), QStringLiteral("08.12.2026"));
-    Find<QCheckBox>(*window, "CB_Date1h")->setChecked(false);
+    Child<QCheckBox>(*window, "CB_Date1h")->setChecked(false);
     window->Kalender1Change();
     QVERIFY(!timer->isActive());
   }
@@ -343,7 +338,7 @@ class TCalVrnTest : public QObject {
     platform::MemoryStore store = StoreWith(0, 0, 0, 1, 0);
     const auto window = MakeWindow(store);
     window->show();
-    auto* timer = Find<QTimer>(*window, "Timer3");
+    auto* timer = Child<QTimer>(*window, "Timer3");
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 1000);
     TKalender* kalender = Kalender(*window);
@@ -366,8 +361,8 @@ class TCalVrnTest : public QObject {
       engine::SetClock([now = c.now] { return now; });
       Tick(timer);
       QCOMPARE(window->ShownDate(), QString::fromUtf8(c.shown));
-      QCOMPARE(Find<QLabel>(*window, "Lbl_Sec")->text(), QString::fromUtf8(c.sec));
-      QCOMPARE(Find<QLabel>(*window, "Lbl_Now")->text(), QString::fromUtf8(c.lblNow));
+      QCOMPARE(Child<QLabel>(*window, "Lbl_Sec")->text(), QString::fromUtf8(c.sec));
+      QCOMPARE(Child<QLabel>(*window, "Lbl_Now")->text(), QString::fromUtf8(c.lblNow));
     }
   }
 
@@ -378,7 +373,7 @@ class TCalVrnTest : public QObject {
     window->show();
     QCOMPARE(window->ShownDate(), QStringLiteral("08.12.2026"));
     engine::SetClock([] { return engine::LocalDateTime{2026, 12, 10, 7, 45, 0, 0}; });
-    Tick(Find<QTimer>(*window, "Timer3"));
+    Tick(Child<QTimer>(*window, "Timer3"));
     QCOMPARE(window->ShownDate(), QStringLiteral("10.12.2026"));
   }
 
@@ -386,13 +381,13 @@ class TCalVrnTest : public QObject {
     platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
     const auto window = MakeWindow(store);
     window->show();
-    QVERIFY(!Find<QTimer>(*window, "Timer3")->isActive());
-    QVERIFY(!Find<QLabel>(*window, "Lbl_Now")->isVisible());
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
-    QTest::mouseClick(Find<QCheckBox>(*window, "CB_Clock00"), Qt::LeftButton);
-    QVERIFY(Find<QTimer>(*window, "Timer3")->isActive());
-    QVERIFY(Find<QLabel>(*window, "Lbl_Now")->isVisible());
-    QVERIFY(Find<QLabel>(*window, "Lbl_Sec")->isVisible());
+    QVERIFY(!Child<QTimer>(*window, "Timer3")->isActive());
+    QVERIFY(!Child<QLabel>(*window, "Lbl_Now")->isVisible());
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+    QTest::mouseClick(Child<QCheckBox>(*window, "CB_Clock00"), Qt::LeftButton);
+    QVERIFY(Child<QTimer>(*window, "Timer3")->isActive());
+    QVERIFY(Child<QLabel>(*window, "Lbl_Now")->isVisible());
+    QVERIFY(Child<QLabel>(*window, "Lbl_Sec")->isVisible());
   }
 
   void zinsenOpensThroughItsHookOncePerClick() {
@@ -401,8 +396,8 @@ class TCalVrnTest : public QObject {
     int interests = 0;
     window->SetInterestOpener([&] { ++interests; });
     window->show();
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Zins"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Zins"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Zins"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Zins"), Qt::LeftButton);
     QCOMPARE(interests, 2);
     QVERIFY(!Kalender(*window)->CalOpen());
   }
@@ -412,7 +407,7 @@ class TCalVrnTest : public QObject {
     const auto window = MakeWindow(store);
     window->show();
     TKalender* kal = Kalender(*window);
-    QCOMPARE(kal->parentWidget(), Find<QLabel>(*window, "Pnl_Kal"));
+    QCOMPARE(kal->parentWidget(), Child<QLabel>(*window, "Pnl_Kal"));
     QCOMPARE(kal->size(), QSize(0, 0));
     QVERIFY(!kal->CalOpen());
     QCOMPARE(kal->Modus(), QStringLiteral("D"));
@@ -423,7 +418,7 @@ class TCalVrnTest : public QObject {
     QCOMPARE(kal->Date(), QStringLiteral("08.12.2026"));
     // The date field is live in the window, at the component's place.
     QLineEdit* day = DayField(*window);
-    QVERIFY(Find<QLabel>(*window, "Pnl_Kal")->isAncestorOf(day));
+    QVERIFY(Child<QLabel>(*window, "Pnl_Kal")->isAncestorOf(day));
     QVERIFY(day->isVisible());
     QCOMPARE(day->text(), QStringLiteral("08"));
   }
@@ -434,24 +429,24 @@ class TCalVrnTest : public QObject {
     window->show();
     TKalender* kal = Kalender(*window);
     QSignalSpy vis(kal, &TKalender::OnChangeVis);
-    auto* button = Find<QPushButton>(*window, "Btn_OpenCal");
+    auto* button = Child<QPushButton>(*window, "Btn_OpenCal");
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(kal->CalOpen());
     QVERIFY(kal->CalendarPopup()->isVisible());
     QVERIFY(kal->DateCal()->MoCal()->isVisible());
     QVERIFY(kal->CalendarPopup()->isAncestorOf(DayField(*window)));
     QVERIFY(!button->isVisible());
-    QCOMPARE(Find<QLabel>(*window, "Pnl_Kal")->width(), 0);
+    QCOMPARE(Child<QLabel>(*window, "Pnl_Kal")->width(), 0);
     QCOMPARE(vis.count(), 1);
     ClosePopup(*window);
     QVERIFY(!kal->CalOpen());
     QVERIFY(!kal->CalendarPopup()->isVisible());
     QCOMPARE(vis.count(), 2);
     QVERIFY(button->isVisible());
-    QVERIFY(Find<QLabel>(*window, "Pnl_Kal")->isAncestorOf(DayField(*window)));
+    QVERIFY(Child<QLabel>(*window, "Pnl_Kal")->isAncestorOf(DayField(*window)));
     QVERIFY(DayField(*window)->isVisible());
-    QCOMPARE(Find<QLabel>(*window, "Pnl_Kal")->width(), 88);
-    QVERIFY(!Find<QLabel>(*window, "Pnl_Contr")->isVisible());
+    QCOMPARE(Child<QLabel>(*window, "Pnl_Kal")->width(), 88);
+    QVERIFY(!Child<QLabel>(*window, "Pnl_Contr")->isVisible());
     // Closed, the date field shows the date alone, without its button.
     QCOMPARE(kal->Modus(), QStringLiteral("D"));
     QVERIFY(!kal->ShowBtn());
@@ -475,16 +470,16 @@ class TCalVrnTest : public QObject {
       const auto window = MakeWindow(store);
       window->show();
       QCOMPARE(window->BigMode(), c.small == 0);
-      auto* contr = Find<QLabel>(*window, "Pnl_Contr");
+      auto* contr = Child<QLabel>(*window, "Pnl_Contr");
       QVERIFY(!contr->isVisible());
       Kalender(*window)->Open();
       QCOMPARE(contr->isVisible(), c.contrShown);
-      QCOMPARE(Find<QLabel>(*window, "Pnl_Big1")->text(), QString::fromUtf8(c.big1));
-      QCOMPARE(Find<QLabel>(*window, "Pnl_Hide1")->text(), QString::fromUtf8(c.hide1));
-      QCOMPARE(Find<QLabel>(*window, "Pnl_Kal")->width(), 0);
+      QCOMPARE(Child<QLabel>(*window, "Pnl_Big1")->text(), QString::fromUtf8(c.big1));
+      QCOMPARE(Child<QLabel>(*window, "Pnl_Hide1")->text(), QString::fromUtf8(c.hide1));
+      QCOMPARE(Child<QLabel>(*window, "Pnl_Kal")->width(), 0);
       ClosePopup(*window);
       QVERIFY(!contr->isVisible());
-      QCOMPARE(Find<QLabel>(*window, "Pnl_Kal")->width(), 88);
+      QCOMPARE(Child<QLabel>(*window, "Pnl_Kal")->width(), 88);
       QVERIFY(DayField(*window)->isVisible());
       if (c.small == 1) {
         QCOMPARE(window->size(), QSize(88, 20));
@@ -500,11 +495,11 @@ class TCalVrnTest : public QObject {
     window->show();
     QTest::mouseDClick(DayField(*window), Qt::LeftButton);
     QVERIFY(Kalender(*window)->CalOpen());
-    ClickPanel(Find<QLabel>(*window, "Pnl_Big1"));
+    ClickPanel(Child<QLabel>(*window, "Pnl_Big1"));
     QVERIFY(window->BigMode());
     QCOMPARE(window->size(), QSize(192, 252));
     ClosePopup(*window);
-    QVERIFY(Find<QPushButton>(*window, "Btn_OpenCal")->isVisible());
+    QVERIFY(Child<QPushButton>(*window, "Btn_OpenCal")->isVisible());
   }
 
   void aDayPickedInThePopUpShowsInTheWindow() {
@@ -513,9 +508,9 @@ class TCalVrnTest : public QObject {
     window->show();
     TKalender* kal = Kalender(*window);
     QVERIFY(kal->SetDate(QStringLiteral("17.10.2024")));
-    auto* timer = Find<QTimer>(*window, "Timer2");
+    auto* timer = Child<QTimer>(*window, "Timer2");
     timer->stop();
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_OpenCal"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_OpenCal"), Qt::LeftButton);
     QSignalSpy changes(kal, &TKalender::OnChange);
     QTest::mouseClick(kal->DateCal()->MoCal()->findChild<QWidget*>("Lbl_Day4"), Qt::LeftButton);
     QCOMPARE(changes.count(), 1);
@@ -569,7 +564,7 @@ class TCalVrnTest : public QObject {
     QVERIFY(!kal->CalOpen());
     QTest::mouseDClick(day, Qt::LeftButton);
     QVERIFY(kal->CalOpen());
-    QVERIFY(Find<QLabel>(*window, "Pnl_Contr")->isVisible());
+    QVERIFY(Child<QLabel>(*window, "Pnl_Contr")->isVisible());
     ClosePopup(*window);
   }
 
@@ -578,11 +573,11 @@ class TCalVrnTest : public QObject {
     platform::MemoryStore store = StoreWith(0, 0, 1, 0, 0);
     const auto window = MakeWindow(store);
     window->show();
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Web"), Qt::LeftButton);
-    QTest::mouseDClick(Find<QPlainTextEdit>(*window, "Memo1")->viewport(), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Web"), Qt::LeftButton);
+    QTest::mouseDClick(Child<QPlainTextEdit>(*window, "Memo1")->viewport(), Qt::LeftButton);
     QCOMPARE(opened.size(), size_t{2});
     QCOMPARE(opened[0], std::string(TCalVrn::kWebSite));
-    QCOMPARE(Find<QPlainTextEdit>(*window, "Memo1")->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(Child<QPlainTextEdit>(*window, "Memo1")->focusPolicy(), Qt::NoFocus);
   }
 
   void closingSavesThePlaceAndSaysSo() {
@@ -643,9 +638,9 @@ class TCalVrnTest : public QObject {
       window->SetMessageSink(
           [&](const QString& title, const QString& text) { messages << title + ": " + text; });
       window->show();
-      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
-      Find<QCheckBox>(*window, "CB_Date1h")->setChecked(tick);
-      QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+      Child<QCheckBox>(*window, "CB_Date1h")->setChecked(tick);
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
       QCOMPARE(messages.size(), 1);
       QVERIFY(messages[0].startsWith(
           "Einstellungen: Die Einstellungen konnten nicht gespeichert werden."));

@@ -56,15 +56,10 @@ std::unique_ptr<TCalVrn> MakeWindow(platform::KeyValueStore& store) {
   return window;
 }
 
-template <typename T>
-T* Find(const QObject& parent, const char* name) {
-  T* child = parent.findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no child %s", name);
-  return child;
-}
+using testsupport::Child;
 
 QAction* Action(const TTray& tray, const char* name) {
-  return Find<QAction>(*tray.Menu(), name);
+  return Child<QAction>(*tray.Menu(), name);
 }
 
 void Tick(QTimer* timer) {
@@ -256,18 +251,18 @@ class TTrayTest : public QObject {
     platform::MemoryStore store = StoreWith(0, 1);
     const auto window = MakeWindow(store);
     window->show();
-    auto* box = Find<QCheckBox>(*window, "CB_Tray");
+    auto* box = Child<QCheckBox>(*window, "CB_Tray");
     QCOMPARE(box->text(), QStringLiteral("Symbol im Infobereich"));
     QVERIFY(!box->isEnabled());
     QCOMPARE(box->toolTip(),
              QStringLiteral("Diese Arbeitsoberfläche hat keinen Infobereich (System-Tray) für "
                             "Symbole."));
     QVERIFY(window->Tray() == nullptr);
-    QVERIFY(!Find<QTimer>(*window, "Timer3")->isActive());
+    QVERIFY(!Child<QTimer>(*window, "Timer3")->isActive());
     // The stored tick survives a session without a tray.
     QVERIFY(box->isChecked());
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
     QCOMPARE(store.ReadInt("Tray"), 1);
     QVERIFY(window->Tray() == nullptr);
   }
@@ -277,18 +272,18 @@ class TTrayTest : public QObject {
     platform::MemoryStore store = StoreWith(0, 0);
     const auto window = MakeWindow(store);
     window->show();
-    auto* box = Find<QCheckBox>(*window, "CB_Tray");
+    auto* box = Child<QCheckBox>(*window, "CB_Tray");
     QVERIFY(box->isEnabled());
     QCOMPARE(box->toolTip(),
              QStringLiteral("Kalenderwoche als Symbol im Infobereich der Taskleiste anzeigen"));
     QVERIFY(window->Tray() == nullptr);
-    auto* timer3 = Find<QTimer>(*window, "Timer3");
+    auto* timer3 = Child<QTimer>(*window, "Timer3");
     QVERIFY(!timer3->isActive());
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
     // The new tick stands in the panel's column, clear of the clock's labels.
     QCOMPARE(box->x(), 16);
     QVERIFY(box->isVisible());
-    QVERIFY(box->geometry().bottom() < Find<QLabel>(*window, "Lbl_Now")->geometry().top());
+    QVERIFY(box->geometry().bottom() < Child<QLabel>(*window, "Lbl_Now")->geometry().top());
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY(window->Tray() != nullptr);
     QVERIFY(window->Tray()->IsVisible());
@@ -296,16 +291,16 @@ class TTrayTest : public QObject {
              QStringLiteral("Dienstag, 08.12.2026\nKW 50\nNiedersachsen:\nMariä Empfängnis"));
     // Timer3 keeps the day, but the clock's labels stay hidden.
     QVERIFY(timer3->isActive());
-    QVERIFY(Find<QLabel>(*window, "Lbl_Now")->isHidden());
+    QVERIFY(Child<QLabel>(*window, "Lbl_Now")->isHidden());
     // "zurück" returns to the stored tick, and the symbol goes.
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Back"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Back"), Qt::LeftButton);
     QVERIFY(!box->isChecked());
     QVERIFY(!window->Tray()->IsVisible());
     QVERIFY(!timer3->isActive());
     // "Speichern" with the tick alone keeps it.
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
     QTest::mouseClick(box, Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
     QCOMPARE(store.ReadInt("Tray"), 1);
     QVERIFY(window->Tray()->IsVisible());
   }
@@ -317,7 +312,7 @@ class TTrayTest : public QObject {
     window->show();
     TTray* tray = window->Tray();
     QVERIFY(tray != nullptr && tray->IsVisible());
-    auto* timer3 = Find<QTimer>(*window, "Timer3");
+    auto* timer3 = Child<QTimer>(*window, "Timer3");
     QVERIFY(timer3->isActive());
     const struct {
       engine::LocalDateTime now;
@@ -346,10 +341,10 @@ class TTrayTest : public QObject {
     const auto window = MakeWindow(store);
     window->show();
     SetNow({2027, 1, 4, 0, 0, 3, 0});
-    Tick(Find<QTimer>(*window, "Timer3"));
+    Tick(Child<QTimer>(*window, "Timer3"));
     QCOMPARE(window->ShownDate(), QStringLiteral("04.01.2027"));
     QCOMPARE(QString::fromStdString(window->Tray()->Day().weekText), QStringLiteral("KW 1"));
-    QVERIFY(!Find<QLabel>(*window, "Lbl_Now")->isHidden());
+    QVERIFY(!Child<QLabel>(*window, "Lbl_Now")->isHidden());
   }
 
   void theTrayNamesTheHolidaysOfTheStoredRegion() {
@@ -365,11 +360,11 @@ class TTrayTest : public QObject {
     // A region only looked at in the pop-up is not the stored one.
     window->SetLand(QStringLiteral("D-NI"));
     SetNow({2026, 1, 7, 0, 0, 1, 0});
-    Tick(Find<QTimer>(*window, "Timer3"));
+    Tick(Child<QTimer>(*window, "Timer3"));
     QCOMPARE(window->Tray()->Region(), QStringLiteral("D-BY"));
     // Saved with "Land speichern", it is.
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
     QCOMPARE(window->TrayLand(), QStringLiteral("D-NI"));
     QCOMPARE(window->Tray()->Region(), QStringLiteral("D-NI"));
   }
@@ -382,7 +377,7 @@ class TTrayTest : public QObject {
     window->SetInterestOpener([&] { ++interests; });
     window->show();
     TTray* tray = window->Tray();
-    TKalender* kalender = Find<TKalender>(*window, "Kalender1");
+    TKalender* kalender = Child<TKalender>(*window, "Kalender1");
     emit tray->Icon()->activated(QSystemTrayIcon::Trigger);
     QVERIFY(kalender->CalOpen());
     QVERIFY(kalender->CalendarPopup()->isVisible());

@@ -229,13 +229,13 @@ class TDateEdtTest : public QObject {
     Host host;
     QVERIFY(host.Active());
     host.edit->SetMessagesAsEvent(false);
-    QStringList shown;
-    host.edit->SetMessageSink([&shown](const QString& title, const QString&) { shown << title; });
+    testsupport::ShownMessages shown;
+    host.edit->SetMessageSink(shown.Sink());
     host.Type(host.edit->DateField(), 1, {"31", "04", "2024"});
     host.Leave();
-    QTRY_COMPARE(shown.size(), 1);
+    QTRY_COMPARE(shown.size(), 1u);
     QTest::qWait(20);
-    QCOMPARE(shown, QStringList{"Ungültiges Datum"});
+    QCOMPARE(shown.Titles(), QStringList{"Ungültiges Datum"});
     QCOMPARE(host.messages->count(), 0);
     QCOMPARE(host.edit->MessageTitle(), QString("Ungültiges Datum"));
   }

@@ -642,9 +642,8 @@ class TQvZinsTest : public QObject {
     Window win;
     // With the pop-up closed the correction is a message box, never the
     // hidden pop-up's message panel.
-    QStringList titles;
-    win.Kalender()->DateCal()->SetMessageSink(
-        [&titles](const QString& title, const QString&) { titles << title; });
+    testsupport::ShownMessages shown;
+    win.Kalender()->DateCal()->SetMessageSink(shown.Sink());
     auto* messageCaption = win.Kalender()->DateCal()->findChild<QLabel*>("MessCaption");
     win.w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(win.w));
@@ -654,7 +653,7 @@ class TQvZinsTest : public QObject {
     }
     win.E("Edt_Capital")->setFocus(Qt::MouseFocusReason);
     QTRY_COMPARE(win.T("Edt_Ende"), QString("28.02.2027"));
-    QCOMPARE(titles.size(), 1);
+    QCOMPARE(shown.size(), 1u);
     QVERIFY(messageCaption->text().isEmpty());
     QTRY_VERIFY(!win.EditorShown());
     QTRY_COMPARE(win.T("Edt_NormalYearT"), QString("82"));

@@ -140,9 +140,8 @@ class TKalenderTest : public QObject {
     QWidget host;
     auto* kal = new TKalender(&host);
     host.show();
-    QStringList titles;
-    kal->DateCal()->SetMessageSink(
-        [&titles](const QString& title, const QString&) { titles << title; });
+    testsupport::ShownMessages shown;
+    kal->DateCal()->SetMessageSink(shown.Sink());
     TDate* field = kal->DateCal()->DateEdt()->DateField();
     const struct {
       int index;
@@ -154,7 +153,7 @@ class TKalenderTest : public QObject {
     }
     kal->DateCal()->DateEdt()->CheckTyped();
     QCOMPARE(kal->Date(), QStringLiteral("28.02.2003"));
-    QCOMPARE(titles.size(), 1);
+    QCOMPARE(shown.size(), 1u);
     QVERIFY(!kal->DateCal()->Mess()->isVisibleTo(kal->DateCal()));
   }
 
