@@ -34,14 +34,15 @@ void RunIcal(const IcalOptions& options, const Io& io) {
   const engine::Region region = options.region.Resolve();
   const std::vector<engine::HolidayEvent> events = engine::HolidayEventsOfYears(
       range.first, range.last, region, {options.legalOnly, options.weeks});
-  const std::string text = IcalendarText(
+  const std::string text = exports::IcalendarText(
       events, engine::HolidayCalendarName(range.first, range.last, region, options.legalOnly),
-      CurrentUtcStamp());
+      exports::CurrentUtcStamp());
   if (options.file.empty() && !options.fileGiven) {
     io.out << text;
     return;
   }
-  if (std::string why = WriteFileWhole(options.file, text); !why.empty()) throw UsageError(why);
+  if (std::string why = exports::WriteFileWhole(options.file, text); !why.empty())
+    throw UsageError(why);
   io.out << events.size() << " Termine in \"" << options.file << "\" gespeichert.\n";
 }
 

@@ -742,9 +742,9 @@ void TDateEdt::SaveIcalendar() {
     const engine::Region region = engine::RegionOfCode(land);
     const std::vector<engine::HolidayEvent> events =
         engine::HolidayEventsOfYears(year, year, region);
-    const std::string text = cli::IcalendarText(
-        events, engine::HolidayCalendarName(year, year, region, false), cli::CurrentUtcStamp());
-    why = cli::WriteFileWhole(std::filesystem::path(file.toStdU16String()), text);
+    const std::string text = exports::IcalendarText(
+        events, engine::HolidayCalendarName(year, year, region, false), exports::CurrentUtcStamp());
+    why = exports::WriteFileWhole(std::filesystem::path(file.toStdU16String()), text);
   } catch (const std::exception&) {
     why = "Die Datei \"" + file.toStdString() + "\" kann nicht geschrieben werden.";
   }

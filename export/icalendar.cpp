@@ -1,50 +1,109 @@
 // SPDX-License-Identifier: MIT
 #include "export/icalendar.h"
 
-#include <libical/ical.h>
-
 #include <chrono>
-#include <memory>
-#include <stdexcept>
 
-namespace cli {
+#include "engine/civildate.h"
+
+namespace exports {
 namespace {
 
-struct ComponentDeleter {
-  void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+// A content line is at most 75 octets with its CRLF; longer ones continue on
+// lines that begin with a blank. The breaks are where libical puts them, so
+// that files stay the same as those written before: the CRLF counts, a break
+// comes after the last ';', ':' or blank within the first 74 octets, else
+// before the last character that begins within the first 75, so that no
+// UTF-8 sequence is split. Unlike libical it never splits the CRLF itself.
+constexpr std::size_t kLineOctets = 75;
+
+// The end of the segment that begins at `start` of `line` (CRLF included).
+std::size_t BreakAfter(std::string_view line, std::size_t start) {
+  const std::size_t left = line.size() - start;
+  if (left < kLineOctets) return line.size();
+  for (std::size_t pos = start + kLineOctets - 2; pos > start; --pos) {
+    const char c = line[pos];
+    if (c == ';' || c == ':' || c == ' ') return pos + 1;
+  }
+  for (std::size_t pos = start + kLineOctets - 1; pos > start; --pos) {
+    const auto octet = static_cast<unsigned char>(line[pos]);
+    if ((octet & 0x80) == 0 || (octet & 0xC0) == 0xC0) {
+      return pos == line.size() - 1 ? pos - 1 : pos;  // before the CR, not between CR and LF
+    }
+  }
+  return start + kLineOctets - 1;
+}
+
+// Appends one content line, folded, with its CRLF.
+void AppendLine(std::string& out, std::string_view content) {
+  std::string line(content);
+  line += "\r\n";
+  std::size_t start = 0;
+  bool first = true;
+  while (start < line.size()) {
+    const std::size_t end = BreakAfter(line, start);
+    if (!first) out += "\r\n ";
+    first = false;
+    out.append(line, start, end - start);
+    start = end;
+  }
+}
+
+enum class Escape {
+  Text,      // TEXT values: backslash, ';', ',' and line breaks
+  Listless,  // CATEGORIES and X- values: backslash and line breaks only
 };
-using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
-struct BufferDeleter {
-  void operator()(char* buffer) const { icalmemory_free_buffer(buffer); }
-};
-
-icaltimetype DateValue(const engine::CivilDate& date) {
-  icaltimetype value = icaltime_null_date();
-  value.year = date.year;
-  value.month = date.month;
-  value.day = date.day;
-  return value;
+// The value as written: a line feed as "\n", a carriage return left out.
+std::string Escaped(std::string_view text, Escape escape) {
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (const char c : text) {
+    switch (c) {
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        break;
+      case ';':
+      case ',':
+        if (escape == Escape::Text) out += '\\';
+        out += c;
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
 }
 
-void Add(icalcomponent* component, icalproperty* property) {
-  if (property == nullptr) throw std::runtime_error("libical: Eigenschaft nicht angelegt");
-  icalcomponent_add_property(component, property);
+void AppendProperty(std::string& out, std::string_view name, std::string_view value) {
+  std::string line(name);
+  line += ':';
+  line += value;
+  AppendLine(out, line);
 }
 
-// Adds a text property unless the text is empty, which readers refuse as a
-// property without value; libical escapes the text when it writes it.
-void AddText(icalcomponent* component, std::string_view text, icalproperty* (*make)(const char*)) {
-  if (!text.empty()) Add(component, make(std::string(text).c_str()));
+// A text property is left out when empty: readers refuse a property without
+// a value.
+void AppendText(std::string& out, std::string_view name, std::string_view text, Escape escape) {
+  if (!text.empty()) AppendProperty(out, name, Escaped(text, escape));
 }
 
-// A DTSTART or DTEND of a whole day. The VALUE=DATE parameter is given
-// explicitly: libical leaves it out for 01.01.0001, which then reads as a
-// malformed date-time.
-icalproperty* WithDateValue(icalproperty* property) {
-  if (property != nullptr)
-    icalproperty_add_parameter(property, icalparameter_new_value(ICAL_VALUE_DATE));
-  return property;
+void AppendDigits(std::string& out, int value, int width) {
+  std::string digits = std::to_string(value);
+  if (static_cast<int>(digits.size()) < width) out.append(width - digits.size(), '0');
+  out += digits;
+}
+
+std::string DateValue(const engine::CivilDate& date) {
+  std::string text;
+  AppendDigits(text, date.year, 4);
+  AppendDigits(text, date.month, 2);
+  AppendDigits(text, date.day, 2);
+  return text;
 }
 
 }  // namespace
@@ -67,44 +126,42 @@ UtcStamp CurrentUtcStamp() {
 
 std::string IcalendarText(const std::vector<engine::HolidayEvent>& events,
                           std::string_view calendarName, const UtcStamp& stamp) {
-  Component calendar(icalcomponent_new_vcalendar());
-  const std::string productId(kIcalProductId);
-  Add(calendar.get(), icalproperty_new_prodid(productId.c_str()));
-  Add(calendar.get(), icalproperty_new_version("2.0"));
-  Add(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+  std::string out;
+  out.reserve(512 + events.size() * 320);
+  AppendLine(out, "BEGIN:VCALENDAR");
+  AppendProperty(out, "PRODID", Escaped(kIcalProductId, Escape::Text));
+  AppendLine(out, "VERSION:2.0");
+  AppendLine(out, "CALSCALE:GREGORIAN");
   // Calendar programs show this name in their list of calendars.
-  icalproperty* name = icalproperty_new_x(std::string(calendarName).c_str());
-  icalproperty_set_x_name(name, "X-WR-CALNAME");
-  Add(calendar.get(), name);
+  AppendProperty(out, "X-WR-CALNAME", Escaped(calendarName, Escape::Listless));
 
-  icaltimetype dtstamp = icaltime_null_time();
-  dtstamp.year = stamp.year;
-  dtstamp.month = stamp.month;
-  dtstamp.day = stamp.day;
-  dtstamp.hour = stamp.hour;
-  dtstamp.minute = stamp.minute;
-  dtstamp.second = stamp.second;
-  dtstamp.zone = icaltimezone_get_utc_timezone();
+  std::string dtstamp = DateValue({stamp.year, stamp.month, stamp.day});
+  dtstamp += 'T';
+  AppendDigits(dtstamp, stamp.hour, 2);
+  AppendDigits(dtstamp, stamp.minute, 2);
+  AppendDigits(dtstamp, stamp.second, 2);
+  dtstamp += 'Z';
 
+  constexpr auto kGregorian = engine::CalendarKind::Gregorian;
   for (const engine::HolidayEvent& event : events) {
-    icalcomponent* vevent = icalcomponent_new_vevent();
-    icalcomponent_add_component(calendar.get(), vevent);
-    Add(vevent, icalproperty_new_uid(event.uid.c_str()));
-    Add(vevent, icalproperty_new_dtstamp(dtstamp));
-    const icaltimetype start = DateValue(event.date);
-    icaltimetype end = start;
-    icaltime_adjust(&end, 1, 0, 0, 0);
-    Add(vevent, WithDateValue(icalproperty_new_dtstart(start)));
-    Add(vevent, WithDateValue(icalproperty_new_dtend(end)));
-    AddText(vevent, event.summary, icalproperty_new_summary);
-    AddText(vevent, event.category, icalproperty_new_categories);
-    AddText(vevent, event.description, icalproperty_new_description);
+    AppendLine(out, "BEGIN:VEVENT");
+    AppendProperty(out, "UID", Escaped(event.uid, Escape::Text));
+    AppendProperty(out, "DTSTAMP", dtstamp);
+    // The end is the next day, also after 31.12.3000: a date of RFC 5545
+    // reaches to the year 9999.
+    const engine::CivilDate end =
+        engine::CivilDateOf(engine::DayNumberOf(event.date, kGregorian) + 1, kGregorian);
+    AppendProperty(out, "DTSTART;VALUE=DATE", DateValue(event.date));
+    AppendProperty(out, "DTEND;VALUE=DATE", DateValue(end));
+    AppendText(out, "SUMMARY", event.summary, Escape::Text);
+    AppendText(out, "CATEGORIES", event.category, Escape::Listless);
+    AppendText(out, "DESCRIPTION", event.description, Escape::Text);
     // A holiday is a fact of the day, not an appointment: free time.
-    Add(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    AppendLine(out, "TRANSP:TRANSPARENT");
+    AppendLine(out, "END:VEVENT");
   }
-  const std::unique_ptr<char, BufferDeleter> text(icalcomponent_as_ical_string_r(calendar.get()));
-  if (!text) throw std::runtime_error("libical: Kalender nicht geschrieben");
-  return text.get();
+  AppendLine(out, "END:VCALENDAR");
+  return out;
 }
 
-}  // namespace cli
+}  // namespace exports

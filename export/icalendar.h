@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The iCalendar file (RFC 5545) of holiday events, built with libical: a
-// VCALENDAR with PRODID and VERSION:2.0 and one all-day VEVENT per event
-// (DTSTART;VALUE=DATE, DTEND the next day, UID, DTSTAMP, SUMMARY,
-// CATEGORIES, DESCRIPTION), lines ending in CRLF and folded at 75 octets,
-// texts escaped.
+// The iCalendar file (RFC 5545) of holiday events: a VCALENDAR with PRODID
+// and VERSION:2.0 and one all-day VEVENT per event (DTSTART;VALUE=DATE, DTEND
+// the next day, UID, DTSTAMP, SUMMARY, CATEGORIES, DESCRIPTION), lines ending
+// in CRLF and folded at 75 octets, texts escaped. The file is written here,
+// as libical writes it (its tests hold the two byte for byte against each
+// other and read every file back with libical), so that the command line
+// starts without libical and ICU, and builds where libical is missing.
 #pragma once
 
 #include <string>
@@ -12,7 +14,7 @@
 
 #include "engine/holidayevents.h"
 
-namespace cli {
+namespace exports {
 
 // The product identifier every file names.
 inline constexpr std::string_view kIcalProductId = "-//Ra Zaduvovi//Feiertage//DE";
@@ -36,4 +38,4 @@ std::string IcalendarText(const std::vector<engine::HolidayEvent>& events,
                           std::string_view calendarName, const UtcStamp& stamp);
 // ({Neujahr 2026}, "Feiertage in Bayern 2026", ...) -> "BEGIN:VCALENDAR\r\nPRODID:..."
 
-}  // namespace cli
+}  // namespace exports

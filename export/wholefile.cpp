@@ -5,7 +5,7 @@
 #include <random>
 #include <system_error>
 
-namespace cli {
+namespace exports {
 namespace {
 
 namespace fs = std::filesystem;
@@ -61,4 +61,4 @@ std::string WriteFileWhole(const fs::path& target, std::string_view text) {
   return "";
 }
 
-}  // namespace cli
+}  // namespace exports

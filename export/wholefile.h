@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace exports {
 
 // WriteFileWhole: writes text into target through a file beside it and a
 // rename; "" when written, else the German message why not (target is
@@ -18,4 +18,4 @@ std::string WriteFileWhole(const std::filesystem::path& target, std::string_view
 // ("/tmp/x.ics", "BEGIN:...") -> ""; ("/tmp", ...) ->
 // "Die Datei \"/tmp\" kann nicht geschrieben werden (das ist ein Ordner)."
 
-}  // namespace cli
+}  // namespace exports

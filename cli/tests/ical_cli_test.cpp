@@ -174,7 +174,7 @@ void ExpectEvents(const std::string& text, const std::vector<engine::HolidayEven
   EXPECT_EQ(CountOf(text, "\r\nDTSTART;VALUE=DATE:"), events.size());
   EXPECT_EQ(CountOf(text, "\r\nDTEND;VALUE=DATE:"), events.size());
   const ReadCalendar read = ReadBack(text);
-  EXPECT_EQ(read.productId, kIcalProductId);
+  EXPECT_EQ(read.productId, exports::kIcalProductId);
   EXPECT_EQ(read.version, "2.0");
   ASSERT_EQ(read.events.size(), events.size());
   for (std::size_t i = 0; i < events.size(); ++i) {
@@ -193,7 +193,7 @@ void ExpectEvents(const std::string& text, const std::vector<engine::HolidayEven
   }
 }
 
-constexpr UtcStamp kStamp{2026, 12, 9, 6, 15, 0};
+constexpr exports::UtcStamp kStamp{2026, 12, 9, 6, 15, 0};
 
 TEST(IcalWriter, EngineEventsReadBack) {
   const struct {
@@ -211,7 +211,7 @@ TEST(IcalWriter, EngineEventsReadBack) {
     const auto events = engine::HolidayEventsOfYears(c.first, c.last, region, c.options);
     ASSERT_FALSE(events.empty()) << c.code;
     const std::string name = engine::HolidayCalendarName(c.first, c.last, region, false);
-    const std::string text = IcalendarText(events, name, kStamp);
+    const std::string text = exports::IcalendarText(events, name, kStamp);
     ExpectEvents(text, events);
     EXPECT_EQ(ReadBack(text).name, name);
     EXPECT_EQ(CountOf(text, "\r\nDTSTAMP:20261209T061500Z\r\n"), events.size());
@@ -251,14 +251,14 @@ TEST(IcalWriter, EscapedAndFoldedTextsReadBack) {
       events.push_back(std::move(e));
     }
   }
-  const std::string text = IcalendarText(events, "Feiertage in A, B; C", kStamp);
+  const std::string text = exports::IcalendarText(events, "Feiertage in A, B; C", kStamp);
   ExpectEvents(text, events);
   EXPECT_EQ(ReadBack(text).name, "Feiertage in A, B; C");
   EXPECT_NE(text.find("a\\\\b\\,c\\;d:e\\nzweite Zeile"), std::string::npos);
 }
 
 TEST(IcalWriter, EmptyCalendarIsValid) {
-  const std::string text = IcalendarText({}, "Feiertage", kStamp);
+  const std::string text = exports::IcalendarText({}, "Feiertage", kStamp);
   ExpectEvents(text, {});
 }
 
