@@ -588,7 +588,18 @@ void AddPopupStates(std::vector<State>& states) {
                           TDateCal::PeriodText("15.03.2023", "10.02.2025", true, false));
                       return beam;
                     }});
-  states.push_back({"TBeam_WinInfo", [beamOn](QWidget* host) { return beamOn(host, 4); }});
+  // Fixed facts, so that the picture does not change with the machine (the
+  // stack size of the running thread differs from run to run).
+  states.push_back({"TBeam_WinInfo", [beamOn](QWidget* host) {
+                      platform::SetSystemFactsReader([] {
+                        return platform::SystemFacts{
+                            "anna", "buero-pc", "",     "", "Debian GNU/Linux 12 (bookworm)",
+                            800,    800,        8388608};
+                      });
+                      TBeam* beam = beamOn(host, 4);
+                      platform::SetSystemFactsReader({});
+                      return beam;
+                    }});
   const auto dateCal = [](QWidget* host, int step) {
     auto* cal = new TDateCal(host);
     cal->SetLand("D-NI");
