@@ -2,7 +2,6 @@
 #include "interest/qvzins.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -24,6 +23,7 @@
 #include "engine/numbertext.h"
 #include "engine/region.h"
 #include "interest/qvversion.h"
+#include "platform/clipboard.h"
 #include "platform/openurl.h"
 #include "platform/qtext.h"
 #include "popup/dateca.h"
@@ -639,7 +639,7 @@ void TQvZins::Edt_CalDiffTextClick() {
 void TQvZins::Btn_ClipClick() {
   QPlainTextEdit* memo = memo2_->isVisibleTo(this) ? memo2_ : memo1_;
   memo->selectAll();
-  QGuiApplication::clipboard()->setText(memo->toPlainText());
+  platform::CopyText(S(memo->toPlainText()));
 }
 
 void TQvZins::Btn_PercentClick() {
@@ -735,7 +735,7 @@ void TQvZins::PercentClick(engine::PercentTrigger trigger) {
 
 void TQvZins::CopyField(QLineEdit* field) {
   field->selectAll();
-  QGuiApplication::clipboard()->setText(field->text());
+  platform::CopyText(S(field->text()));
 }
 
 void TQvZins::TakeAsBase(QLineEdit* field) {

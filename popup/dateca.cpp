@@ -2,8 +2,6 @@
 #include "popup/dateca.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +20,7 @@
 #include "engine/period.h"
 #include "engine/region.h"
 #include "engine/yearpage.h"
+#include "platform/clipboard.h"
 #include "platform/openurl.h"
 #include "platform/qtext.h"
 #include "print/yearprint.h"
@@ -30,6 +29,7 @@
 namespace {
 
 using platform::Q;
+using platform::S;
 
 QStringList LinesOf(const QString& text) {
   QStringList lines = text.split(QStringLiteral("\r\n"));
@@ -422,7 +422,7 @@ void TDateCal::UpdateCaption() {
 
 void TDateCal::ToClipboard(const QString& text) {
   // The clipboard gets the text itself: a text widget would change its breaks.
-  QGuiApplication::clipboard()->setText(text);
+  platform::CopyText(S(text));
 }
 
 void TDateCal::TakeCopyText(bool copy) {
