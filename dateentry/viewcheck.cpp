@@ -176,19 +176,21 @@ EditCheck CheckWeekView(const FieldTexts& fields, CalendarKind kind) {
     week = 1;
     year = 2;
   }
-  engine::JdResult monday = engine::MondayOfWeek(week, year, kind);
-  if (monday.code == -2) {
+  using engine::WeekMondayStatus;
+  engine::WeekMonday monday = engine::MondayOfWeekNumber(week, year, kind);
+  if (monday.status == WeekMondayStatus::NoSuchWeek) {
     Say(check, 14);
     // Every year has 52 weeks, so the search ends there.
     week = std::min(week, 54);
-    while (week > 52 && monday.code != 1) {
+    while (week > 52 && monday.status != WeekMondayStatus::Found) {
       --week;
-      monday = engine::MondayOfWeek(week, year, kind);
+      monday = engine::MondayOfWeekNumber(week, year, kind);
     }
   }
   check.fields = {"", ZeroPadded(DateMode::W, 1, week), ZeroPadded(DateMode::W, 2, year)};
-  const int dayNumber = monday.code == 1 ? engine::ParseDayNumber(monday.jd)
-                                         : engine::DayNumberOf({year, 1, 1}, kind);
+  const int dayNumber = monday.status == WeekMondayStatus::Found
+                            ? monday.dayNumber
+                            : engine::DayNumberOf({year, 1, 1}, kind);
   Merge(check, engine::CivilDateOf(dayNumber, kind), kind);
   return check;
 }

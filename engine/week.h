@@ -31,6 +31,22 @@ struct WeekResult {
 // WeekOf: the week of a date text.
 WeekResult WeekOf(std::string_view date, CalendarKind kind);  // "31.12.2024", G -> {1, {1, 2025}}
 
+// What the search for the Monday of a week found.
+enum class WeekMondayStatus {
+  Found,
+  NoSuchWeek,  // the year has only 52 weeks, or the year is 0
+  OutOfRange,  // 1 January of the year lies before the Julian range
+  Unreadable,  // a year of more than four digits, or a day number beyond reach
+};
+struct WeekMonday {
+  WeekMondayStatus status = WeekMondayStatus::Unreadable;
+  int dayNumber = 0;  // the Monday, when found
+};
+
+// MondayOfWeekNumber: the Monday of week w of year Y as a day number.
+WeekMonday MondayOfWeekNumber(int week, int year,
+                              CalendarKind kind);  // (1, 2026, G) -> {Found, 2461039}
+
 // MondayOfWeek: the day number of the Monday of week w of year Y, as text.
 // Codes: 1 found; -2 the year has no such week (only 52 weeks); otherwise the
 // code of DateToJD for 1 January of the year. The text is empty unless 1.

@@ -103,16 +103,20 @@ TEST(Week, MondayOfWeekIsTheInverseForEveryWeek) {
     for (int year = kind == J ? 2 : 1; year <= 2999; ++year) {
       for (int week = 1; week <= 53; ++week) {
         const JdResult r = MondayOfWeek(week, year, kind);
+        const WeekMonday typed = MondayOfWeekNumber(week, year, kind);
         const int thursdayOfLastWeek =
             std::stoi(DateToJD("28.12." + std::to_string(year), kind).jd);
         const int weeksInYear = WeekOfDayNumber(thursdayOfLastWeek, kind).week;
         if (week > weeksInYear) {
           ASSERT_EQ(r.code, -2) << week << '/' << year;
           ASSERT_EQ(r.jd, "");
+          ASSERT_EQ(typed.status, WeekMondayStatus::NoSuchWeek);
           continue;
         }
         ASSERT_EQ(r.code, 1) << week << '/' << year;
         const int monday = std::stoi(r.jd);
+        ASSERT_EQ(typed.status, WeekMondayStatus::Found);
+        ASSERT_EQ(typed.dayNumber, monday);
         ASSERT_EQ(WeekDayOf(monday), 1);
         ASSERT_EQ(WeekOfDayNumber(monday, kind), (Week{week, year})) << week << '/' << year;
       }
