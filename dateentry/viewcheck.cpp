@@ -199,7 +199,7 @@ EditCheck CheckJDView(const FieldTexts& fields, CalendarKind kind) {
   EditCheck check;
   int jd = FieldNumber(Normalised(DateMode::J, 2, fields[2], check.accepted), 0);
   const bool julian = kind == CalendarKind::Julian;
-  const int last = julian ? kLastJulianDayNumber : engine::kLastDayNumber;
+  const int last = julian ? engine::kLastJulianDayNumber : engine::kLastDayNumber;
   if (jd < engine::kFirstDayNumber) {
     Say(check, julian ? 2 : 1);
     jd = engine::kFirstDayNumber;

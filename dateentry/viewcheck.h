@@ -29,9 +29,6 @@ struct EditMessage {
 // MessageOf: the message M<number>; an empty message outside 1..14.
 const EditMessage& MessageOf(int number);  // 9 -> {"Ungültiges Datum", "Das von Ihnen ..."}
 
-// The last day numbers of the Julian calendar range: 31.12.2999 (Jul.).
-inline constexpr int kLastJulianDayNumber = 2816807;
-
 // ---- The checks of the views -----------------------------------------------
 
 // What a check leaves: the checked view's sub-field texts after correction

@@ -30,6 +30,9 @@ std::optional<CalendarKind> CalendarKindOfCode(std::string_view code);
 // 01.01.0001 to 31.12.3000 Gregorian, 03.01.0001 to 10.12.3000 Julian.
 inline constexpr int kFirstDayNumber = 1721426;
 inline constexpr int kLastDayNumber = 2817152;
+// The last day the Julian calendar is shown to: 31.12.2999 (Jul.), the end of
+// the last Julian year wholly inside the range.
+inline constexpr int kLastJulianDayNumber = 2816807;
 // First day of the Gregorian calendar, Friday 15.10.1582 (= 05.10.1582 Jul.).
 inline constexpr int kGregorianSwitchDay = 2299161;
 

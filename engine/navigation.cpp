@@ -9,10 +9,6 @@
 namespace engine {
 namespace {
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 // The base of a unit by its first letter; empty for an unknown unit.
 std::string_view UnitBase(std::string_view unit) {
   if (unit.empty()) return {};
@@ -70,8 +66,8 @@ std::string NavigationCommand(bool forward, std::string_view unit, bool gregoria
 bool IsNavigationCommand(std::string_view command) {
   for (std::string_view way : {"back", "forw"}) {
     for (std::string_view unit : {"Day", "Week", "Month", "Year"}) {
-      if (command.size() == way.size() + unit.size() && StartsWith(command, way) &&
-          command.substr(way.size()) == unit) {
+      if (command.size() == way.size() + unit.size() && command.starts_with(way) &&
+          command.ends_with(unit)) {
         return true;
       }
     }
@@ -81,13 +77,13 @@ bool IsNavigationCommand(std::string_view command) {
 
 Move Navigate(int dayNumber, std::string_view command, long long count, CalendarKind kind) {
   if (!IsNavigationCommand(command)) return {};
-  const bool forward = StartsWith(command, "forw");
+  const bool forward = command.starts_with("forw");
   const std::string_view unit = command.substr(4);
   const bool julian = kind == CalendarKind::Julian;
   if (count < 0) count = 0;
   const long long step = forward ? count : -count;
   const int low = kFirstDayNumber;
-  const int high = julian ? 2816807 : kLastDayNumber;
+  const int high = julian ? kLastJulianDayNumber : kLastDayNumber;
   const Move atLow{true, low, julian ? 2 : 1};
   const Move atHigh{true, high, julian ? 4 : 3};
 

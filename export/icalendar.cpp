@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "engine/civildate.h"
+#include "engine/numbertext.h"
 
 namespace exports {
 namespace {
@@ -92,17 +93,11 @@ void AppendText(std::string& out, std::string_view name, std::string_view text, 
   if (!text.empty()) AppendProperty(out, name, Escaped(text, escape));
 }
 
-void AppendDigits(std::string& out, int value, int width) {
-  std::string digits = std::to_string(value);
-  if (static_cast<int>(digits.size()) < width) out.append(width - digits.size(), '0');
-  out += digits;
-}
-
 std::string DateValue(const engine::CivilDate& date) {
   std::string text;
-  AppendDigits(text, date.year, 4);
-  AppendDigits(text, date.month, 2);
-  AppendDigits(text, date.day, 2);
+  engine::AppendZeroPadded(text, date.year, 4);
+  engine::AppendZeroPadded(text, date.month, 2);
+  engine::AppendZeroPadded(text, date.day, 2);
   return text;
 }
 
@@ -137,9 +132,9 @@ std::string IcalendarText(const std::vector<engine::HolidayEvent>& events,
 
   std::string dtstamp = DateValue({stamp.year, stamp.month, stamp.day});
   dtstamp += 'T';
-  AppendDigits(dtstamp, stamp.hour, 2);
-  AppendDigits(dtstamp, stamp.minute, 2);
-  AppendDigits(dtstamp, stamp.second, 2);
+  engine::AppendZeroPadded(dtstamp, stamp.hour, 2);
+  engine::AppendZeroPadded(dtstamp, stamp.minute, 2);
+  engine::AppendZeroPadded(dtstamp, stamp.second, 2);
   dtstamp += 'Z';
 
   constexpr auto kGregorian = engine::CalendarKind::Gregorian;

@@ -266,7 +266,7 @@ bool TDateCal::SetDateText(const QString& text) {
 bool TDateCal::SetDateJD(const QString& text) {
   bool ok = false;
   const int day = text.trimmed().toInt(&ok);
-  const int last = Gregorian() ? engine::kLastDayNumber : controls::kLastJulianDayNumber;
+  const int last = Gregorian() ? engine::kLastDayNumber : engine::kLastJulianDayNumber;
   if (!ok || day < engine::kFirstDayNumber || day > last) return false;
   return dateEdt_->SetJD(QString::number(day));
 }

@@ -31,12 +31,9 @@ int RunPrintProgram(const std::vector<std::string>& args, std::ostream& out, std
   }
   const std::optional<engine::Region> region = engine::ResolveRegion(args[1]);
   if (!region) return refuse("\"" + args[1] + "\" ist keine bekannte Region.");
-  if (args[2] != "G" && args[2] != "J") {
-    return refuse("\"" + args[2] + "\" ist kein Kalender (G oder J).");
-  }
-  const engine::CalendarKind kind =
-      args[2] == "J" ? engine::CalendarKind::Julian : engine::CalendarKind::Gregorian;
-  const engine::YearPage page = engine::YearPageOf(year, *region, kind);
+  const std::optional<engine::CalendarKind> kind = engine::CalendarKindOfCode(args[2]);
+  if (!kind) return refuse("\"" + args[2] + "\" ist kein Kalender (G oder J).");
+  const engine::YearPage page = engine::YearPageOf(year, *region, *kind);
   std::string message;
   if (!WriteYearPagePdf(page, args[3], message)) return refuse(message);
   out << page.title << ": " << args[3] << '\n';

@@ -16,21 +16,22 @@ namespace print {
 namespace {
 
 // Qt's notes about its own set-up (a missing runtime folder and the like)
-// are no concern of the user of the command line, whose stderr carries only
-// the program's own messages; critical faults still come through.
+// are no concern of the user of the command line, whose stderr the print
+// program shares and which carries only the program's own messages;
+// critical faults still come through.
 void QuietMessages(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg) {
     std::fputs((message + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
   }
 }
 
-// Text needs the font database of a GUI application. The command line has
+// Text needs the font database of a GUI application. The print program has
 // none, so it gets one without a window system.
 void EnsureGuiApplication() {
   if (QCoreApplication::instance() != nullptr) return;
   qInstallMessageHandler(QuietMessages);
   static int argc = 3;
-  static char name[] = "razaduvovi-cli";
+  static char name[] = "razaduvovi-print";
   static char option[] = "-platform";
   static char platform[] = "offscreen";
   static char* argv[] = {name, option, platform, nullptr};

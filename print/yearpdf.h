@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The printable year calendar as a PDF file, for the command line, which
-// knows no Qt types. The file is written beside its target under another
-// name and takes the target's name only when it is complete, so a failed
-// run never leaves half a page under the name asked for.
+// The printable year calendar as a PDF file, for the print program that the
+// command line hands `jahreskalender` to; its interface knows no Qt types. The file is written
+// beside its target under another name and takes the target's name only when it is complete, so a
+// failed run never leaves half a page under the name asked for.
 #pragma once
 
 #include <string>

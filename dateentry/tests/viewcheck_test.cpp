@@ -91,7 +91,7 @@ TEST(DateEntryViewCheck, EveryFieldCombinationEndsOnAnExistingDateInRange) {
           ASSERT_EQ(engine::CivilDateOf(check.dayNumber, kind), check.date);
           ASSERT_TRUE(engine::IsDayNumberInRange(check.dayNumber));
           if (kind == J) {
-            ASSERT_LE(check.dayNumber, kLastJulianDayNumber);
+            ASSERT_LE(check.dayNumber, engine::kLastJulianDayNumber);
           }
           ASSERT_LE(std::count(check.messages.begin(), check.messages.end(), 9), 1);
           const bool exists = day >= 1 && day <= engine::DaysInMonthOf(month, year, kind);
@@ -132,14 +132,15 @@ TEST(DateEntryViewCheck, JulianDayChecks) {
 // Every day of the range reads back as itself in both calendars, silently.
 TEST(DateEntryViewCheck, EveryDayNumberOfTheRangeIsAcceptedUnchanged) {
   for (CalendarKind kind : {G, J}) {
-    const int last = kind == J ? kLastJulianDayNumber : engine::kLastDayNumber;
+    const int last = kind == J ? engine::kLastJulianDayNumber : engine::kLastDayNumber;
     for (int jd = engine::kFirstDayNumber; jd <= last; ++jd) {
       const EditCheck check = CheckJDView({"", "", engine::DayNumberText(jd)}, kind);
       ASSERT_TRUE(check.accepted) << jd;
       ASSERT_EQ(check.dayNumber, jd);
     }
   }
-  EXPECT_EQ(engine::FormatDateText(engine::CivilDateOf(kLastJulianDayNumber, J)), "31.12.2999");
+  EXPECT_EQ(engine::FormatDateText(engine::CivilDateOf(engine::kLastJulianDayNumber, J)),
+            "31.12.2999");
 }
 
 TEST(DateEntryViewCheck, DayOfYearChecks) {
