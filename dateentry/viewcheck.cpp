@@ -196,8 +196,15 @@ EditCheck CheckWeekView(const FieldTexts& fields, CalendarKind kind) {
 }
 
 EditCheck CheckJDView(const FieldTexts& fields, CalendarKind kind) {
+  bool accepted = true;
+  const int jd = FieldNumber(Normalised(DateMode::J, 2, fields[2], accepted), 0);
+  EditCheck check = CheckDayNumber(jd, kind);
+  check.accepted = check.accepted && accepted;
+  return check;
+}
+
+EditCheck CheckDayNumber(int jd, CalendarKind kind) {
   EditCheck check;
-  int jd = FieldNumber(Normalised(DateMode::J, 2, fields[2], check.accepted), 0);
   const bool julian = kind == CalendarKind::Julian;
   const int last = julian ? engine::kLastJulianDayNumber : engine::kLastDayNumber;
   if (jd < engine::kFirstDayNumber) {

@@ -67,6 +67,11 @@ EditCheck CheckWeekView(const FieldTexts& fields,
 EditCheck CheckJDView(const FieldTexts& fields,
                       engine::CalendarKind kind);  // ("", "", "1000000"), G -> 1721426, M1
 
+// CheckDayNumber: a day number the program holds, checked as the Julian Day
+// view checks a typed one: held inside the calendar's range (M1 to M4).
+EditCheck CheckDayNumber(int dayNumber,
+                         engine::CalendarKind kind);  // (2817152, J) -> 2816807, M4
+
 // ---- Reading whole texts (the command line) --------------------------------
 
 enum class CheckView { Date, DayOfYear, Week, JD };

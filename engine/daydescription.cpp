@@ -261,6 +261,7 @@ std::vector<HolidayRow> HolidayRowsOfYear(int year, const Region& region, Calend
     HolidayRow row;
     row.weekdayNumber = WeekDayOf(jd);
     row.weekday = WeekDayAbbreviation(row.weekdayNumber);
+    row.dayNumber = jd;
     row.date = FormatDateText(CivilDateOf(jd, kind));
     row.names = std::move(names);
     row.legal = legal;
@@ -275,16 +276,29 @@ HolidayList HolidayListOfYear(std::string_view yearText, std::string_view code, 
   return HolidayListOfYear(yearText, RegionOfCode(code), kind);
 }
 
-HolidayList HolidayListOfYear(std::string_view yearText, const Region& region, CalendarKind kind) {
+namespace {
+
+HolidayList YearError(std::string_view yearText) {
   HolidayList list;
+  list.text = "Fehler: " + std::string(yearText) + " ist kein gültiges Kalenderjahr!";
+  list.lines.push_back(list.text);
+  return list;
+}
+
+}  // namespace
+
+HolidayList HolidayListOfYear(std::string_view yearText, const Region& region, CalendarKind kind) {
   const FieldResult field = ValidateYearText(yearText);
   const int year = field.code == 1 ? std::atoi(field.text.c_str()) : 0;
-  if (year < 1 || year > 3000) {
-    list.text = "Fehler: " + std::string(yearText) + " ist kein gültiges Kalenderjahr!";
-    list.lines.push_back(list.text);
-    return list;
-  }
-  const std::string yearName = field.text;
+  if (year < 1 || year > 3000) return YearError(yearText);
+  return HolidayListOfYear(year, region, kind);
+}
+
+HolidayList HolidayListOfYear(int year, const Region& region, CalendarKind kind) {
+  if (year < 1 || year > 3000) return YearError(std::to_string(year));
+  HolidayList list;
+  std::string yearName = std::to_string(year);
+  yearName.insert(0, 4 - yearName.size(), '0');
   const std::string regionName = region.DisplayName();
   list.rows = HolidayRowsOfYear(year, region, kind);
   std::vector<std::string>& lines = list.lines;

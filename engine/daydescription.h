@@ -63,6 +63,7 @@ DayDescription DescribeDay(const DayFacts& facts, std::string_view code, Calenda
 struct HolidayRow {
   std::string_view weekday;       // "Mo."
   int weekdayNumber = 0;          // 1 = Monday ... 7 = Sunday
+  int dayNumber = 0;              // the day itself
   std::string date;               // "01.01.2024"
   std::string names;              // "Neujahr"
   std::string_view legalText;     // "gesetzl. Feiertag", "Feiertag" (Julian), or ""
@@ -81,6 +82,7 @@ struct HolidayList {
 // year gives the single line "Fehler: <year> ist kein gültiges Kalenderjahr!".
 HolidayList HolidayListOfYear(std::string_view year, const Region& region, CalendarKind kind);
 HolidayList HolidayListOfYear(std::string_view year, std::string_view code, CalendarKind kind);
+HolidayList HolidayListOfYear(int year, const Region& region, CalendarKind kind);  // 2024 as "2024"
 
 enum class HolidaySelection { All, LegalOnly };
 

@@ -230,11 +230,17 @@ std::string DeadlineStartHint() {
 }
 
 DeadlineTable ComputeDeadlines(std::string_view start, std::string_view region) {
+  const std::optional<int> jd = ReadDate(start);
+  return ComputeDeadlines(jd ? *jd : 0, region);
+}
+
+DeadlineTable ComputeDeadlines(int startDayNumber, std::string_view region) {
   DeadlineTable table;
   for (std::size_t i = 0; i < kDeadlinePeriods.size(); ++i)
     table.rows[i].period = kDeadlinePeriods[i];
-  const std::optional<int> jd = ReadDate(start);
-  if (!jd || !IsDayNumberInRange(*jd)) return table;
+  const std::optional<int> jd =
+      IsDayNumberInRange(startDayNumber) ? std::optional<int>(startDayNumber) : std::nullopt;
+  if (!jd) return table;
   table.code = 1;
   table.start = DateTextOf(*jd);
   table.startWeekday = WeekdayLetters(*jd);
@@ -266,11 +272,6 @@ DeadlineTable ComputeDeadlines(std::string_view start, std::string_view region) 
   copy.append(kStatute188And193).append(kLineBreak);
   copy.append(kStatute189);
   return table;
-}
-
-DeadlineTable ComputeDeadlines(std::string_view dateLand) {
-  return ComputeDeadlines(dateLand.substr(0, 10),
-                          dateLand.size() > 10 ? dateLand.substr(10, 40) : std::string_view());
 }
 
 }  // namespace engine

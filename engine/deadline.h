@@ -130,9 +130,9 @@ DeadlineTable ComputeDeadlines(std::string_view start,
                                std::string_view region);  // ("31.01.2023", "D-NI")
                                                           // -> rows[5].cell "28.02.2023, Di"
 
-// ComputeDeadlines: the same from a DateLand text, the date immediately
-// followed by the region code ("31.01.2023D-NI").
-DeadlineTable ComputeDeadlines(std::string_view dateLand);
+// ComputeDeadlines: the same from the start's day number; code 0 outside the
+// supported range.
+DeadlineTable ComputeDeadlines(int startDayNumber, std::string_view region);
 
 // DeadlineCellPlaceholder: what the end cells show after a click on a
 // caption of the date edit, until the next computation.

@@ -117,14 +117,33 @@ constexpr int kAustrianZoneTimeFirst = 2411734;  // 01.01.1891
 constexpr int kMoscowSummerFirstYear = 2011;
 constexpr int kMoscowSummerLastYear = 2014;
 
+ZoneClock ClockAt(int dayNumber, std::string_view region, int enteredSeconds, int row);
+
 }  // namespace
 
 ZoneClock ComputeZoneClock(std::string_view date, std::string_view region, std::string_view time,
                            int row) {
-  ZoneClock clock;
-  const int jd = ReadDate(date);
+  return ComputeZoneClock(ReadDate(date), region, time, row);
+}
+
+ZoneClock ComputeZoneClock(int dayNumber, std::string_view region, std::string_view time, int row) {
   const std::optional<int> entered = ClockSeconds(time);
-  if (jd == 0 || !entered || row < 0 || row > 5) return clock;
+  if (!entered) return {};
+  return ClockAt(dayNumber, region, *entered, row);
+}
+
+ZoneClock ComputeZoneClock(int dayNumber, std::string_view region, TimeOfDay time, int row) {
+  return ClockAt(dayNumber, region, 3600 * time.hour + 60 * time.minute + time.second, row);
+}
+
+namespace {
+
+// The clock of a time given in seconds since midnight (0 .. 86400).
+ZoneClock ClockAt(int dayNumber, std::string_view region, int enteredSeconds, int row) {
+  ZoneClock clock;
+  const int jd = IsDayNumberInRange(dayNumber) ? dayNumber : 0;
+  const std::optional<int> entered = enteredSeconds;
+  if (jd == 0 || row < 0 || row > 5) return clock;
   const DstResult legalTime = DstState(jd, region);
   if (legalTime.state == kDstInvalid) return clock;
   clock.zoneOffset = legalTime.state;
@@ -153,6 +172,7 @@ ZoneClock ComputeZoneClock(std::string_view date, std::string_view region, std::
   clock.latitude = TrimLeft(place.latitude);
   clock.longitude = TrimLeft(place.longitude);
   clock.legalTime = ClockText(legalSeconds);
+  clock.legal = TimeOfDayOfSeconds(legalSeconds);
   clock.utcTime = ClockText(utc);
   clock.utcDate = DateTextOf(utcDay);
   clock.julianDate = JulianDateText(UtcInstant{utcDay, utc * 1000});
@@ -251,5 +271,7 @@ ZoneClock ComputeZoneClock(std::string_view date, std::string_view region, std::
   }
   return clock;
 }
+
+}  // namespace
 
 }  // namespace engine

@@ -12,6 +12,8 @@
 // hh:mm.
 #pragma once
 
+#include "engine/chosenday.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -45,6 +47,7 @@ struct ZoneClock {
   int zoneOffset = 0;              // 1, 2, 3
   std::string usedTime;            // "MEZ", "MESZ", "MEHSZ", "MOZ", "WOZ"
   std::string legalTime;           // hh:mm:ss
+  TimeOfDay legal;                 // the same as a value
   std::string utcTime;             // hh:mm:ss
   std::string utcDate;             // the date of the UTC moment
   std::string julianDate;          // "2460324,47917"
@@ -60,6 +63,11 @@ inline constexpr std::array<int, 5> kClockRowOffsets = {4, 3, 2, 1, 0};
 // UTC time then gives the legal time of the same date.
 ZoneClock ComputeZoneClock(std::string_view date, std::string_view region, std::string_view time,
                            int row = 0);
+// ComputeZoneClock: the same for a day number (code 0 outside the range).
+ZoneClock ComputeZoneClock(int dayNumber, std::string_view region, std::string_view time,
+                           int row = 0);
+// ComputeZoneClock: the same for a time of day.
+ZoneClock ComputeZoneClock(int dayNumber, std::string_view region, TimeOfDay time, int row = 0);
 // ("15.01.2024", "D-NI", "00:30:00") -> utcTime "23:30:00", utcDate "14.01.2024",
 //     julianDate "2460324,47917"
 

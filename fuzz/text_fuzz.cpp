@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)engine::IsinCheckDigit(a);
   (void)engine::AddMonths(a, decimals);
   (void)engine::SubYears(a, method);
-  (void)engine::ComputeDeadlines(a);
+  (void)engine::ComputeDeadlines(a, b);
   (void)engine::PeriodText(a, b, startCounted, endCounted);
   return 0;
 }

@@ -255,6 +255,17 @@ TEST(HolidayList, RegionWithoutRulesAndInvalidYears) {
     EXPECT_EQ(bad.lines.size(), 1u);
     EXPECT_TRUE(bad.rows.empty());
   }
+  // The year as a number gives what its text gives, in both calendars.
+  for (const int year : {1, 33, 999, 1870, 1871, 1990, 2024, 3000}) {
+    for (const CalendarKind kind : {G, J}) {
+      const HolidayList byNumber = HolidayListOfYear(year, RegionOfCode("D-BY"), kind);
+      const HolidayList byText = HolidayListOfYear(std::to_string(year), "D-BY", kind);
+      EXPECT_EQ(byNumber.text, byText.text) << year;
+      EXPECT_EQ(byNumber.rows.size(), byText.rows.size()) << year;
+    }
+  }
+  EXPECT_EQ(HolidayListOfYear(3001, RegionOfCode("D-NI"), G).text,
+            "Fehler: 3001 ist kein gültiges Kalenderjahr!");
   // The first Julian days of the year 1 lie before the supported range.
   EXPECT_EQ(HolidayListOfYear("1", "D-NI", J).rows.size(), HolidayRowsOfYear(1, "D-NI", J).size());
   for (const HolidayRow& row : HolidayRowsOfYear(1, "D-NI", J)) EXPECT_NE(row.date, "01.01.0001");

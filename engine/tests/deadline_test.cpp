@@ -233,12 +233,20 @@ TEST(Deadline, InvalidStarts) {
   }
 }
 
-TEST(Deadline, DateLandSplitsDateAndRegion) {
-  const DeadlineTable table = ComputeDeadlines("23.05.2024D-NW");
-  EXPECT_EQ(table.region, "D-NW");
-  EXPECT_EQ(table.rows[0].cell, "31.05.2024, Fr");
-  EXPECT_EQ(ComputeDeadlines("23.05.2024").code, 1);
-  EXPECT_EQ(ComputeDeadlines("23.05").code, 0);
+TEST(Deadline, DayNumberGivesTheTableOfItsDate) {
+  // Every 97th day of the range and its last, in a state with holidays of its own.
+  std::vector<int> days;
+  for (int jd = kFirstDayNumber; jd <= kLastDayNumber; jd += 97) days.push_back(jd);
+  days.push_back(kLastDayNumber);
+  for (const int jd : days) {
+    const DeadlineTable byNumber = ComputeDeadlines(jd, "D-NW");
+    const std::string date = JDToDateText(std::to_string(jd), CalendarKind::Gregorian);
+    ASSERT_EQ(byNumber.copyText, ComputeDeadlines(date, "D-NW").copyText) << jd;
+    ASSERT_EQ(byNumber.code, 1) << jd;
+  }
+  EXPECT_EQ(ComputeDeadlines(kFirstDayNumber - 1, "D-NI").code, 0);
+  EXPECT_EQ(ComputeDeadlines(kLastDayNumber + 1, "D-NI").code, 0);
+  EXPECT_EQ(ComputeDeadlines(0, "D-NI").copyText, "");
 }
 
 TEST(Deadline, CopyText) {
