@@ -291,6 +291,28 @@ void TDate::SetTimeNow() {
   edits_[2]->setText(TwoDigits(now.second));
 }
 
+void TDate::SetCivilDate(const engine::CivilDate& date) {
+  if (mode_ != DateMode::D) return;
+  SetFieldText(0, controls::ZeroPadded(DateMode::D, 0, date.day));
+  SetFieldText(1, controls::ZeroPadded(DateMode::D, 1, date.month));
+  SetFieldText(2, controls::ZeroPadded(DateMode::D, 2, date.year));
+}
+
+void TDate::SetTimeOfDay(engine::TimeOfDay time) {
+  if (mode_ != DateMode::T && mode_ != DateMode::TM) return;
+  edits_[0]->setText(TwoDigits(time.hour));
+  edits_[1]->setText(TwoDigits(time.minute));
+  edits_[2]->setText(TwoDigits(time.second));
+}
+
+engine::TimeOfDay TDate::TimeOfDay() const {
+  // The sub-fields take digits only and cap hour and minute on leaving.
+  const auto value = [this](int field, int most) {
+    return std::clamp(edits_[field]->text().toInt(), 0, most);
+  };
+  return {value(0, 23), value(1, 59), mode_ == DateMode::TM ? 0 : value(2, 59)};
+}
+
 void TDate::SetFieldFontColor(const QColor& color) {
   for (QLineEdit* edit : edits_) {
     QPalette palette = edit->palette();

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "dateentry/fieldrules.h"
+#include "engine/chosenday.h"
 
 namespace controls {
 // The date field's rules are the controls' vocabulary; they live below, where
@@ -69,6 +70,13 @@ class TDate : public QWidget {
   bool SetTimeText(const QString& text);  // "25:10" -> true, 23:10:00
   // SetTimeNow: the current local time of day (engine clock) into the fields.
   void SetTimeNow();
+
+  // The typed forms: a date into mode "D", a time of day into "T" and "TM"
+  // (each ignored in the other modes), and the time of day the sub-fields
+  // hold (seconds 0 in "TM").
+  void SetCivilDate(const engine::CivilDate& date);
+  void SetTimeOfDay(engine::TimeOfDay time);
+  engine::TimeOfDay TimeOfDay() const;
 
   // SetFieldFontColor, SetFieldColor: text or background of all sub-fields.
   void SetFieldFontColor(const QColor& color);

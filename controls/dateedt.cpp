@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <exception>
 #include <filesystem>
+#include <utility>
 
 #include "controls/colors.h"
 #include "controls/date.h"
@@ -108,6 +109,7 @@ TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
         for (int g = 0; g < kFieldCount; ++g) FieldOf(view)->Edt(g)->setToolTip(QString());
         if (isVisible()) {
           typing_ = true;
+          emit typingStarted();
           Raise(&TDateEdt::OnClick);
         }
       });
@@ -122,6 +124,11 @@ TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
   }
   for (int f = 0; f < kFieldCount; ++f) {
     time_->Edt(f)->installEventFilter(this);
+    // textEdited comes before textChanged: the change that follows is the user's.
+    connect(time_->Edt(f), &QLineEdit::textEdited, this, [this] { timeTyped_ = true; });
+    for (TSpinHalf* half : {time_->SwitchAsc(f), time_->SwitchDesc(f)}) {
+      connect(half, &TSpinHalf::Pressed, this, [this] { timeTyped_ = true; });
+    }
     connect(time_->Edt(f), &QLineEdit::textChanged, this, &TDateEdt::TimeChanged);
   }
   connect(list_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
@@ -135,7 +142,6 @@ TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
   });
 
   todayJD_ = engine::TodayJD();
-  jd_->SetJDText(QString::fromStdString(engine::DayNumberText(todayJD_)));
   SetEditHeight(21);
   LayoutViews();
 }
@@ -208,20 +214,35 @@ void TDateEdt::SetModus(const QString& modus) {
 
 void TDateEdt::SetCalendar(const QString& code) {
   if (!container_) return;
-  kind_ =
-      code == QLatin1String("J") ? engine::CalendarKind::Julian : engine::CalendarKind::Gregorian;
+  ApplyKind(code == QLatin1String("J") ? engine::CalendarKind::Julian
+                                       : engine::CalendarKind::Gregorian);
+  // The unchanged day number shows the same day in the other calendar.
+  ShowDayNumber(facts_.result == 1 ? facts_.dayNumber : todayJD_, false);
+}
+
+void TDateEdt::ApplyKind(engine::CalendarKind kind) {
+  kind_ = kind;
   switchBtn_->Switch1Desc()->SetHint(Q(controls::CalendarSwitchHint(kind_)));
   todayJD_ = engine::TodayJD();
   ApplyCalendarColours();
-  // The unchanged day number shows the same day in the other calendar.
-  CheckView(View::JD, false);
 }
 
 void TDateEdt::SetLand(const QString& code) {
   if (!container_) return;
-  land_ = controls::AcceptedLand(code.toStdString());
-  CheckView(View::Date, listUnfolded_);
+  ChooseLand(controls::AcceptedLand(code.toStdString()), listUnfolded_);
   if (listUnfolded_ && listState_ == controls::RegionListState::Holidays) FillHolidayList();
+}
+
+void TDateEdt::ChooseLand(const std::string& code, bool keepList) {
+  const bool changed = code != land_;
+  land_ = code;
+  // Typed text in the date view is taken first, as leaving it would.
+  if (dirty_[View::Date]) {
+    CheckView(View::Date, keepList);
+  } else {
+    ShowDayNumber(facts_.result == 1 ? facts_.dayNumber : todayJD_, keepList);
+  }
+  if (changed) emit regionChanged(Q(land_));
 }
 
 void TDateEdt::SetEditHeight(int height) {
@@ -230,10 +251,10 @@ void TDateEdt::SetEditHeight(int height) {
   for (TDate* field : {jd_, week_, day_, time_, date_}) field->SetEditHeight(height);
   switchBtn_->SetEditHeight(height);
   LayoutFields();
-  jd_->SetJDText(QString::fromStdString(engine::DayNumberText(engine::TodayJD())));
   // The fields' layout makes every sub-field writable again.
   ApplyEnabled();
-  SetCalendar(Calendar());
+  ApplyKind(kind_);
+  ShowDayNumber(todayJD_, false);
   LayoutViews();
 }
 
@@ -251,7 +272,7 @@ void TDateEdt::SetShowBtn(bool show) {
 
 void TDateEdt::SetShowHint(bool show) {
   showHint_ = show;
-  if (container_ && !kDateText_.isEmpty()) DateUpdate(true);
+  if (container_ && facts_.result == 1) DateUpdate(facts_.dayNumber, true);
 }
 
 void TDateEdt::SetShow12h(bool show) {
@@ -277,6 +298,76 @@ void TDateEdt::ApplyEnabled() {
 
 QString TDateEdt::K_Time() const {
   return container_ ? time_->Time() : QString();
+}
+
+QString TDateEdt::K_Date() const {
+  return facts_.result == 1 ? Q(facts_.date) : QString();
+}
+
+QString TDateEdt::K_Day() const {
+  if (facts_.result != 1) return {};
+  return Q(controls::ZeroPadded(DateMode::A, 1, facts_.dayOfYear) + '.' +
+           controls::ZeroPadded(DateMode::A, 2, facts_.civil.year));
+}
+
+QString TDateEdt::K_Week() const {
+  if (facts_.result != 1) return {};
+  return Q(controls::ZeroPadded(DateMode::W, 1, facts_.week) + '.' +
+           controls::ZeroPadded(DateMode::W, 2, facts_.weekYear));
+}
+
+QString TDateEdt::K_JD() const {
+  return facts_.result == 1 ? Q(controls::ZeroPadded(DateMode::J, 2, facts_.dayNumber)) : QString();
+}
+
+QString TDateEdt::K_DateText() const {
+  return Q(description_.text);
+}
+
+QStringList TDateEdt::K_slDateText() const {
+  return ListOf(description_.lines);
+}
+
+QString TDateEdt::K_HolidayText() const {
+  return Q(holidays_.text);
+}
+
+QStringList TDateEdt::K_slHolidayText() const {
+  return ListOf(holidays_.lines);
+}
+
+engine::ChosenDay TDateEdt::Chosen() const {
+  engine::ChosenDay day;
+  day.dayNumber = facts_.result == 1 ? facts_.dayNumber : todayJD_;
+  day.calendar = kind_;
+  day.region = land_;
+  if (container_) day.time = time_->TimeOfDay();
+  return day;
+}
+
+bool TDateEdt::SetChosen(const engine::ChosenDay& day) {
+  if (!container_ || checking_ || !engine::IsChosenDayValid(day)) return false;
+  const QScopedValueRollback quiet(quiet_, true);
+  pendingTime_ = day.time;
+  if (day.calendar != kind_) ApplyKind(day.calendar);
+  const std::string land = controls::AcceptedLand(day.region);
+  const bool otherRegion = land != land_;
+  land_ = land;
+  ShowDayNumber(day.dayNumber, listUnfolded_);
+  if (otherRegion) emit regionChanged(Q(land_));
+  return true;
+}
+
+bool TDateEdt::SetDayNumber(int dayNumber) {
+  if (!container_ || checking_) return false;
+  const QScopedValueRollback quiet(quiet_, true);
+  accepted_ = true;
+  ShowDayNumber(dayNumber, false);
+  return accepted_;
+}
+
+void TDateEdt::SetTimeOfDay(engine::TimeOfDay time) {
+  if (container_) time_->SetTimeOfDay(time);
 }
 
 // ---- Layout --------------------------------------------------------------------
@@ -365,7 +456,7 @@ void TDateEdt::CheckView(View view, bool keepList) {
   if (checking_ || view == View::Time || !container_) return;
   // Leaving the week view unchanged must not move the day: the week of
   // 31.12.3000 is 01.3001, which the check would take for a year too far.
-  if (view == View::Week && !kWeek_.isEmpty() && week_->Week() == kWeek_) {
+  if (view == View::Week && facts_.result == 1 && week_->Week() == K_Week()) {
     dirty_[view] = false;
     return;
   }
@@ -388,11 +479,19 @@ void TDateEdt::ApplyCheck(View view, const controls::EditCheck& check, bool keep
     const std::string& text = check.fields[static_cast<std::size_t>(f)];
     if (!text.empty() && field->Edt(f)->text() != Q(text)) field->Edt(f)->setText(Q(text));
   }
-  date_->SetDateText(QString::fromStdString(engine::FormatDateText(check.date)));
+  date_->SetCivilDate(check.date);
   dirty_[view] = false;
   accepted_ = accepted_ && check.accepted;
   for (int message : check.messages) Deliver(message);
-  DateUpdate(keepList);
+  DateUpdate(check.dayNumber, keepList);
+}
+
+void TDateEdt::ShowDayNumber(int dayNumber, bool keepList) {
+  if (checking_ || !container_) return;
+  const QScopedValueRollback guard(checking_, true);
+  // The day replaces what the Julian Day view held, typed or not.
+  rawText_.erase(jd_->Edt(2));
+  ApplyCheck(View::JD, controls::CheckDayNumber(dayNumber, kind_), keepList);
 }
 
 void TDateEdt::Deliver(int number) {
@@ -415,17 +514,24 @@ void TDateEdt::Deliver(int number) {
   }
 }
 
-void TDateEdt::DateUpdate(bool keepList) {
+void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
   if (!container_) return;
   const QScopedValueRollback guard(refreshing_, true);
-  const std::string dateText = date_->Date().toStdString();
-  engine::DayFacts facts = engine::DayFactsOfDate(dateText, land_, kind_);
+  const std::optional<engine::TimeOfDay> time = std::exchange(pendingTime_, std::nullopt);
+  const engine::Region region = engine::RegionOfCode(land_);
+  engine::DayFacts facts = engine::DayFactsOfJD(dayNumber, region, kind_);
   if (facts.result != 1) return;
   facts_ = std::move(facts);
-  time_->SetTimeNow();
-  const QString year = date_->Edt(2)->text();
+  typing_ = false;
+  // A new day starts at the time of now, unless the day came with its own.
+  if (time) {
+    time_->SetTimeOfDay(*time);
+  } else {
+    time_->SetTimeNow();
+  }
+  const int year = facts_.civil.year;
   day_->Edt(1)->setText(Q(controls::ZeroPadded(DateMode::A, 1, facts_.dayOfYear)));
-  day_->Edt(2)->setText(year);
+  day_->Edt(2)->setText(Q(controls::ZeroPadded(DateMode::A, 2, year)));
   week_->Edt(1)->setText(Q(controls::ZeroPadded(DateMode::W, 1, facts_.week)));
   week_->Edt(2)->setText(Q(controls::ZeroPadded(DateMode::W, 2, facts_.weekYear)));
   jd_->Edt(2)->setText(Q(controls::ZeroPadded(DateMode::J, 2, facts_.dayNumber)));
@@ -455,24 +561,14 @@ void TDateEdt::DateUpdate(bool keepList) {
   jd_->SetFieldFontColor(font.rgb() == windowText.rgb() ? palette().color(QPalette::Text) : font);
   week_->SetFieldFontColor(windowText);
 
-  const engine::DayDescription description =
-      engine::DescribeDay(facts_, land_, kind_, engine::TodayJD());
-  kDateText_ = QString::fromStdString(description.text);
-  kSlDateText_ = ListOf(description.lines);
-  engine::HolidayList holidays = engine::HolidayListOfYear(year.toStdString(), land_, kind_);
-  kHolidayText_ = QString::fromStdString(holidays.text);
-  kSlHolidayText_ = ListOf(holidays.lines);
-  const bool yearChanged =
-      holidayRows_.empty() || holidays.rows.empty() ||
-      holidays.rows.front().date.substr(6) != holidayRows_.front().date.substr(6) ||
-      holidays.rows.size() != holidayRows_.size();
-  holidayRows_ = std::move(holidays.rows);
+  description_ = engine::DescribeDay(facts_, region, kind_, engine::TodayJD());
+  engine::HolidayList holidays = engine::HolidayListOfYear(year, region, kind_);
+  const bool yearChanged = holidays_.rows.empty() || holidays.rows.empty() || year != listedYear_ ||
+                           holidays.rows.size() != holidays_.rows.size();
+  holidays_ = std::move(holidays);
+  listedYear_ = year;
 
-  kDate_ = date_->Date();
-  kDay_ = day_->Day();
-  kWeek_ = week_->Week();
-  kJD_ = jd_->JD();
-  const QString hint = showHint_ || messagesAsEvent_ ? kDateText_ : QString();
+  const QString hint = showHint_ || messagesAsEvent_ ? K_DateText() : QString();
   for (TDate* field : {date_, day_, week_, jd_}) {
     for (int f = 0; f < kFieldCount; ++f) field->Edt(f)->setToolTip(hint);
   }
@@ -483,10 +579,18 @@ void TDateEdt::DateUpdate(bool keepList) {
   }
   gregorianDate_ = !julian();
   Raise(&TDateEdt::OnChange);
+  AnnounceDay();
+}
+
+void TDateEdt::AnnounceDay() {
+  const engine::ChosenDay day = Chosen();
+  emit dayChanged(day);
+  if (userChange_) emit dayEntered(day);
 }
 
 void TDateEdt::FocusSettled(View view) {
   if (!container_ || checking_) return;
+  const QScopedValueRollback user(userChange_, true);
   QWidget* focus = QApplication::focusWidget();
   TDate* field = FieldOf(view);
   if (focus != nullptr && field->isAncestorOf(focus)) return;  // moved within the view
@@ -527,19 +631,24 @@ bool TDateEdt::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     }
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
+      const QScopedValueRollback user(userChange_, true);
       if (view == View::Time) {
+        timeTyped_ = true;
         time_->SetTimeNow();
         return true;
       }
       if (calEnabled_) CheckView(view, false);
-      clickJD_ = jd_->JD();
+      clickJD_ = K_JD();
       gregorianDate_ = !julian();
+      emit calendarRequested();
       Raise(&TDateEdt::OnClick);
       return true;
+    }
     case QEvent::MouseButtonPress:
       if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && view != View::Time &&
           calEnabled_) {
+        const QScopedValueRollback user(userChange_, true);
         CheckView(view, false);
         return true;
       }
@@ -573,6 +682,7 @@ bool TDateEdt::SetTime(const QString& text) {
 }
 
 void TDateEdt::CheckTyped() {
+  const QScopedValueRollback user(userChange_, true);
   if (container_ && !checking_) CheckPending(false);
 }
 
@@ -601,6 +711,7 @@ void TDateEdt::PlaceOn(QWidget* parent, int left, int top) {
 // ---- The switch button -------------------------------------------------------------
 
 void TDateEdt::ViewSwitchClick() {
+  const QScopedValueRollback user(userChange_, true);
   // Typed text is checked in its own view before another view shows.
   CheckPending(CurrentView() == View::Date && !listUnfolded_);
   const View view = CurrentView();
@@ -619,6 +730,7 @@ void TDateEdt::ViewSwitchClick() {
 }
 
 void TDateEdt::CalendarSwitchClick() {
+  const QScopedValueRollback user(userChange_, true);
   CheckPending(false);
   Fold();
   SetCalendar(julian() ? QStringLiteral("G") : QStringLiteral("J"));
@@ -658,19 +770,20 @@ void TDateEdt::FillHolidayList() {
   if (placedOn_ == nullptr) Raise(&TDateEdt::OnClick);
   std::vector<std::string> lines{std::string(controls::kUnfoldLine),
                                  engine::RegionNameOfCode(land_)};
-  for (const engine::HolidayRow& row : holidayRows_) lines.push_back(row.names);
+  for (const engine::HolidayRow& row : holidays_.rows) lines.push_back(row.names);
   ShowListLines(controls::RegionListState::Holidays, lines);
-  QString hint = kHolidayText_;
+  QString hint = K_HolidayText();
   if (hint.endsWith(Q(engine::kDescriptionBreak))) hint.chop(2);
   list_->setToolTip(hint);
 }
 
 void TDateEdt::ListClicked(int row) {
   if (!container_ || row < 0 || row >= list_->count()) return;
+  const QScopedValueRollback user(userChange_, true);
   const QString line = list_->item(row)->text();
   const controls::ListClick click = controls::ClickOnLine(listState_, row, line.toStdString(),
-                                                          static_cast<int>(holidayRows_.size()));
-  const int year = date_->Edt(2)->text().toInt();
+                                                          static_cast<int>(holidays_.rows.size()));
+  const int year = facts_.civil.year;
   switch (click.kind) {
     case controls::ListClick::Nothing:
       break;
@@ -685,16 +798,14 @@ void TDateEdt::ListClicked(int row) {
       ShowListLines(controls::RegionListState::AllCountries, controls::AllCountryLines());
       break;
     case controls::ListClick::ChooseRegion:
-      land_ = controls::AcceptedLand(click.region);
-      CheckView(View::Date, true);
+      ChooseLand(controls::AcceptedLand(click.region), true);
       FillHolidayList();
       break;
     case controls::ListClick::ChooseHoliday: {
       if (!calEnabled_) break;
-      const engine::HolidayRow& holiday = holidayRows_[static_cast<std::size_t>(click.holidayRow)];
-      date_->SetDateText(QString::fromStdString(holiday.date));
-      dirty_[View::Date] = true;
-      CheckView(View::Date, true);
+      const int day = holidays_.rows[static_cast<std::size_t>(click.holidayRow)].dayNumber;
+      dirty_[View::Date] = false;
+      ShowDayNumber(day, true);
       switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
       list_->setCurrentRow(row);
       list_->setToolTip(line);
@@ -705,11 +816,12 @@ void TDateEdt::ListClicked(int row) {
 
 void TDateEdt::ListDoubleClicked(int row) {
   if (!container_ || listState_ != controls::RegionListState::Holidays || row < 2 ||
-      row - 2 >= static_cast<int>(holidayRows_.size()) || row >= list_->count()) {
+      row - 2 >= static_cast<int>(holidays_.rows.size()) || row >= list_->count()) {
     return;
   }
-  const std::string title = controls::HolidayArticleTitle(
-      list_->item(row)->text().toStdString(), holidayRows_[static_cast<std::size_t>(row - 2)].date);
+  const std::string title =
+      controls::HolidayArticleTitle(list_->item(row)->text().toStdString(),
+                                    holidays_.rows[static_cast<std::size_t>(row - 2)].date);
   platform::OpenUrl(engine::HolidayArticleLink(title));
 }
 
@@ -724,7 +836,7 @@ void TDateEdt::ListLeft() {
 // file dialog is modal, so both are taken before it opens.
 void TDateEdt::SaveIcalendar() {
   if (!container_) return;
-  const int year = date_->Edt(2)->text().toInt();
+  const int year = facts_.civil.year;
   const std::string land = land_;
   const QString title = QStringLiteral("Feiertage als iCalendar speichern");
   const QString suggested = QStringLiteral("Feiertage_%1_%2.ics").arg(Q(land)).arg(year);
@@ -774,7 +886,11 @@ void TDateEdt::TimeChanged() {
       time_->Edt(f)->setToolTip(kUnits[f] + QStringLiteral("\r\n") + twelve);
     }
   }
-  if (!refreshing_) Raise(&TDateEdt::OnChange);
+  if (refreshing_) return;
+  Raise(&TDateEdt::OnChange);
+  const QScopedValueRollback user(userChange_, userChange_ || timeTyped_);
+  timeTyped_ = false;
+  AnnounceDay();
 }
 
 void TDateEdt::Raise(void (TDateEdt::*signal)(QObject*)) {

@@ -21,10 +21,12 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "controls/dateedt_model.h"
+#include "engine/chosenday.h"
 #include "engine/daydescription.h"
 
 class QAction;
@@ -35,6 +37,7 @@ class TDblBtn;
 
 class TDateEdt : public QWidget {
   Q_OBJECT
+  Q_PROPERTY(engine::ChosenDay chosenDay READ Chosen NOTIFY dayChanged USER true)
   Q_PROPERTY(QString Modus READ Modus WRITE SetModus)
   Q_PROPERTY(QString Calendar READ Calendar WRITE SetCalendar)
   Q_PROPERTY(QString Land READ Land WRITE SetLand)
@@ -149,11 +152,11 @@ class TDateEdt : public QWidget {
   // ClickJD: the Julian Day number at the last double click on a field.
   QString ClickJD() const { return clickJD_; }
 
-  // The day information of the last accepted day.
-  QString K_Date() const { return kDate_; }
-  QString K_Day() const { return kDay_; }
-  QString K_Week() const { return kWeek_; }
-  QString K_JD() const { return kJD_; }
+  // The day information of the shown day, written from its facts when read.
+  QString K_Date() const;
+  QString K_Day() const;
+  QString K_Week() const;
+  QString K_JD() const;
   QString K_Time() const;  // "hh:mm:ss", "hh:mm" in "TM"
   int K_iLeapYear() const { return facts_.daysInYear; }
   int K_iWeekDay() const { return facts_.weekday; }
@@ -165,11 +168,27 @@ class TDateEdt : public QWidget {
   QString K_Holiday() const { return QString::fromStdString(facts_.holidayText); }
   QString K_HolidayInLand() const { return QString(); }  // no rule writes into it
   QString K_MoonPhase() const { return QString::fromStdString(facts_.moonPhase); }
-  QString K_DateText() const { return kDateText_; }
-  QStringList K_slDateText() const { return kSlDateText_; }
-  QString K_HolidayText() const { return kHolidayText_; }
-  QStringList K_slHolidayText() const { return kSlHolidayText_; }
+  QString K_DateText() const;
+  QStringList K_slDateText() const;
+  QString K_HolidayText() const;
+  QStringList K_slHolidayText() const;
   bool K_HolidayVis() const { return listUnfolded_; }
+
+  // Chosen: the shown day as a value: day number, calendar, region and the
+  // time of the time field.
+  engine::ChosenDay Chosen() const;
+  // Facts: the facts of the shown day, the one source of the K_ values.
+  const engine::DayFacts& Facts() const { return facts_; }
+  // SetChosen: shows the day in its calendar and region, with its time, as a
+  // program change (no message, no dayEntered); false, and nothing changes,
+  // for a day outside its calendar's range.
+  bool SetChosen(const engine::ChosenDay& day);
+  // SetDayNumber: shows a day number in the shown calendar, checked as the
+  // Julian Day view checks it (silently); false when it had to be moved
+  // into the calendar's range.
+  bool SetDayNumber(int dayNumber);
+  // SetTimeOfDay: the time field's time.
+  void SetTimeOfDay(engine::TimeOfDay time);
 
   // SetDate: takes "DD.MM.YYYY" into the date view and checks it silently;
   // true when it stood as given, false when corrected (the corrected day is
@@ -205,6 +224,19 @@ class TDateEdt : public QWidget {
   void OnMess(QObject* sender);    // a correction, with MessagesAsEvent
   void OnClick(QObject* sender);   // typing, a double click, a list refill
 
+  // dayChanged: the shown day, its calendar, region or time changed, by the
+  // user or the program.
+  void dayChanged(const engine::ChosenDay& day);
+  // dayEntered: the same for the user's own changes only (a checked view, a
+  // switch, a holiday or region from the list, a typed time).
+  void dayEntered(const engine::ChosenDay& day);
+  // regionChanged: another region is shown (after its dayChanged).
+  void regionChanged(const QString& code);
+  // typingStarted: a date view holds typed text that is not checked yet.
+  void typingStarted();
+  // calendarRequested: a double click on a date view asks for the month sheet.
+  void calendarRequested();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -228,7 +260,10 @@ class TDateEdt : public QWidget {
   void CheckView(View view, bool keepList);
   void CheckPending(bool keepList);
   void ApplyCheck(View view, const controls::EditCheck& check, bool keepList);
-  void DateUpdate(bool keepList);
+  void ShowDayNumber(int dayNumber, bool keepList);
+  void ApplyKind(engine::CalendarKind kind);
+  void DateUpdate(int dayNumber, bool keepList);
+  void ChooseLand(const std::string& code, bool keepList);
   void Deliver(int message);
   void FocusSettled(View view);
 
@@ -248,6 +283,7 @@ class TDateEdt : public QWidget {
 
   void TimeChanged();
   void Raise(void (TDateEdt::*signal)(QObject*));
+  void AnnounceDay();
 
   QPointer<QWidget> container_;
   QWidget* placedOn_ = nullptr;
@@ -284,6 +320,12 @@ class TDateEdt : public QWidget {
   // Re-entrancy guards: a check in progress, the fields being refreshed.
   bool checking_ = false;
   bool refreshing_ = false;
+  // Set while a change the user made is carried out, and when the time
+  // field was typed or spun in.
+  bool userChange_ = false;
+  bool timeTyped_ = false;
+  // The time a day set as a value brings along.
+  std::optional<engine::TimeOfDay> pendingTime_;
   // Views typed or spun in since their last check.
   std::map<View, bool> dirty_;
   // The text a sub-field held before it normalised itself on leaving.
@@ -291,12 +333,9 @@ class TDateEdt : public QWidget {
 
   int todayJD_ = 0;
   engine::DayFacts facts_;
-  QString kDate_, kDay_, kWeek_, kJD_;
-  QString kDateText_;
-  QStringList kSlDateText_;
-  QString kHolidayText_;
-  QStringList kSlHolidayText_;
-  std::vector<engine::HolidayRow> holidayRows_;
+  engine::DayDescription description_;
+  engine::HolidayList holidays_;
+  int listedYear_ = 0;
 
   bool listUnfolded_ = false;
   controls::RegionListState listState_ = controls::RegionListState::Holidays;

@@ -63,4 +63,14 @@ bool IsChosenDayValid(const ChosenDay& day) {
   return day.dayNumber >= kFirstDayNumber && day.dayNumber <= last;
 }
 
+std::optional<ChosenDay> ReadChosenDay(std::string_view date, std::string_view region,
+                                       std::string_view time, CalendarKind calendar) {
+  const DateCheck check = CheckDate(date, calendar);
+  const std::optional<TimeOfDay> clock = ReadTimeOfDay(time);
+  if (!check.ok() || !clock) return std::nullopt;
+  ChosenDay day{check.dayNumber, calendar, std::string(region), *clock};
+  if (!IsChosenDayValid(day)) return std::nullopt;
+  return day;
+}
+
 }  // namespace engine

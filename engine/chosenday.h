@@ -52,4 +52,12 @@ std::string DateTextOf(const ChosenDay& day);  // {2460653, Gregorian} -> "08.12
 // IsChosenDayValid: the day lies in the range its calendar is shown for.
 bool IsChosenDayValid(const ChosenDay& day);
 
+// ReadChosenDay: a day someone wrote down: a date "DD.MM.YYYY" of the
+// calendar, a region code taken as given, and a time "hh:mm[:ss]"; nothing
+// when the date or the time is none.
+std::optional<ChosenDay> ReadChosenDay(std::string_view date, std::string_view region,
+                                       std::string_view time,
+                                       CalendarKind calendar = CalendarKind::Gregorian);
+// ("08.12.2026", "D-BY", "09:30") -> {2461383, Gregorian, "D-BY", {9, 30, 0}}
+
 }  // namespace engine

@@ -476,7 +476,7 @@ void AddToolsPageStates(std::vector<State>& states) {
     states.push_back({QStringLiteral("Tools_Clock_%1").arg(c.name), [c](QWidget* host) {
                         auto* page = new TClockPage(host);
                         if (c.noSeconds) page->findChild<QCheckBox*>("CBSek")->setChecked(true);
-                        page->Refresh({c.date, c.region, c.time, true});
+                        page->Refresh(*engine::ReadChosenDay(c.date, c.region, c.time));
                         return page;
                       }});
   }
@@ -493,7 +493,7 @@ void AddToolsPageStates(std::vector<State>& states) {
   for (const auto& h : kClockHints) {
     states.push_back({QStringLiteral("Tools_Clock_hint_%1").arg(h.name), [h](QWidget* host) {
                         TClockPage page;
-                        page.Refresh({h.date, h.region, "12:00:00", true});
+                        page.Refresh(*engine::ReadChosenDay(h.date, h.region, "12:00:00"));
                         auto* hint = new QLabel(
                             controls::ShownHint(page.findChild<QWidget*>(h.caption)->toolTip()),
                             host);
@@ -547,25 +547,25 @@ void AddToolsPageStates(std::vector<State>& states) {
     const QString day = QString::fromLatin1(date).replace('.', '_');
     states.push_back({QStringLiteral("Tools_P7_%1").arg(day), [date](QWidget* host) {
                         auto* page = new TNumericFormatPage(host);
-                        page->Refresh({date, "D-NI", "12:30:00", true});
+                        page->Refresh(*engine::ReadChosenDay(date, "D-NI", "12:30:00"));
                         return page;
                       }});
     states.push_back({QStringLiteral("Tools_P8_%1").arg(day), [date](QWidget* host) {
                         auto* page = new TWrittenFormatPage(host);
-                        page->Refresh({date, "D-NI", "12:30:00", true});
+                        page->Refresh(*engine::ReadChosenDay(date, "D-NI", "12:30:00"));
                         return page;
                       }});
   }
   for (int it = 1; it <= 3; ++it) {
     states.push_back({QStringLiteral("Tools_IT%1").arg(it), [it](QWidget* host) {
                         auto* page = new TTechFormatPage(it, host);
-                        page->Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+                        page->Refresh(*engine::ReadChosenDay("08.12.2026", "D-NI", "12:30:00"));
                         return page;
                       }});
   }
   states.push_back({"Tools_IT2_before_1899", [](QWidget* host) {
                       auto* page = new TTechFormatPage(2, host);
-                      page->Refresh({"01.01.1899", "D-NI", "00:00:00", true});
+                      page->Refresh(*engine::ReadChosenDay("01.01.1899", "D-NI", "00:00:00"));
                       return page;
                     }});
 }

@@ -150,13 +150,22 @@ TDateCal::TDateCal(QWidget* parent, bool messagesAsEvent)
   tilLbl_->setGeometry(124, 5, 16, 14);
   tilLbl_->hide();
 
-  connect(dateEdt_, &TDateEdt::OnChange, this, [this] {
+  connect(dateEdt_, &TDateEdt::dayChanged, this, [this] {
     if (!takingTime_) StartDateChanged();
   });
-  connect(dateEdtE_, &TDateEdt::OnChange, this, [this] {
+  connect(dateEdtE_, &TDateEdt::dayChanged, this, [this] {
     if (!takingTime_) StartDateChanged();
   });
-  connect(dateEdt_, &TDateEdt::OnClick, this, &TDateCal::DateEdtClicked);
+  connect(dateEdt_, &TDateEdt::dayEntered, this, &TDateCal::dayEntered);
+  connect(dateEdt_, &TDateEdt::regionChanged, this, [this](const QString& code) {
+    RegionShown();
+    emit regionChanged(code);
+  });
+  connect(dateEdt_, &TDateEdt::typingStarted, this, [this] {
+    // Typed, unconfirmed text: the deadline table no longer belongs to it.
+    if (showCal_) beam_->ResetDeadlineCells();
+  });
+  connect(dateEdt_, &TDateEdt::calendarRequested, this, &TDateCal::CalendarRequested);
   connect(dateEdt_, &TDateEdt::OnMess, this, [this] { ShowMessage(dateEdt_); });
   // The end date's corrections are shown like the start date's.
   connect(dateEdtE_, &TDateEdt::OnMess, this, [this] { ShowMessage(dateEdtE_); });
@@ -164,9 +173,7 @@ TDateCal::TDateCal(QWidget* parent, bool messagesAsEvent)
   connect(beam_, &TBeam::OnChange, this, &TDateCal::BeamChanged);
 
   beam_->raise();
-  beam_->SetLand(Land());
-  beam_->SetDateLand(DateLand());
-  beam_->SetTime(dateEdt_->K_Time());
+  beam_->SetChosen(Chosen());
   lblLand_->setText(QString::fromStdString(engine::RegionNameOfCode(Land().toStdString())));
   moCal_->ShowMonth(StartDay(), true, Land());
 }
@@ -204,10 +211,16 @@ QString TDateCal::Land() const {
 
 void TDateCal::SetLand(const QString& code) {
   dateEdt_->SetLand(code);
-  lblLand_->setText(QString::fromStdString(engine::RegionNameOfCode(Land().toStdString())));
-  beam_->SetLand(Land());
-  beam_->SetDateLand(DateLand());
-  if (moCal_->isVisible()) moCal_->ShowMonth(moCal_->SelectedDay(), Gregorian(), Land());
+  RegionShown();
+}
+
+void TDateCal::RegionShown() {
+  const engine::ChosenDay day = Chosen();
+  lblLand_->setText(Q(engine::RegionNameOfCode(day.region)));
+  beam_->SetChosen(day);
+  if (moCal_->isVisible() && moCal_->View().code != day.region) {
+    moCal_->ShowMonth(moCal_->SelectedDay(), day.gregorian(), Q(day.region));
+  }
 }
 
 void TDateCal::SetVisible(bool visible) {
@@ -236,14 +249,12 @@ void TDateCal::SetTour(const QString& tour) {
 }
 
 QString TDateCal::DateLand() const {
-  return QString::fromStdString(
-      tools::JoinDateLand(dateEdt_->K_Date().toStdString(), Land().toStdString()));
+  const engine::ChosenDay day = Chosen();
+  return Q(engine::DateTextOf(day) + day.region);
 }
 
 int TDateCal::StartDay() const {
-  bool ok = false;
-  const int day = dateEdt_->K_JD().toInt(&ok);
-  return ok ? day : engine::kFirstDayNumber;
+  return Chosen().dayNumber;
 }
 
 void TDateCal::SetMessageSink(MessageSink sink) {
@@ -268,7 +279,7 @@ bool TDateCal::SetDateJD(const QString& text) {
   const int day = text.trimmed().toInt(&ok);
   const int last = Gregorian() ? engine::kLastDayNumber : engine::kLastJulianDayNumber;
   if (!ok || day < engine::kFirstDayNumber || day > last) return false;
-  return dateEdt_->SetJD(QString::number(day));
+  return dateEdt_->SetDayNumber(day);
 }
 
 bool TDateCal::SetTimeText(const QString& text) {
@@ -293,11 +304,10 @@ void TDateCal::ShowSheet() {
     dateEdt_->SetVisible(true);
     dateEdt_->SetModus(dateEdt_->Modus());
   }
-  moCal_->ShowMonth(StartDay(), Gregorian(), Land());
-  lblLand_->setText(QString::fromStdString(engine::RegionNameOfCode(Land().toStdString())));
-  beam_->SetLand(Land());
-  beam_->SetGregorianMode(Gregorian());
-  beam_->SetDateLand(DateLand());
+  const engine::ChosenDay day = Chosen();
+  moCal_->ShowMonth(day.dayNumber, day.gregorian(), Q(day.region));
+  lblLand_->setText(Q(engine::RegionNameOfCode(day.region)));
+  beam_->SetChosen(day);
 }
 
 void TDateCal::PopUpClosed() {
@@ -313,12 +323,12 @@ void TDateCal::CheckTyped() {
 // ---- Events ----------------------------------------------------------------------
 
 void TDateCal::StartDateChanged() {
+  const engine::ChosenDay day = Chosen();
   emit OnChange(this);
-  beam_->SetDateLand(DateLand());
-  beam_->SetLand(Land());
-  beam_->SetTime(dateEdt_->K_Time());
-  const bool gregorian = Gregorian();
-  beam_->SetGregorianMode(gregorian);
+  emit dayChanged(day);
+  if (userMove_) emit dayEntered(day);
+  beam_->SetChosen(day);
+  const bool gregorian = day.gregorian();
   if (gregorian) {
     beam_->SetProgrVisible(true);
     beam_->RecomputeOpenPage();
@@ -333,22 +343,14 @@ void TDateCal::StartDateChanged() {
       BeamChanged(tools::BeamSender::None);
     }
   }
-  const engine::CalendarKind kind =
-      gregorian ? engine::CalendarKind::Gregorian : engine::CalendarKind::Julian;
   if (moCal_->isVisibleTo(this) &&
-      (moCal_->SelectedDay() != StartDay() || moCal_->View().kind != kind)) {
-    moCal_->ShowMonth(StartDay(), gregorian, Land());
+      (moCal_->SelectedDay() != day.dayNumber || moCal_->View().kind != day.calendar)) {
+    moCal_->ShowMonth(day.dayNumber, gregorian, Q(day.region));
   }
 }
 
-void TDateCal::DateEdtClicked() {
+void TDateCal::CalendarRequested() {
   if (!showCal_) return;
-  if (dateEdt_->Typing()) {
-    // Typed, unconfirmed text: the deadline table no longer belongs to it.
-    beam_->ResetDeadlineCells();
-    dateEdt_->SetTyping(false);
-    return;
-  }
   ShowSheet();
   emit OnCalRequest(this);
 }
@@ -399,7 +401,8 @@ void TDateCal::PrintYear() {
 
 void TDateCal::SheetClicked() {
   const int day = moCal_->SelectedDay();
-  if (day > 0) dateEdt_->SetJD(QString::number(day));
+  const QScopedValueRollback user(userMove_, true);
+  if (day > 0) dateEdt_->SetDayNumber(day);
 }
 
 bool TDateCal::eventFilter(QObject* watched, QEvent* event) {
@@ -443,7 +446,7 @@ void TDateCal::BeamChanged(tools::BeamSender sender) {
       return;
     case tools::CommandKind::ChClock: {
       const QScopedValueRollback taking(takingTime_, true);
-      dateEdt_->SetTime(beam_->ClockTime());
+      dateEdt_->SetTimeOfDay(beam_->ClockTime());
       return;
     }
     case tools::CommandKind::CopyDateDiff:
@@ -498,7 +501,10 @@ void TDateCal::Navigate(const QString& command) {
   const tools::Move move = tools::Navigate(from, command.toStdString(), beam_->Count(), kind);
   beam_->SetCommand(QString());
   if (!move.moved) return;
-  dateEdt_->SetJD(QString::number(move.dayNumber));
+  {
+    const QScopedValueRollback user(userMove_, true);
+    dateEdt_->SetDayNumber(move.dayNumber);
+  }
   if (move.message != 0) ShowRangeMessage(move.message);
   moCal_->ShowMonth(move.dayNumber, Gregorian(), Land());
   moCal_->show();

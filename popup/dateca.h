@@ -29,6 +29,7 @@ class TMoCal;
 
 class TDateCal : public QWidget {
   Q_OBJECT
+  Q_PROPERTY(engine::ChosenDay chosenDay READ Chosen NOTIFY dayChanged USER true)
   Q_PROPERTY(int EditHeight READ EditHeight WRITE SetEditHeight)
   Q_PROPERTY(QString Modus READ Modus WRITE SetModus)
   Q_PROPERTY(QString Calendar READ Calendar WRITE SetCalendar)
@@ -122,6 +123,11 @@ class TDateCal : public QWidget {
   QString ProgCaption() const { return progCaption_; }
   QString DateLand() const;
 
+  // Chosen: the start date as a value; SetChosen shows one (false, and nothing
+  // changes, outside its calendar's range).
+  engine::ChosenDay Chosen() const { return dateEdt_->Chosen(); }
+  bool SetChosen(const engine::ChosenDay& day) { return dateEdt_->SetChosen(day); }
+
   // SetDateText: the start date from "DD.MM.YYYY", checked in the calendar;
   // false when the text is no valid date (nothing changes).
   bool SetDateText(const QString& text);  // "29.02.2023" -> false
@@ -175,12 +181,21 @@ class TDateCal : public QWidget {
   // OnCalRequest: the user asked for the month sheet.
   void OnCalRequest(QObject* sender);
 
+  // dayChanged: the start date, its calendar, region or time changed.
+  void dayChanged(const engine::ChosenDay& day);
+  // dayEntered: the same for the user's own changes (in the date edit, on
+  // the sheet, or by a move of the tools panel).
+  void dayEntered(const engine::ChosenDay& day);
+  // regionChanged: another region is shown.
+  void regionChanged(const QString& code);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void StartDateChanged();
-  void DateEdtClicked();
+  void RegionShown();
+  void CalendarRequested();
   void ShowMessage(TDateEdt* edit);
   // ShowCorrection: a correction on the message panel when it may go there
   // and is in sight, else in a message box (or the sink).
@@ -224,5 +239,6 @@ class TDateCal : public QWidget {
   QStringList progText_;
   // Set while the clock's time is written into the start-date edit.
   bool takingTime_ = false;
-  bool moving_ = false;
+  // Set while a move the user asked for on the sheet or the panel is shown.
+  bool userMove_ = false;
 };

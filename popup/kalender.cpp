@@ -56,8 +56,12 @@ TKalender::TKalender(QWidget* parent) : QWidget(parent) {
   connect(dateCal_, &TDateCal::OnChange, this, [this] {
     if (switchingHints_) return;
     emit OnChange(this);
-    dateCal_->Beam()->SetDateLand(dateCal_->DateLand());
   });
+  connect(dateCal_, &TDateCal::dayChanged, this, [this](const engine::ChosenDay& day) {
+    if (!switchingHints_) emit dayChanged(day);
+  });
+  connect(dateCal_, &TDateCal::dayEntered, this, &TKalender::dayEntered);
+  connect(dateCal_, &TDateCal::regionChanged, this, &TKalender::regionChanged);
   connect(dateCal_, &TDateCal::OnCalRequest, this, &TKalender::Open);
   connect(dateCal_, &TDateCal::OnProgChange, this, &TKalender::UpdateTitle);
   UpdateTitle();
@@ -266,9 +270,15 @@ QString TKalender::Time() const {
 }
 
 int TKalender::iJD() const {
-  bool ok = false;
-  const int day = dateCal_->K_JD().trimmed().toInt(&ok);
-  return ok ? day : 0;
+  return dateCal_->Chosen().dayNumber;
+}
+
+engine::ChosenDay TKalender::Chosen() const {
+  return dateCal_->Chosen();
+}
+
+bool TKalender::SetChosen(const engine::ChosenDay& day) {
+  return dateCal_->SetChosen(day);
 }
 
 int TKalender::iLeapYear() const {

@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "engine/chosenday.h"
+
 class TDateCal;
 
 class TKalender : public QWidget {
@@ -35,6 +37,7 @@ class TKalender : public QWidget {
   Q_PROPERTY(QString JD READ JD)
   Q_PROPERTY(QString Time READ Time)
   Q_PROPERTY(int iJD READ iJD)
+  Q_PROPERTY(engine::ChosenDay chosenDay READ Chosen NOTIFY dayChanged USER true)
   Q_PROPERTY(int iLeapYear READ iLeapYear)
   Q_PROPERTY(int iWeekDay READ iWeekDay)
   Q_PROPERTY(int iYearOfMoonCircle READ iYearOfMoonCircle)
@@ -120,6 +123,11 @@ class TKalender : public QWidget {
   void Open();
   void Close();
 
+  // Chosen: the chosen day as a value; SetChosen shows one (false, and nothing
+  // changes, outside its calendar's range).
+  engine::ChosenDay Chosen() const;
+  bool SetChosen(const engine::ChosenDay& day);
+
   // ---- Services -----------------------------------------------------------
   // The date edit: set the date ("DD.MM.YYYY", checked by Calendar), the date
   // from a day-number text (false for a text that is no number), the time.
@@ -151,6 +159,11 @@ class TKalender : public QWidget {
  signals:
   void OnChange(QObject* sender);
   void OnChangeVis(QObject* sender);
+  // dayChanged: the chosen day changed (not when only the hints switch);
+  // dayEntered: the user's own changes; regionChanged: another region.
+  void dayChanged(const engine::ChosenDay& day);
+  void dayEntered(const engine::ChosenDay& day);
+  void regionChanged(const QString& code);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -13,6 +13,7 @@
 #include "controls/hints.h"
 #include "controls/sepedt.h"
 #include "controls/spinhalf.h"
+#include "engine/civildate.h"
 #include "platform/openurl.h"
 #include "platform/qtext.h"
 #include "tools/beam_model.h"
@@ -40,7 +41,7 @@ class TPlaceholderPage : public TBeamPage {
     label->move(10, 6);
     label->adjustSize();
   }
-  void Refresh(const BeamInput& /*input*/) override {}
+  void Refresh(const engine::ChosenDay& /*day*/) override {}
   QString CopyBody() const override { return {}; }
 };
 
@@ -228,11 +229,38 @@ void TBeam::CreateMenu() {
   }
 }
 
+void TBeam::SetChosen(const engine::ChosenDay& day) {
+  const bool otherRegion = day.region != day_.region;
+  day_ = day;
+  if (otherRegion) SetLand(Land());
+}
+
+QString TBeam::DateLand() const {
+  return tools::Q(engine::DateTextOf(day_) + day_.region);
+}
+
+void TBeam::SetDateLand(const QString& dateLand) {
+  const std::string text = dateLand.toStdString();
+  const std::string_view date = std::string_view(text).substr(0, 10);
+  const engine::DateCheck check = engine::CheckDate(date, day_.calendar);
+  if (!check.ok()) return;
+  day_.dayNumber = check.dayNumber;
+  SetLand(tools::Q(text.substr(date.size())));
+}
+
+QString TBeam::Land() const {
+  return tools::Q(day_.region);
+}
+
 void TBeam::SetLand(const QString& land) {
-  land_ = land;
+  day_.region = land.toStdString();
   if (deadlineItem_ != nullptr) {
-    deadlineItem_->setVisible(tools::DeadlineMenuVisible(land.toStdString()));
+    deadlineItem_->setVisible(tools::DeadlineMenuVisible(day_.region));
   }
+}
+
+void TBeam::SetGregorianMode(bool gregorian) {
+  day_.calendar = gregorian ? engine::CalendarKind::Gregorian : engine::CalendarKind::Julian;
 }
 
 QString TBeam::Period() const {
@@ -304,9 +332,10 @@ void TBeam::ShowCalendarPage() {
 
 void TBeam::SwitchProgram() {
   formatPage_.clear();
-  SetLand(land_);
-  const tools::Program& program = gregorian_ ? tools::ProgramAfterStep(progStep_)
-                                             : tools::ProgramAfterStep(tools::kCalendarProgStep);
+  SetLand(Land());
+  const tools::Program& program = day_.gregorian()
+                                      ? tools::ProgramAfterStep(progStep_)
+                                      : tools::ProgramAfterStep(tools::kCalendarProgStep);
   if (program.progId == 0) {
     ShowCalendarPage();
     emit OnChange(tools::BeamSender::Progr);
@@ -377,25 +406,19 @@ TBeamPage* TBeam::PageFor(int progId) {
 
 void TBeam::RefreshPage(TBeamPage* page) {
   if (page == nullptr || refreshing_) return;
-  const tools::DateLandParts parts = tools::SplitDateLand(dateLand_.toStdString());
-  BeamInput input;
-  input.date = QString::fromStdString(parts.date);
-  input.region = land_;
-  input.time = time_;
-  input.gregorian = gregorian_;
   refreshing_ = true;
-  page->Refresh(input);
+  page->Refresh(day_);
   refreshing_ = false;
 }
 
-void TBeam::PageTimeChosen(const QString& time) {
+void TBeam::PageTimeChosen(engine::TimeOfDay time) {
   // A page that answers its own refresh with a time would otherwise start
   // an endless round of refreshes through the owner.
   if (refreshing_) {
-    time_ = time;
+    day_.time = time;
     return;
   }
-  time_ = time;
+  day_.time = time;
   const QString saved = command_;
   command_ = QStringLiteral("chClock");
   emit OnChange(tools::BeamSender::Page);
@@ -430,7 +453,7 @@ void TBeam::Move(bool forward) {
   count_ = count_edit_->IntValue();
   const QString saved = command_;
   command_ = QString::fromStdString(
-      tools::NavigationCommand(forward, period_->text().toStdString(), gregorian_));
+      tools::NavigationCommand(forward, period_->text().toStdString(), day_.gregorian()));
   emit OnChange(forward ? tools::BeamSender::Forw : tools::BeamSender::Back);
   // The owner clears the command after a move; the open page keeps its own.
   if (progId_ > 0) command_ = saved;
@@ -439,7 +462,7 @@ void TBeam::Move(bool forward) {
 
 void TBeam::CycleUnit() {
   period_->setText(QString::fromStdString(
-      tools::NextUnit(period_->text().toStdString(), count_edit_->IntValue(), gregorian_)));
+      tools::NextUnit(period_->text().toStdString(), count_edit_->IntValue(), day_.gregorian())));
 }
 
 void TBeam::CountChanged() {
@@ -448,8 +471,8 @@ void TBeam::CountChanged() {
 }
 
 void TBeam::ApplyCalendarUnit() {
-  period_->setText(QString::fromStdString(
-      tools::CalendarUnit(period_->text().toStdString(), count_edit_->IntValue(), gregorian_)));
+  period_->setText(QString::fromStdString(tools::CalendarUnit(
+      period_->text().toStdString(), count_edit_->IntValue(), day_.gregorian())));
 }
 
 void TBeam::SetProgrVisible(bool visible) {

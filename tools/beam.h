@@ -10,8 +10,8 @@
 //
 // The panel never changes the date itself: it sets `Command` and raises
 // `OnChange` with the element that asked; its owner acts on the command
-// (tools/beam_model.h classifies it) and hands back `DateLand`, the region,
-// the calendar and the date edit's time.
+// (tools/beam_model.h classifies it) and hands back the chosen day (day
+// number, calendar, region and the date edit's time) as one value.
 #pragma once
 
 #include <QFrame>
@@ -22,6 +22,7 @@
 #include <functional>
 #include <map>
 
+#include "engine/chosenday.h"
 #include "tools/beampage.h"
 
 class QCheckBox;
@@ -100,22 +101,26 @@ class TBeam : public QWidget {
   QString ProgCaption() const { return caption_; }
   QString FormatPage() const { return formatPage_; }
   QString CopyText() const { return copyText_; }
-  // DateLand: the date DD.MM.YYYY followed by the region code.
-  QString DateLand() const { return dateLand_; }
-  void SetDateLand(const QString& dateLand) { dateLand_ = dateLand; }
+  // Chosen: the chosen day the pages compute on; writing it stores it (the
+  // owner refreshes the open page with RecomputeOpenPage).
+  const engine::ChosenDay& Chosen() const { return day_; }
+  void SetChosen(const engine::ChosenDay& day);
+  // DateLand: the date DD.MM.YYYY in the day's calendar followed by the
+  // region code. Writing reads such a text from an owner into the day; a
+  // text whose date is no date of the calendar changes nothing.
+  QString DateLand() const;
+  void SetDateLand(const QString& dateLand);
   // Land: the region code; it decides whether the deadline entry is offered.
-  QString Land() const { return land_; }
+  QString Land() const;
   void SetLand(const QString& land);
   // GregorianMode: programs are offered only while it is set.
-  bool GregorianMode() const { return gregorian_; }
-  void SetGregorianMode(bool gregorian) { gregorian_ = gregorian; }
+  bool GregorianMode() const { return day_.gregorian(); }
+  void SetGregorianMode(bool gregorian);
   // Count: the value of SE_Count at the last move.
   int Count() const { return count_; }
 
-  // SetTime, ClockTime: the start-date edit's time "HH:MM:SS" handed to the
-  // pages, and the time a page chose.
-  void SetTime(const QString& time) { time_ = time; }
-  QString ClockTime() const { return time_; }
+  // ClockTime: the time a page chose last (the day's time until then).
+  engine::TimeOfDay ClockTime() const { return day_.time; }
 
   // SwitchProgram: shows the program after ProgStep (the calendar outside
   // the Gregorian calendar), raises OnChange and recomputes the page.
@@ -173,7 +178,7 @@ class TBeam : public QWidget {
   void HidePages(int leavingProgId);
   TBeamPage* PageFor(int progId);
   void RefreshPage(TBeamPage* page);
-  void PageTimeChosen(const QString& time);
+  void PageTimeChosen(engine::TimeOfDay time);
   void CountChanged();
   void SetNavigationVisible(bool visible);
   void ButtonClicked(TBeamButton* button, Qt::MouseButton mouse);
@@ -185,10 +190,7 @@ class TBeam : public QWidget {
   QString caption_;
   QString formatPage_;
   QString copyText_;
-  QString dateLand_;
-  QString land_ = QStringLiteral("D-NI");
-  QString time_ = QStringLiteral("00:00:00");
-  bool gregorian_ = true;
+  engine::ChosenDay day_;
   int count_ = 1;
   bool navigationShown_ = true;
   bool refreshing_ = false;

@@ -230,16 +230,6 @@ std::string CalendarCopyText(std::string_view dayHint, std::string_view weekHint
   return text;
 }
 
-std::string JoinDateLand(std::string_view date, std::string_view region) {
-  return std::string(date) + std::string(region);
-}
-
-DateLandParts SplitDateLand(std::string_view dateLand) {
-  constexpr std::size_t kDateLength = 10;
-  if (dateLand.size() <= kDateLength) return {std::string(dateLand), {}};
-  return {std::string(dateLand.substr(0, kDateLength)), std::string(dateLand.substr(kDateLength))};
-}
-
 std::span<const WebEntry> WebEntries() {
   return kWebEntries;
 }

@@ -5,7 +5,7 @@
 // (`ShowProgr`), the unit of a move and its plural ending, the commands the
 // panel raises and how the calendar classifies them, the navigation
 // arithmetic with its fallback to the ends of the calendar's range, the
-// copy texts, the `DateLand` text, and the panel's web addresses.
+// copy texts, and the panel's web addresses.
 //
 // Every address is a complete https address; opening it is the platform's
 // business (platform/openurl.h).
@@ -113,19 +113,6 @@ std::string CaptionedCopyText(std::string_view caption,
 // lines of its own, then the caption up to its first "-".
 std::string CalendarCopyText(std::string_view dayHint, std::string_view weekHint,
                              std::string_view monthHint, std::string_view caption);
-
-// ---- DateLand ---------------------------------------------------------------
-
-// JoinDateLand: the date text immediately followed by the region code.
-std::string JoinDateLand(std::string_view date,
-                         std::string_view region);  // ("31.01.2023", "D-NI") -> "31.01.2023D-NI"
-
-struct DateLandParts {
-  std::string date;    // the first ten characters (all of a shorter text)
-  std::string region;  // the rest
-};
-// SplitDateLand: the two parts; never fails on a short text.
-DateLandParts SplitDateLand(std::string_view dateLand);  // "31.01" -> {"31.01", ""}
 
 // ---- Web ------------------------------------------------------------------------
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // TBeamPage: the page of one program of the tools panel (TBeam). While a
-// program is open the panel shows its page under the bar, hands it the start
-// date, the region and the start-date edit's time, and asks it for the text
-// to copy. A page never changes the date itself: it asks the panel through
+// program is open the panel shows its page under the bar, hands it the chosen
+// day (day number, calendar, region and the start-date edit's time), and asks
+// it for the text to copy. A page never changes the date itself: it asks the panel through
 // its signals, and the panel raises its change event for the calendar.
 //
 // CreateBeamPage is the one place that knows which page belongs to which
@@ -13,23 +13,18 @@
 #include <QStringList>
 #include <QWidget>
 
-// What the panel knows about the day it shows.
-struct BeamInput {
-  QString date;            // start date, "DD.MM.YYYY"
-  QString region;          // region code, "D-NI"
-  QString time;            // legal time of the start-date edit, "HH:MM:SS"
-  bool gregorian = true;   // programs compute only on Gregorian dates
-};
+#include "engine/chosenday.h"
 
 class TBeamPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TBeamPage(QWidget *parent = nullptr);
+  explicit TBeamPage(QWidget* parent = nullptr);
 
   // Refresh: recomputes the page for the panel's day (page opened, date,
   // time or region changed, navigation while open).
-  virtual void Refresh(const BeamInput &input) = 0;
+  // Programs compute only on Gregorian dates.
+  virtual void Refresh(const engine::ChosenDay& day) = 0;
   // CopyBody: the page's own copy text, which follows the caption line; every
   // line ends with CR LF.
   virtual QString CopyBody() const = 0;
@@ -40,9 +35,9 @@ class TBeamPage : public QWidget {
   virtual void SetSecondsHidden(bool hidden);
 
  signals:
-  // TimeChosen: the page set a new legal time for the start date ("HH:MM:SS"),
-  // e.g. from a clock row or "Wie spät ist es?".
-  void TimeChosen(const QString &time);
+  // TimeChosen: the page set a new legal time for the start date, e.g. from
+  // a clock row or "Wie spät ist es?".
+  void TimeChosen(engine::TimeOfDay time);
   // TextChanged: the page's copy text changed without a date change (a WKN
   // typed, a working-hours row edited).
   void TextChanged();
@@ -52,4 +47,4 @@ class TBeamPage : public QWidget {
 // 4 securities number, 5 system information, 7..11 date formats), owned by
 // parent; nullptr for a program whose page the panel builds itself or that
 // has no page yet.
-TBeamPage *CreateBeamPage(int progId, QWidget *parent);
+TBeamPage* CreateBeamPage(int progId, QWidget* parent);

@@ -30,10 +30,6 @@ bool IsSummerCaption(std::size_t row, std::size_t caption) {
          (row == 3 && caption == 1);
 }
 
-QString TwoDigits(int value) {
-  return QString::number(value).rightJustified(2, QLatin1Char('0'));
-}
-
 }  // namespace
 
 TClockPage::TClockPage(QWidget* parent) : TBeamPage(parent) {
@@ -123,23 +119,21 @@ TDateEdt* TClockPage::Row(int row) const {
   return row >= 1 && row <= 7 ? rows_[static_cast<std::size_t>(row - 1)] : nullptr;
 }
 
-QString TClockPage::EnteredTime(const QString& time) const {
+engine::TimeOfDay TClockPage::EnteredTime(engine::TimeOfDay time) const {
   // Without seconds they are cut, not rounded.
-  return seconds_->isChecked() && time.size() >= 5 ? time.left(5) + QStringLiteral(":00") : time;
+  if (seconds_->isChecked()) time.second = 0;
+  return time;
 }
 
-void TClockPage::Refresh(const BeamInput& input) {
-  date_ = input.date;
-  region_ = input.region;
-  gregorian_ = input.gregorian;
-  inputTime_ = input.time;
-  Compute(input.time, 0);
+void TClockPage::Refresh(const engine::ChosenDay& day) {
+  day_ = day;
+  Compute(day.time, 0);
 }
 
-void TClockPage::Compute(const QString& time, int row) {
-  if (!gregorian_) return;
-  engine::ZoneClock clock = engine::ComputeZoneClock(date_.toStdString(), region_.toStdString(),
-                                                     EnteredTime(time).toStdString(), row);
+void TClockPage::Compute(engine::TimeOfDay time, int row) {
+  if (!day_.gregorian()) return;
+  engine::ZoneClock clock =
+      engine::ComputeZoneClock(day_.dayNumber, day_.region, EnteredTime(time), row);
   if (clock.code != 1) return;
   clock_ = std::move(clock);
   Show();
@@ -147,30 +141,29 @@ void TClockPage::Compute(const QString& time, int row) {
 
 void TClockPage::RowEdited(int row) {
   if (writing_) return;
-  const QString typed = Row(row)->K_Time();
   // A sub-field in the middle of typing ("1" of "15") is no time yet.
-  if (!engine::ClockSeconds(typed.toStdString())) return;
-  engine::ZoneClock clock = engine::ComputeZoneClock(date_.toStdString(), region_.toStdString(),
-                                                     EnteredTime(typed).toStdString(), row);
-  if (!gregorian_ || clock.code != 1) return;
-  const bool changed = clock.legalTime != clock_.legalTime;
-  const QString legal = Q(clock.legalTime);
+  const std::optional<engine::TimeOfDay> typed =
+      engine::ReadTimeOfDay(Row(row)->K_Time().toStdString());
+  if (!typed) return;
+  engine::ZoneClock clock =
+      engine::ComputeZoneClock(day_.dayNumber, day_.region, EnteredTime(*typed), row);
+  if (!day_.gregorian() || clock.code != 1) return;
+  const bool changed = clock.legal != clock_.legal;
   clock_ = std::move(clock);
   Show();
   if (changed) {
-    inputTime_ = legal;
-    emit TimeChosen(legal);
+    day_.time = clock_.legal;
+    emit TimeChosen(clock_.legal);
   }
 }
 
 void TClockPage::ClockShowClicked() {
   const engine::LocalDateTime now = engine::Now();
-  const QString time = EnteredTime(TwoDigits(now.hour) + QLatin1Char(':') + TwoDigits(now.minute) +
-                                   QLatin1Char(':') + TwoDigits(now.second));
+  const engine::TimeOfDay time = EnteredTime({now.hour, now.minute, now.second});
   // The date edit takes the time first; its refresh then recomputes the
   // page, and the page recomputes itself in case no panel listens.
-  const bool changed = time.toStdString() != clock_.legalTime;
-  inputTime_ = time;
+  const bool changed = clock_.code != 1 || time != clock_.legal;
+  day_.time = time;
   if (changed) emit TimeChosen(time);
   Compute(time, 0);
 }
@@ -189,7 +182,7 @@ void TClockPage::SecondsToggled() {
     }
   }
   // Back to seconds, the date edit's time shows them again.
-  if (clock_.code == 1) Compute(inputTime_, 0);
+  if (clock_.code == 1) Compute(day_.time, 0);
 }
 
 void TClockPage::Show() {

@@ -28,7 +28,7 @@ class TClockPage : public TBeamPage {
  public:
   explicit TClockPage(QWidget* parent = nullptr);
 
-  void Refresh(const BeamInput& input) override;
+  void Refresh(const engine::ChosenDay& day) override;
   QString CopyBody() const override;
   // SetSecondsHidden: ticks or clears the page's "Sekunden ausblenden", as
   // the panel's own box asks; the time edits follow the box.
@@ -47,14 +47,11 @@ class TClockPage : public TBeamPage {
   void RowEdited(int row);
   void ClockShowClicked();
   void SecondsToggled();
-  void Compute(const QString& time, int row);
+  void Compute(engine::TimeOfDay time, int row);
   void Show();
-  QString EnteredTime(const QString& time) const;
+  engine::TimeOfDay EnteredTime(engine::TimeOfDay time) const;
 
-  QString date_;
-  QString region_;
-  QString inputTime_;  // the date edit's time, with its seconds
-  bool gregorian_ = true;
+  engine::ChosenDay day_;  // its time is the date edit's, with its seconds
   engine::ZoneClock clock_;
   bool writing_ = false;
 

@@ -51,7 +51,7 @@ TDateDiffPage::TDateDiffPage(QWidget* parent) : TBeamPage(parent) {
   memo_->setGeometry(3, 28, 243, 158);
 }
 
-void TDateDiffPage::Refresh(const BeamInput& /*input*/) {}
+void TDateDiffPage::Refresh(const engine::ChosenDay& /*day*/) {}
 
 void TDateDiffPage::Toggle(QLineEdit* edit) {
   edit->setText(edit->text() == kInclusive ? kExclusive : kInclusive);

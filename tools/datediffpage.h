@@ -23,7 +23,7 @@ class TDateDiffPage : public TBeamPage {
   explicit TDateDiffPage(QWidget* parent = nullptr);
 
   // Refresh: nothing to compute here; the owner sets the result.
-  void Refresh(const BeamInput& input) override;
+  void Refresh(const engine::ChosenDay& day) override;
   // CopyBody: the period text.
   QString CopyBody() const override;
   // ResultText: the lines of the period text.

@@ -61,8 +61,8 @@ TDeadlinePage::TDeadlinePage(QWidget* parent) : TBeamPage(parent) {
   }
 }
 
-void TDeadlinePage::Refresh(const BeamInput& input) {
-  table_ = engine::ComputeDeadlines(input.date.toStdString(), input.region.toStdString());
+void TDeadlinePage::Refresh(const engine::ChosenDay& day) {
+  table_ = engine::ComputeDeadlines(day.dayNumber, day.region);
   for (std::size_t row = 0; row < table_.rows.size(); ++row) {
     labels_[2 * (row + 1) + 1]->setText(QString::fromStdString(table_.rows[row].cell));
   }

@@ -23,7 +23,7 @@ class TDeadlinePage : public TBeamPage {
   explicit TDeadlinePage(QWidget* parent = nullptr);
 
   // Refresh: computes the thirteen rows from the date and region.
-  void Refresh(const BeamInput& input) override;
+  void Refresh(const engine::ChosenDay& day) override;
   // CopyBody: the table's copy text after the caption line.
   QString CopyBody() const override;
   // ResultText: the lines of the copy text.

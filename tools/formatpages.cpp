@@ -94,9 +94,10 @@ TWrittenFormatPage::TWrittenFormatPage(QWidget* parent) : TGroupFormatPage(true,
   setObjectName(QStringLiteral("PageFormatP8"));
 }
 
-void TGroupFormatPage::Refresh(const BeamInput& input) {
-  date_ = input.date;
-  const std::string date = date_.toStdString();
+void TGroupFormatPage::Refresh(const engine::ChosenDay& day) {
+  // The forms are Gregorian.
+  const engine::CivilDate date =
+      engine::CivilDateOf(day.dayNumber, engine::CalendarKind::Gregorian);
   groups_ = written_ ? tools::WrittenGroups(date) : tools::NumericGroups(date);
   Show();
 }
@@ -184,15 +185,14 @@ TTechFormatPage::TTechFormatPage(int page, QWidget* parent)
   }
 }
 
-void TTechFormatPage::Refresh(const BeamInput& input) {
+void TTechFormatPage::Refresh(const engine::ChosenDay& day) {
   {
     const QScopedValueRollback guard(writing_, true);
     const QSignalBlocker dateBlocker(date_);
     const QSignalBlocker timeBlocker(time_);
-    date_->SetDate(input.date);
-    time_->SetTime(input.time);
-    offset_->setText(
-        Q(tools::LegalOffsetText(input.date.toStdString(), input.region.toStdString())));
+    date_->SetDayNumber(day.dayNumber);
+    time_->SetTimeOfDay(day.time);
+    offset_->setText(Q(tools::LegalOffsetText(day.dayNumber, day.region)));
   }
   Compute();
 }
@@ -202,12 +202,10 @@ void TTechFormatPage::Compute() {
   const QString offset = offset_->text();
   const std::string offsetText =
       kOffset.match(offset).hasMatch() ? offset.toStdString() : std::string();
-  // The forms are Gregorian: a day shown in the Julian calendar is read by
+  // The forms are Gregorian: a day shown in the Julian calendar counts by
   // its day number.
-  const std::string date =
-      date_->Calendar() == QLatin1String("J")
-          ? engine::JDToDateText(date_->K_JD().toStdString(), engine::CalendarKind::Gregorian)
-          : date_->K_Date().toStdString();
+  const engine::CivilDate date =
+      engine::CivilDateOf(date_->Chosen().dayNumber, engine::CalendarKind::Gregorian);
   rows_ = tools::TechRows(page_, date, time_->K_Time().toStdString(), offsetText);
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     values_[i]->setText(Q(rows_[i].text));

@@ -26,7 +26,7 @@ class TGroupFormatPage : public TBeamPage {
   Q_OBJECT
 
  public:
-  void Refresh(const BeamInput& input) override;
+  void Refresh(const engine::ChosenDay& day) override;
   QString CopyBody() const override;
 
   // Field: the value field of that object name, nullptr when none.
@@ -39,7 +39,6 @@ class TGroupFormatPage : public TBeamPage {
   void Show();
 
   bool written_;
-  QString date_;
   std::array<tools::FormatGroup, 3> groups_;
   std::vector<TCopyField*> fields_;
 };
@@ -68,7 +67,7 @@ class TTechFormatPage : public TBeamPage {
   // page: 1..3 for "IT-1".."IT-3".
   explicit TTechFormatPage(int page, QWidget* parent = nullptr);
 
-  void Refresh(const BeamInput& input) override;
+  void Refresh(const engine::ChosenDay& day) override;
   QString CopyBody() const override;
 
   TDateEdt* DateEdit() const { return date_; }

@@ -85,6 +85,20 @@ std::optional<engine::DateFields> FieldsOf(std::string_view date) {
   return engine::SplitDateText(date);
 }
 
+std::string Padded(int value, std::size_t width) {
+  std::string digits = std::to_string(value);
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return digits;
+}
+
+// The fields of a date of the range, written as DD, MM and YYYY.
+engine::DateFields FieldsOf(const engine::CivilDate& date) {
+  return {Padded(date.day, 2), Padded(date.month, 2), Padded(date.year, 4)};
+}
+
+std::array<FormatGroup, 3> NumericGroupsOf(const std::optional<engine::DateFields>& fields);
+std::array<FormatGroup, 3> WrittenGroupsOf(const std::optional<engine::DateFields>& fields);
+
 // ---- The technical rows ------------------------------------------------------
 
 constexpr std::string_view kXsdArticle = "https://www.w3.org/TR/xmlschema-2/#dateTime";
@@ -264,7 +278,24 @@ std::string ValueText(Value value, engine::ZoneForm form,
 }  // namespace
 
 std::array<FormatGroup, 3> NumericGroups(std::string_view date) {
-  const std::optional<engine::DateFields> fields = FieldsOf(date);
+  return NumericGroupsOf(FieldsOf(date));
+}
+
+std::array<FormatGroup, 3> NumericGroups(const engine::CivilDate& date) {
+  return NumericGroupsOf(FieldsOf(date));
+}
+
+std::array<FormatGroup, 3> WrittenGroups(std::string_view date) {
+  return WrittenGroupsOf(FieldsOf(date));
+}
+
+std::array<FormatGroup, 3> WrittenGroups(const engine::CivilDate& date) {
+  return WrittenGroupsOf(FieldsOf(date));
+}
+
+namespace {
+
+std::array<FormatGroup, 3> NumericGroupsOf(const std::optional<engine::DateFields>& fields) {
   std::array<FormatGroup, 3> groups;
   for (std::size_t g = 0; g < groups.size(); ++g) {
     const NumericGroupRow& row = kNumericGroups[g];
@@ -282,6 +313,8 @@ std::array<FormatGroup, 3> NumericGroups(std::string_view date) {
   return groups;
 }
 
+}  // namespace
+
 std::string NumericCopyText(const std::array<FormatGroup, 3>& groups) {
   std::string text;
   for (const FormatGroup& group : groups) {
@@ -292,8 +325,9 @@ std::string NumericCopyText(const std::array<FormatGroup, 3>& groups) {
   return text;
 }
 
-std::array<FormatGroup, 3> WrittenGroups(std::string_view date) {
-  const std::optional<engine::DateFields> fields = FieldsOf(date);
+namespace {
+
+std::array<FormatGroup, 3> WrittenGroupsOf(const std::optional<engine::DateFields>& fields) {
   std::array<FormatGroup, 3> groups;
   for (std::size_t g = 0; g < groups.size(); ++g) {
     const WrittenGroupRow& row = kWrittenGroups[g];
@@ -308,6 +342,8 @@ std::array<FormatGroup, 3> WrittenGroups(std::string_view date) {
   }
   return groups;
 }
+
+}  // namespace
 
 std::string WrittenCopyText(const std::array<FormatGroup, 3>& groups) {
   std::string text;
@@ -345,6 +381,12 @@ std::array<TechRow, kTechRowCount> TechRows(int page, std::string_view date, std
   return rows;
 }
 
+std::array<TechRow, kTechRowCount> TechRows(int page, const engine::CivilDate& date,
+                                            std::string_view time, std::string_view offset) {
+  const engine::DateFields fields = FieldsOf(date);
+  return TechRows(page, Join({fields.dd, ".", fields.mm, ".", fields.yyyy}), time, offset);
+}
+
 std::string TechCopyText(const std::array<TechRow, kTechRowCount>& rows) {
   std::string text;
   for (const TechRow& row : rows) {
@@ -357,7 +399,12 @@ std::string TechCopyText(const std::array<TechRow, kTechRowCount>& rows) {
 
 std::string LegalOffsetText(std::string_view date, std::string_view region) {
   const engine::DateCheck check = engine::CheckDate(date, engine::CalendarKind::Gregorian);
-  const int state = check.ok() ? engine::DstState(check.dayNumber, region).state : 0;
+  return LegalOffsetText(check.ok() ? check.dayNumber : 0, region);
+}
+
+std::string LegalOffsetText(int dayNumber, std::string_view region) {
+  const int state =
+      engine::IsDayNumberInRange(dayNumber) ? engine::DstState(dayNumber, region).state : 0;
   return state == engine::kDstSummer         ? "+02:00"
          : state == engine::kDstDoubleSummer ? "+03:00"
                                              : "+01:00";

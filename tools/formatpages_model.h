@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/civildate.h"
+
 namespace tools {
 
 // The hint part of every value field that copies on a double click.
@@ -40,6 +42,7 @@ struct FormatGroup {
 // day-month-year (9), year-month-day (8) and month-day-year (6); empty
 // texts for a date that is not DD.MM.YYYY.
 std::array<FormatGroup, 3> NumericGroups(std::string_view date);
+std::array<FormatGroup, 3> NumericGroups(const engine::CivilDate& date);
 // "08.12.2026" -> {{"Tag Monat Jahr", "DDMMYYYY", {{"Fmt_DD-MM-YYYY", "08-12-2026", ...}, ...}},
 // ...}
 
@@ -52,6 +55,7 @@ std::string NumericCopyText(const std::array<FormatGroup, 3>& groups);
 // (German, English, French, Spanish: 10), month-day-year ("USA": 4),
 // year-month-day (English: 2). Captions are the layouts, hints the orders.
 std::array<FormatGroup, 3> WrittenGroups(std::string_view date);
+std::array<FormatGroup, 3> WrittenGroups(const engine::CivilDate& date);
 // "08.12.2026" -> {{"DDMMYYYY", "Tag Monat Jahr", {{"Fmt_german_long", "8. Dezember 2026"}, ...
 
 // WrittenCopyText: per group its hint, 14 hyphens, the values and 14 "=".
@@ -82,6 +86,8 @@ struct TechRow {
 // (the time stamps keep their names).
 std::array<TechRow, kTechRowCount> TechRows(int page, std::string_view date, std::string_view time,
                                             std::string_view offset);
+std::array<TechRow, kTechRowCount> TechRows(int page, const engine::CivilDate& date,
+                                            std::string_view time, std::string_view offset);
 // (2, "08.12.2026", "12:30:00", "+01:00") -> row 12 text "081130Zdec26"
 
 // TechCopyText: per used row the first line of its hint, its value and 14
@@ -93,6 +99,7 @@ std::string TechCopyText(const std::array<TechRow, kTechRowCount>& rows);
 // region, "+01:00", "+02:00" or "+03:00"; "+01:00" for a day the engine
 // does not know (days of local time count as central European time).
 std::string LegalOffsetText(std::string_view date, std::string_view region);
+std::string LegalOffsetText(int dayNumber, std::string_view region);
 // ("15.07.2024", "D-NI") -> "+02:00"
 
 }  // namespace tools

@@ -69,7 +69,7 @@ TIsinPage::TIsinPage(QWidget* parent) : TBeamPage(parent) {
   connect(check_, &TCopyField::DoubleClicked, this, &TIsinPage::Clear);
 }
 
-void TIsinPage::Refresh(const BeamInput& /*input*/) {
+void TIsinPage::Refresh(const engine::ChosenDay& /*day*/) {
   // The number is the user's own; the panel's day does not change it.
 }
 

@@ -21,7 +21,7 @@ class TIsinPage : public TBeamPage {
  public:
   explicit TIsinPage(QWidget* parent = nullptr);
 
-  void Refresh(const BeamInput& input) override;
+  void Refresh(const engine::ChosenDay& day) override;
   QString CopyBody() const override;
 
   QLineEdit* Wkn() const { return wkn_; }

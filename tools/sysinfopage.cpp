@@ -38,7 +38,7 @@ void TSysInfoPage::ReadFacts() {
   }
 }
 
-void TSysInfoPage::Refresh(const BeamInput& /*input*/) {
+void TSysInfoPage::Refresh(const engine::ChosenDay& /*day*/) {
   ReadFacts();
 }
 

@@ -20,7 +20,7 @@ class TSysInfoPage : public TBeamPage {
  public:
   explicit TSysInfoPage(QWidget* parent = nullptr);
 
-  void Refresh(const BeamInput& input) override;
+  void Refresh(const engine::ChosenDay& day) override;
   QString CopyBody() const override;
 
  private:

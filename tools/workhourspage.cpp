@@ -77,7 +77,7 @@ TWorkHoursPage::TWorkHoursPage(QWidget* parent) : TBeamPage(parent) {
   connect(seconds_, &QCheckBox::toggled, this, &TWorkHoursPage::SecondsToggled);
 }
 
-void TWorkHoursPage::Refresh(const BeamInput& /*input*/) {
+void TWorkHoursPage::Refresh(const engine::ChosenDay& /*day*/) {
   // The times are the user's own; the panel's day does not change them.
 }
 

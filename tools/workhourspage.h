@@ -20,7 +20,7 @@ class TWorkHoursPage : public TBeamPage {
  public:
   explicit TWorkHoursPage(QWidget* parent = nullptr);
 
-  void Refresh(const BeamInput& input) override;
+  void Refresh(const engine::ChosenDay& day) override;
   QString CopyBody() const override;
   // SetSecondsHidden: ticks or clears the page's "Sekunden ausblenden", as
   // the panel's own box asks; the time edits follow the box.

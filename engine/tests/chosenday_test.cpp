@@ -70,5 +70,20 @@ TEST(ChosenDay, ValidityFollowsTheCalendarsRange) {
   }
 }
 
+TEST(ChosenDay, ReadChosenDayNeedsADateAndATime) {
+  const std::optional<ChosenDay> day = ReadChosenDay("08.12.2026", "D-BY", "09:30");
+  ASSERT_TRUE(day);
+  EXPECT_EQ(day->dayNumber, 2461383);
+  EXPECT_EQ(day->region, "D-BY");
+  EXPECT_EQ(day->time, (TimeOfDay{9, 30, 0}));
+  EXPECT_FALSE(ReadChosenDay("31.02.2024", "D-NI", "12:00:00"));
+  EXPECT_FALSE(ReadChosenDay("15.07.2024", "D-NI", "1"));
+  EXPECT_FALSE(ReadChosenDay("", "", ""));
+  // The last Gregorian year has no Julian counterpart at its end.
+  EXPECT_FALSE(ReadChosenDay("31.12.3000", "D-NI", "00:00", CalendarKind::Julian));
+  EXPECT_EQ(ReadChosenDay("24.12.2003", "D-NI", "00:00", CalendarKind::Julian)->date(),
+            (CivilDate{2003, 12, 24}));
+}
+
 }  // namespace
 }  // namespace engine

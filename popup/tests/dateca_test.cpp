@@ -52,10 +52,10 @@ void ClickBar(TBeam* beam, const char* name) {
 class ClockPage : public TBeamPage {
  public:
   using TBeamPage::TBeamPage;
-  void Refresh(const BeamInput& input) override { last = input; }
+  void Refresh(const engine::ChosenDay& day) override { last = day; }
   QString CopyBody() const override { return QStringLiteral("12:00:00 MEZ\r\n"); }
-  void Choose(const QString& time) { emit TimeChosen(time); }
-  BeamInput last;
+  void Choose(engine::TimeOfDay time) { emit TimeChosen(time); }
+  engine::ChosenDay last;
 };
 
 class TDateCalTest : public QObject {
@@ -422,12 +422,12 @@ class TDateCalTest : public QObject {
     cal.Beam()->SetProgStep(0);
     cal.Beam()->SwitchProgram();
     QVERIFY(page != nullptr);
-    QCOMPARE(page->last.date, QStringLiteral("08.12.2026"));
+    QCOMPARE(engine::DateTextOf(page->last), std::string("08.12.2026"));
     QSignalSpy changes(&cal, &TDateCal::OnChange);
-    page->Choose("17:45:30");
+    page->Choose({17, 45, 30});
     QCOMPARE(cal.DateEdt()->TimeField()->Time(), QStringLiteral("17:45:30"));
     QCOMPARE(changes.count(), 1);
-    QCOMPARE(page->last.time.left(5), QStringLiteral("17:45"));
+    QCOMPARE(page->last.time, (engine::TimeOfDay{17, 45, 30}));
     testsupport::CopiedTexts copied;
     ClickBar(cal.Beam(), "Copy");
     QCOMPARE(copied.list(), std::vector<std::string>{"Uhrzeit\r\n12:00:00 MEZ\r\n"});
@@ -444,7 +444,12 @@ class TDateCalTest : public QObject {
     QTest::keyClicks(day, "1");
     QCOMPARE(cal.Beam()->OpenPage()->findChild<QLabel*>("Lbl_Term4")->text(),
              QStringLiteral("----"));
+    // The flag stands for the unchecked text and falls with its check.
+    QVERIFY(cal.DateEdt()->Typing());
+    cal.CheckTyped();
     QVERIFY(!cal.DateEdt()->Typing());
+    QVERIFY(cal.Beam()->OpenPage()->findChild<QLabel*>("Lbl_Term4")->text() !=
+            QStringLiteral("----"));
   }
 
  private:

@@ -158,26 +158,6 @@ TEST(BeamModelTest, CaptionStandsOnceAtTheTop) {
   EXPECT_EQ(tools::CaptionedCopyText("Uhrzeit", "Uhrzeiten\r\n"), "Uhrzeit\r\nUhrzeiten\r\n");
 }
 
-TEST(BeamModelTest, DateLandJoinsAndSplitsAnyText) {
-  EXPECT_EQ(tools::JoinDateLand("31.01.2023", "D-NI"), "31.01.2023D-NI");
-  const struct {
-    const char* text;
-    const char* date;
-    const char* region;
-  } kCases[] = {
-      {"31.01.2023D-NI", "31.01.2023", "D-NI"},
-      {"31.01.2023", "31.01.2023", ""},
-      {"31.01", "31.01", ""},
-      {"", "", ""},
-      {"31.01.2023A-NÖ", "31.01.2023", "A-NÖ"},
-  };
-  for (const auto& c : kCases) {
-    const tools::DateLandParts parts = tools::SplitDateLand(c.text);
-    EXPECT_EQ(parts.date, c.date) << c.text;
-    EXPECT_EQ(parts.region, c.region) << c.text;
-  }
-}
-
 TEST(BeamModelTest, NavigationElementsByPageOpened) {
   const struct {
     int leaving;

@@ -16,6 +16,7 @@
 #include "controls/sepedt.h"
 #include "controls/spinhalf.h"
 #include "platform/openurl.h"
+#include "testsupport/days.h"
 #include "testsupport/recorders.h"
 #include "testsupport/widget_test_main.h"
 #include "tools/beam.h"
@@ -29,20 +30,20 @@ namespace {
 class FakePage : public TBeamPage {
  public:
   using TBeamPage::TBeamPage;
-  void Refresh(const BeamInput& input) override {
-    inputs.push_back(input);
-    if (answerWithTime) emit TimeChosen(QStringLiteral("12:00:00"));
+  void Refresh(const engine::ChosenDay& day) override {
+    inputs.push_back(day);
+    if (answerWithTime) emit TimeChosen({12, 0, 0});
   }
   QString CopyBody() const override { return body; }
   QStringList ResultText() const override { return {QStringLiteral("Ergebnis")}; }
   void SetSecondsHidden(bool hidden) override { secondsHidden = hidden; }
-  void ChooseTime(const QString& time) { emit TimeChosen(time); }
+  void ChooseTime(engine::TimeOfDay time) { emit TimeChosen(time); }
   void ChangeText(const QString& text) {
     body = text;
     emit TextChanged();
   }
 
-  std::vector<BeamInput> inputs;
+  std::vector<engine::ChosenDay> inputs;
   QString body = QStringLiteral("Zeile\r\n");
   bool answerWithTime = false;
   bool secondsHidden = false;
@@ -312,19 +313,14 @@ class TBeamTest : public QObject {
       fake = new FakePage(parent);
       return fake;
     });
-    beam.SetDateLand("08.12.2026D-BY");
-    beam.SetLand("D-BY");
-    beam.SetTime("09:30:15");
+    beam.SetChosen(testsupport::DayOf("08.12.2026", "D-BY", "09:30:15"));
     auto* seen = Record(beam);
     Click(beam, "Progr");
     QVERIFY(fake != nullptr);
     QCOMPARE(beam.OpenPage(), fake);
     QVERIFY(fake->isVisibleTo(&beam));
     QCOMPARE(fake->inputs.size(), 1u);
-    QCOMPARE(fake->inputs[0].date, QStringLiteral("08.12.2026"));
-    QCOMPARE(fake->inputs[0].region, QStringLiteral("D-BY"));
-    QCOMPARE(fake->inputs[0].time, QStringLiteral("09:30:15"));
-    QVERIFY(fake->inputs[0].gregorian);
+    QCOMPARE(fake->inputs[0], testsupport::DayOf("08.12.2026", "D-BY", "09:30:15"));
     QCOMPARE(beam.CopyText(), QStringLiteral("Uhrzeit\r\nZeile\r\n"));
     QCOMPARE(beam.ResultText(), QStringList{"Ergebnis"});
 
@@ -332,13 +328,13 @@ class TBeamTest : public QObject {
     beam.SetDateLand("09.12.2026D-BY");
     beam.RecomputeOpenPage();
     QCOMPARE(fake->inputs.size(), 2u);
-    QCOMPARE(fake->inputs[1].date, QStringLiteral("09.12.2026"));
+    QCOMPARE(engine::DateTextOf(fake->inputs[1]), std::string("09.12.2026"));
     seen->clear();
-    fake->ChooseTime("17:45:00");
+    fake->ChooseTime({17, 45, 0});
     QCOMPARE(seen->size(), 2u);
     QCOMPARE(seen->at(0).command, QStringLiteral("chClock"));
     QCOMPARE(seen->at(1).command, QStringLiteral("Change"));
-    QCOMPARE(beam.ClockTime(), QStringLiteral("17:45:00"));
+    QCOMPARE(beam.ClockTime(), (engine::TimeOfDay{17, 45, 0}));
     QCOMPARE(beam.Command(), QStringLiteral("PClock"));
 
     // A page that answers its refresh with a time raises no change.
@@ -346,7 +342,7 @@ class TBeamTest : public QObject {
     seen->clear();
     beam.RecomputeOpenPage();
     QCOMPARE(seen->size(), 0u);
-    QCOMPARE(beam.ClockTime(), QStringLiteral("12:00:00"));
+    QCOMPARE(beam.ClockTime(), (engine::TimeOfDay{12, 0, 0}));
 
     fake->ChangeText("Neu\r\n");
     QCOMPARE(beam.CopyText(), QStringLiteral("Uhrzeit\r\nNeu\r\n"));

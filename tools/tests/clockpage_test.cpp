@@ -9,6 +9,7 @@
 #include "controls/date.h"
 #include "controls/dateedt.h"
 #include "platform/openurl.h"
+#include "testsupport/days.h"
 #include "testsupport/widget_test_main.h"
 #include "tools/clockpage.h"
 #include "tools/pagewidgets.h"
@@ -39,20 +40,15 @@ QString Text(const TClockPage& page, const char* name) {
 // page chooses goes into the date edit when it differs, and every change of
 // the date edit refreshes the page.
 struct RoundTrip {
-  explicit RoundTrip(const QString& date, const QString& region, const QString& time)
-      : date(date), region(region) {
-    edit.SetDate(date);
-    edit.SetTime(time);
-    QObject::connect(&page, &TBeamPage::TimeChosen, &edit, [this](const QString& chosen) {
-      if (edit.K_Time() != chosen) edit.SetTime(chosen);
+  explicit RoundTrip(const char* date, const char* region, const char* time) {
+    edit.SetChosen(testsupport::DayOf(date, region, time));
+    QObject::connect(&page, &TBeamPage::TimeChosen, &edit, [this](engine::TimeOfDay chosen) {
+      if (edit.Chosen().time != chosen) edit.SetTimeOfDay(chosen);
     });
-    QObject::connect(&edit, &TDateEdt::OnChange, &page, [this] {
-      page.Refresh({this->date, this->region, edit.K_Time(), true});
-    });
-    page.Refresh({date, region, time, true});
+    QObject::connect(&edit, &TDateEdt::dayChanged, &page,
+                     [this](const engine::ChosenDay& day) { page.Refresh(day); });
+    page.Refresh(edit.Chosen());
   }
-  QString date;
-  QString region;
   TDateEdt edit;
   TClockPage page;
 };
@@ -101,7 +97,7 @@ class TClockPageTest : public QObject {
     QFETCH(int, redRow);
     TClockPage page;
     QSignalSpy chosen(&page, &TBeamPage::TimeChosen);
-    page.Refresh({date, region, time, true});
+    page.Refresh(testsupport::DayOf(date.toStdString(), region.toStdString(), time.toStdString()));
     QStringList shown;
     for (int row = 1; row <= 7; ++row) shown << page.Row(row)->K_Time();
     QCOMPARE(shown, rows);
@@ -112,7 +108,7 @@ class TClockPageTest : public QObject {
 
   void placeAndCaptions() {
     TClockPage page;
-    page.Refresh({"15.07.2024", "D-NI", "12:00:00", true});
+    page.Refresh(testsupport::DayOf("15.07.2024", "D-NI", "12:00:00"));
     QCOMPARE(Text(page, "Lbl_Region"), QString("Niedersachsen"));
     QCOMPARE(Text(page, "Lbl_Capital"), QString("Hannover"));
     QCOMPARE(Text(page, "Lbl_Latitude"), QString("52 22 46"));
@@ -141,12 +137,12 @@ class TClockPageTest : public QObject {
   // began on 27.03.2011.
   void correctedHints() {
     TClockPage page;
-    page.Refresh({"24.05.1945", "D-BE", "12:00:00", true});
+    page.Refresh(testsupport::DayOf("24.05.1945", "D-BE", "12:00:00"));
     QCOMPARE(Hint(page, 2, 'a'), QString("MSK = MEHSZ = MEZ +02:00, gesetzliche Zeit in Berlin\r\n"
                                          "rechte Maustaste = Initiative Sonnenzeit"));
     QCOMPARE(Hint(page, 3, 'b'), QString("OEZ = MEHSZ -01:00"));
     QCOMPARE(Hint(page, 5, 'a'), QString("UTC = MEHSZ -03:00"));
-    page.Refresh({"15.07.2012", "D-NI", "12:00:00", true});
+    page.Refresh(testsupport::DayOf("15.07.2012", "D-NI", "12:00:00"));
     QCOMPARE(Hint(page, 2, 'a'),
              QString("MSK = MESZ +01:00\r\nvom 27.03.2011 02:00 MSK bis 26.10.2014 ganzjährig "
                      "Moskauer Sommerzeit,\r\nseitdem ganzjährig Moskauer Zeit"));
@@ -154,7 +150,7 @@ class TClockPageTest : public QObject {
 
   void meanLocalTimeBeforeZoneTime() {
     TClockPage page;
-    page.Refresh({"15.06.1890", "D-NI", "12:00:00", true});
+    page.Refresh(testsupport::DayOf("15.06.1890", "D-NI", "12:00:00"));
     QCOMPARE(page.Clock().usedTime, std::string("MOZ"));
     QVERIFY(Hint(page, 6, 'a').startsWith("MOZ = MEZ "));
     QVERIFY(Hint(page, 6, 'a').endsWith("\r\nMittlere Ortzeit in Hannover"));
@@ -164,7 +160,7 @@ class TClockPageTest : public QObject {
 
   void copyBody() {
     TClockPage page;
-    page.Refresh({"15.01.2024", "D-NI", "00:30:00", true});
+    page.Refresh(testsupport::DayOf("15.01.2024", "D-NI", "00:30:00"));
     QCOMPARE(page.CopyBody(), QString("Uhrzeit am Mo, 15.01.2024 = 02.01.2024 jul.\r\n"
                                       "in Hannover (Niedersachsen)\r\n"
                                       "52 22 46, 9 44 30\r\n"
@@ -192,14 +188,14 @@ class TClockPageTest : public QObject {
     hours->selectAll();
     QTest::keyClicks(hours, "08");
     QCOMPARE(chosen.count(), 1);
-    QCOMPARE(chosen.first().first().toString(), QString("10:00:00"));
+    QCOMPARE(chosen.first().first().value<engine::TimeOfDay>(), (engine::TimeOfDay{10, 0, 0}));
     QCOMPARE(changes.count(), 1);
     QCOMPARE(trip.edit.K_Time(), QString("10:00:00"));
     QCOMPARE(trip.page.Row(3)->K_Time(), QString("10:00:00"));
     QCOMPARE(trip.page.Row(5)->K_Time(), QString("08:00:00"));
     QCOMPARE(trip.page.Row(1)->K_Time(), QString("12:00:00"));
     // The same time again is no change.
-    trip.page.Refresh({"15.07.2024", "D-NI", "10:00:00", true});
+    trip.page.Refresh(testsupport::DayOf("15.07.2024", "D-NI", "10:00:00"));
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(changes.count(), 1);
   }
@@ -207,7 +203,7 @@ class TClockPageTest : public QObject {
   // Rows 6 and 7 show, they do not feed back.
   void localTimeRowsDoNotFeedBack() {
     TClockPage page;
-    page.Refresh({"15.07.2024", "D-NI", "12:00:00", true});
+    page.Refresh(testsupport::DayOf("15.07.2024", "D-NI", "12:00:00"));
     QSignalSpy chosen(&page, &TBeamPage::TimeChosen);
     page.Row(6)->SetTime("05:00:00");
     page.Row(7)->SetTime("05:00:00");
@@ -222,7 +218,7 @@ class TClockPageTest : public QObject {
     auto* show = trip.page.findChild<TLinkLabel*>("Lbl_ClockShow");
     QTest::mouseClick(show, Qt::LeftButton);
     QCOMPARE(chosen.count(), 1);
-    QCOMPARE(chosen.first().first().toString(), QString("09:30:15"));
+    QCOMPARE(chosen.first().first().value<engine::TimeOfDay>(), (engine::TimeOfDay{9, 30, 15}));
     QCOMPARE(trip.edit.K_Time(), QString("09:30:15"));
     QCOMPARE(trip.page.Row(4)->K_Time(), QString("09:30:15"));
     QCOMPARE(trip.page.Row(5)->K_Time(), QString("08:30:15"));
@@ -234,7 +230,7 @@ class TClockPageTest : public QObject {
 
   void secondsCheckBoxCutsAndRestores() {
     TClockPage page;
-    page.Refresh({"15.07.2024", "D-NI", "12:34:56", true});
+    page.Refresh(testsupport::DayOf("15.07.2024", "D-NI", "12:34:56"));
     auto* seconds = page.findChild<QCheckBox*>("CBSek");
     seconds->setChecked(true);
     for (int row = 1; row <= 7; ++row) QCOMPARE(page.Row(row)->Modus(), QString("TM"));
@@ -256,7 +252,7 @@ class TClockPageTest : public QObject {
       return true;
     });
     TClockPage page;
-    page.Refresh({"15.07.2024", "D-NI", "12:00:00", true});
+    page.Refresh(testsupport::DayOf("15.07.2024", "D-NI", "12:00:00"));
     for (const char* name :
          {"Lbl_Region", "Lbl_Capital", "Lbl_Latitude", "Lbl_JD", "Lbl_Zone4a", "Lbl_Zone6b"}) {
       QTest::mouseClick(page.findChild<TLinkLabel*>(name), Qt::LeftButton);
@@ -278,12 +274,18 @@ class TClockPageTest : public QObject {
 
   void invalidInputKeepsThePage() {
     TClockPage page;
-    page.Refresh({"15.07.2024", "D-NI", "12:00:00", true});
-    for (const BeamInput& input :
-         {BeamInput{"31.02.2024", "D-NI", "12:00:00", true}, BeamInput{"", "", "", true},
-          BeamInput{"15.07.2024", "D-NI", "1", true},
-          BeamInput{"15.07.2024", "D-NI", "08:00:00", false}}) {
-      page.Refresh(input);
+    page.Refresh(testsupport::DayOf("15.07.2024", "D-NI", "12:00:00"));
+    const engine::ChosenDay summer = testsupport::DayOf("15.07.2024", "D-NI", "08:00:00");
+    engine::ChosenDay before = summer;
+    before.dayNumber = engine::kFirstDayNumber - 1;
+    engine::ChosenDay after = summer;
+    after.dayNumber = engine::kLastDayNumber + 1;
+    engine::ChosenDay julian = summer;
+    julian.calendar = engine::CalendarKind::Julian;
+    engine::ChosenDay none;
+    none.dayNumber = 0;
+    for (const engine::ChosenDay& day : {before, after, julian, none}) {
+      page.Refresh(day);
       QCOMPARE(page.Row(3)->K_Time(), QString("12:00:00"));
     }
   }

@@ -9,6 +9,7 @@
 #include "controls/dateedt.h"
 #include "platform/clipboard.h"
 #include "platform/openurl.h"
+#include "testsupport/days.h"
 #include "testsupport/recorders.h"
 #include "testsupport/widget_test_main.h"
 #include "tools/beampage.h"
@@ -69,7 +70,7 @@ class TFormatPagesTest : public QObject {
                   {11, "Datumsformate (IT-3)"}};
     for (const auto& p : kPages) {
       TBeamPage* page = CreateBeamPage(p.progId, &parent);
-      page->Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+      page->Refresh(testsupport::DayOf("08.12.2026", "D-NI", "12:30:00"));
       const QString body = page->CopyBody();
       QVERIFY2(!body.isEmpty(), p.caption);
       QVERIFY2(body.endsWith("\r\n"), p.caption);
@@ -81,14 +82,14 @@ class TFormatPagesTest : public QObject {
 
   void numericPage() {
     TNumericFormatPage page;
-    page.Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+    page.Refresh(testsupport::DayOf("08.12.2026", "D-NI", "12:30:00"));
     QCOMPARE(page.findChildren<TCopyField*>().size(), 23);
     QCOMPARE(Value(page, "Fmt_DD.MM.YYYY"), QString("08.12.2026"));
     QCOMPARE(Value(page, "Fmt_YY-M-D"), QString("26-12-8"));
     QCOMPARE(Value(page, "Fmt_M/D/YY"), QString("12/8/26"));
     QVERIFY(page.CopyBody().startsWith("DDMMYYYY\r\nTag Monat Jahr\r\n--------------\r\n"));
     QSignalSpy changed(&page, &TBeamPage::TextChanged);
-    page.Refresh({"01.03.2026", "D-NI", "12:30:00", true});
+    page.Refresh(testsupport::DayOf("01.03.2026", "D-NI", "12:30:00"));
     QCOMPARE(Value(page, "Fmt_D.M.YY"), QString("1.3.26"));
     QCOMPARE(changed.count(), 0);  // a date change is the panel's own news
     auto* countries = page.findChild<TLinkLabel*>("Lbl_Countries");
@@ -100,7 +101,7 @@ class TFormatPagesTest : public QObject {
 
   void writtenPage() {
     TWrittenFormatPage page;
-    page.Refresh({"01.03.2026", "D-NI", "12:30:00", true});
+    page.Refresh(testsupport::DayOf("01.03.2026", "D-NI", "12:30:00"));
     QCOMPARE(page.findChildren<TCopyField*>().size(), 16);
     QCOMPARE(Value(page, "Fmt_german_short"), QString("01 Mrz 2026"));
     QCOMPARE(Value(page, "Fmt_english_month_first"), QString("March 01th, 2026"));
@@ -112,7 +113,7 @@ class TFormatPagesTest : public QObject {
   void doubleClickCopiesTheValue() {
     testsupport::CopiedTexts copied;
     TWrittenFormatPage page;
-    page.Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+    page.Refresh(testsupport::DayOf("08.12.2026", "D-NI", "12:30:00"));
     QTest::mouseDClick(page.Field("Fmt_french"), Qt::LeftButton);
     QCOMPARE(copied.list(), std::vector<std::string>{"8 décembre 2026"});
   }
@@ -121,13 +122,13 @@ class TFormatPagesTest : public QObject {
   // that day's legal offset, on every refresh.
   void technicalPagesFollowTheDay() {
     TTechFormatPage it2(2);
-    it2.Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+    it2.Refresh(testsupport::DayOf("08.12.2026", "D-NI", "12:30:00"));
     QCOMPARE(it2.OffsetEdit()->text(), QString("+01:00"));
     QCOMPARE(Value(it2, "Edt_IT2_11"), QString("081230Adec26"));
     QCOMPARE(Value(it2, "Edt_IT2_12"), QString("081130Zdec26"));
     QCOMPARE(Value(it2, "Edt_IT2_1"), QString("1796729400"));
     QVERIFY(!it2.findChild<TCopyField*>("Edt_IT2_2")->isVisibleTo(&it2));
-    it2.Refresh({"15.07.2024", "D-NI", "12:00:00", true});
+    it2.Refresh(testsupport::DayOf("15.07.2024", "D-NI", "12:00:00"));
     QCOMPARE(it2.OffsetEdit()->text(), QString("+02:00"));
     QCOMPARE(Value(it2, "Edt_IT2_11"), QString("151200Bjul24"));
     QCOMPARE(Value(it2, "Edt_IT2_12"), QString("151000Zjul24"));
@@ -135,7 +136,7 @@ class TFormatPagesTest : public QObject {
 
   void technicalPageWithItsOwnOffset() {
     TTechFormatPage it1(1);
-    it1.Refresh({"01.01.1970", "D-NI", "00:00:00", true});
+    it1.Refresh(testsupport::DayOf("01.01.1970", "D-NI", "00:00:00"));
     QSignalSpy changed(&it1, &TBeamPage::TextChanged);
     it1.OffsetEdit()->setText("+00:00");
     emit it1.OffsetEdit()->textEdited("+00:00");
@@ -155,7 +156,7 @@ class TFormatPagesTest : public QObject {
   // same moment: the forms read it by its day number.
   void technicalPageWithAJulianDay() {
     TTechFormatPage it1(1);
-    it1.Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+    it1.Refresh(testsupport::DayOf("08.12.2026", "D-NI", "12:30:00"));
     it1.DateEdit()->SetCalendar("J");
     QCOMPARE(it1.DateEdit()->K_Date(), QString("25.11.2026"));
     QCOMPARE(Value(it1, "Edt_IT1_1"), QString("2026-12-08T12:30:00+01:00"));
@@ -164,7 +165,7 @@ class TFormatPagesTest : public QObject {
   void technicalCaptionsOpenTheirReferences() {
     testsupport::OpenedAddresses opened;
     TTechFormatPage it3(3);
-    it3.Refresh({"08.12.2026", "D-NI", "12:30:00", true});
+    it3.Refresh(testsupport::DayOf("08.12.2026", "D-NI", "12:30:00"));
     QCOMPARE(Value(it3, "Edt_IT3_10"), QString("12:30:00.000 PM 12/08/2026 UTC+01:00"));
     auto* caption = it3.findChild<TLinkLabel*>("Lbl_IT3_10");
     QCOMPARE(caption->text(), QString("MDY 12h"));

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "controls/dateedt.h"
+#include "testsupport/days.h"
 #include "testsupport/widget_test_main.h"
 #include "tools/workhourspage.h"
 
@@ -82,7 +83,7 @@ class TWorkHoursPageTest : public QObject {
     TWorkHoursPage page;
     page.Begin()->SetTime("22:00:00");
     page.End()->SetTime("06:00:00");
-    page.Refresh({"08.12.2026", "D-NI", "12:00:00", true});
+    page.Refresh(testsupport::DayOf("08.12.2026", "D-NI", "12:00:00"));
     QCOMPARE(page.Begin()->K_Time(), QString("22:00:00"));
     QCOMPARE(page.Hours()->K_Time(), QString("08:00:00"));
   }
