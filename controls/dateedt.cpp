@@ -108,8 +108,9 @@ TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
         FieldOf(view)->SetFieldFontColor(controls::kGreyColor);
         for (int g = 0; g < kFieldCount; ++g) FieldOf(view)->Edt(g)->setToolTip(QString());
         if (isVisible()) {
+          const bool started = !typing_;
           typing_ = true;
-          emit typingStarted();
+          if (started) emit typingStarted();
           Raise(&TDateEdt::OnClick);
         }
       });
@@ -583,7 +584,10 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
 }
 
 void TDateEdt::AnnounceDay() {
+  // A check that confirms the shown day again is no change.
   const engine::ChosenDay day = Chosen();
+  if (announced_ == day) return;
+  announced_ = day;
   emit dayChanged(day);
   if (userChange_) emit dayEntered(day);
 }

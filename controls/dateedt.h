@@ -225,14 +225,15 @@ class TDateEdt : public QWidget {
   void OnClick(QObject* sender);   // typing, a double click, a list refill
 
   // dayChanged: the shown day, its calendar, region or time changed, by the
-  // user or the program.
+  // user or the program (OnChange also follows checks that change nothing).
   void dayChanged(const engine::ChosenDay& day);
   // dayEntered: the same for the user's own changes only (a checked view, a
   // switch, a holiday or region from the list, a typed time).
   void dayEntered(const engine::ChosenDay& day);
   // regionChanged: another region is shown (after its dayChanged).
   void regionChanged(const QString& code);
-  // typingStarted: a date view holds typed text that is not checked yet.
+  // typingStarted: a date view begins to hold typed text that is not
+  // checked yet (once until the check).
   void typingStarted();
   // calendarRequested: a double click on a date view asks for the month sheet.
   void calendarRequested();
@@ -326,6 +327,8 @@ class TDateEdt : public QWidget {
   bool timeTyped_ = false;
   // The time a day set as a value brings along.
   std::optional<engine::TimeOfDay> pendingTime_;
+  // The day dayChanged named last.
+  std::optional<engine::ChosenDay> announced_;
   // Views typed or spun in since their last check.
   std::map<View, bool> dirty_;
   // The text a sub-field held before it normalised itself on leaving.

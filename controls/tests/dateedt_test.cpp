@@ -523,6 +523,122 @@ class TDateEdtTest : public QObject {
     QVERIFY(host.edit->K_HolidayVis());
   }
 
+  // Every change reaches dayChanged as a value; only the user's own reach
+  // dayEntered; a region is its own signal.
+  void signalsCarryTheDayAndTellTheUsersChanges() {
+    Host host;
+    QVERIFY(host.Active());
+    QSignalSpy changed(host.edit, &TDateEdt::dayChanged);
+    QSignalSpy entered(host.edit, &TDateEdt::dayEntered);
+    QSignalSpy regions(host.edit, &TDateEdt::regionChanged);
+    QSignalSpy typing(host.edit, &TDateEdt::typingStarted);
+
+    // The program's changes.
+    QVERIFY(host.edit->SetDate("03.10.2024"));
+    QCOMPARE(changed.count(), 1);
+    const auto day = changed.last().first().value<engine::ChosenDay>();
+    QCOMPARE(day.dayNumber, 2460587);
+    QCOMPARE(day.calendar, engine::CalendarKind::Gregorian);
+    QCOMPARE(day.region, std::string("D-NI"));
+    QCOMPARE(host.edit->Chosen().dayNumber, 2460587);
+    QVERIFY(host.edit->SetDayNumber(2460588));
+    host.edit->SetLand("D-BY");
+    QCOMPARE(regions.count(), 1);
+    QCOMPARE(regions.last().first().toString(), QString("D-BY"));
+    QCOMPARE(host.edit->Chosen().region, std::string("D-BY"));
+    host.edit->SetLand("D-BY");
+    QCOMPARE(regions.count(), 1);
+    QCOMPARE(entered.count(), 0);
+    QCOMPARE(typing.count(), 0);
+
+    // The user's: typed and checked on leaving.
+    host.Type(host.edit->DateField(), 1, {"24", "12", "2003"});
+    QCOMPARE(typing.count(), 1);
+    QVERIFY(host.edit->Typing());
+    host.Leave();
+    QTRY_COMPARE(entered.count(), 1);
+    QVERIFY(!host.edit->Typing());
+    const auto typed = entered.last().first().value<engine::ChosenDay>();
+    QCOMPARE(engine::DateTextOf(typed), std::string("24.12.2003"));
+    QCOMPARE(typed.region, std::string("D-BY"));
+    QCOMPARE(changed.last().first().value<engine::ChosenDay>(), typed);
+
+    // The calendar switch is the user's too; the day number stays.
+    QTest::mouseClick(host.edit->SwitchBtn()->Switch1Desc(), Qt::LeftButton);
+    QTRY_COMPARE(entered.count(), 2);
+    const auto julian = entered.last().first().value<engine::ChosenDay>();
+    QCOMPARE(julian.calendar, engine::CalendarKind::Julian);
+    QCOMPARE(julian.dayNumber, typed.dayNumber);
+  }
+
+  // A day set as a value comes with its calendar, region and time, and a
+  // day outside its calendar's range changes nothing.
+  void setChosenTakesTheWholeValue() {
+    Host host;
+    QSignalSpy changed(host.edit, &TDateEdt::dayChanged);
+    QSignalSpy regions(host.edit, &TDateEdt::regionChanged);
+    engine::ChosenDay day;
+    day.dayNumber = 2460587;
+    day.calendar = engine::CalendarKind::Julian;
+    day.region = "A-W";
+    day.time = {9, 30, 15};
+    QVERIFY(host.edit->SetChosen(day));
+    QCOMPARE(host.edit->Chosen(), day);
+    QCOMPARE(host.edit->Calendar(), QString("J"));
+    QCOMPARE(host.edit->Land(), QString("A-W"));
+    QCOMPARE(host.edit->K_Date(), QString("20.09.2024"));
+    QCOMPARE(host.edit->K_Time(), QString("09:30:15"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(regions.count(), 1);
+    QCOMPARE(host.messages->count(), 0);
+
+    for (const int dayNumber : {0, engine::kFirstDayNumber - 1, engine::kLastJulianDayNumber + 1}) {
+      engine::ChosenDay outside = day;
+      outside.dayNumber = dayNumber;
+      QVERIFY(!host.edit->SetChosen(outside));
+    }
+    QCOMPARE(host.edit->Chosen(), day);
+    QCOMPARE(changed.count(), 1);
+    // An unknown region is Lower Saxony, as for Land.
+    day.region = "XY";
+    QVERIFY(host.edit->SetChosen(day));
+    QCOMPARE(host.edit->Chosen().region, std::string("D-NI"));
+  }
+
+  // The K_ texts come from the day's facts, in every view and calendar.
+  void factTextsFollowTheDay() {
+    Host host;
+    const struct {
+      int dayNumber;
+      engine::CalendarKind calendar;
+      const char* date;
+      const char* day;
+      const char* week;
+    } kCases[] = {
+        {2460587, engine::CalendarKind::Gregorian, "03.10.2024", "277.2024", "40.2024"},
+        {2460676, engine::CalendarKind::Gregorian, "31.12.2024", "366.2024", "01.2025"},
+        {engine::kFirstDayNumber, engine::CalendarKind::Gregorian, "01.01.0001", "001.0001",
+         "01.0001"},
+        {engine::kLastDayNumber, engine::CalendarKind::Gregorian, "31.12.3000", "365.3000",
+         "01.3001"},
+        {2460587, engine::CalendarKind::Julian, "20.09.2024", "264.2024", "38.2024"},
+    };
+    for (const auto& c : kCases) {
+      engine::ChosenDay day;
+      day.dayNumber = c.dayNumber;
+      day.calendar = c.calendar;
+      QVERIFY(host.edit->SetChosen(day));
+      QCOMPARE(host.edit->K_Date(), QString(c.date));
+      QCOMPARE(host.edit->K_Day(), QString(c.day));
+      QCOMPARE(host.edit->K_Week(), QString(c.week));
+      QCOMPARE(host.edit->K_JD(), QString::number(c.dayNumber));
+      QCOMPARE(host.edit->DateField()->Date(), QString(c.date));
+      QCOMPARE(host.edit->DayField()->Day(), QString(c.day));
+      QCOMPARE(host.edit->WeekField()->Week(), QString(c.week));
+      QCOMPARE(host.edit->JDField()->JD(), QString::number(c.dayNumber));
+    }
+  }
+
   void aHolidayLineSetsTheDateAndOpensItsArticle() {
     testsupport::OpenedAddresses opened;
     Host host;
