@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <map>
 
@@ -98,6 +99,8 @@ class TQvZins : public QWidget {
   void SetDefaults();
   void ConnectInputs();
   static void FillList(QComboBox* list, const std::vector<std::string>& items, int selected);
+  std::array<QLabel*, 5> CurrencyLabels() const;  // beside each amount of the interest face
+  void ShowEuro(bool shown);                      // the euro amounts and their "EUR"
 
   // The interest face.
   interest::InterestFields ReadFields() const;
@@ -138,12 +141,85 @@ class TQvZins : public QWidget {
   QWidget* interestPanel_ = nullptr;
   QWidget* percentPanel_ = nullptr;
   QWidget* textPanel_ = nullptr;
-  QPlainTextEdit* memo1_ = nullptr;
-  QPlainTextEdit* memo2_ = nullptr;
+  QPlainTextEdit* memo1_ = nullptr;  // the statement or the percentage text
+  QPlainTextEdit* memo2_ = nullptr;  // the period text in its long form
+  TQvVersion* version_ = nullptr;
+
+  // The interest face's inputs.
+  QLineEdit* capital_ = nullptr;
+  QLineEdit* rate_ = nullptr;
+  QLineEdit* start_ = nullptr;
+  QLineEdit* end_ = nullptr;
+  QLineEdit* payDate_ = nullptr;
+  QComboBox* currency_ = nullptr;
+  QComboBox* startCounted_ = nullptr;
+  QComboBox* endCounted_ = nullptr;
+  QComboBox* method_ = nullptr;
+  QComboBox* payRegion_ = nullptr;
+  QComboBox* valutaKind_ = nullptr;
+  QComboBox* round_ = nullptr;
+  QComboBox* intermediate_ = nullptr;
+  QComboBox* final_ = nullptr;
+
+  // The interest face's results: the value date, the rows of years, normal
+  // days and leap days (count, amount per unit, product), the totals, their
+  // euro amounts and the period text.
+  QLineEdit* valuta_ = nullptr;
+  QLineEdit* years_ = nullptr;
+  QLineEdit* days_ = nullptr;
+  QLineEdit* leapDays_ = nullptr;
+  QLineEdit* perYear_ = nullptr;
+  QLineEdit* perDay_ = nullptr;
+  QLineEdit* perLeapDay_ = nullptr;
+  QLineEdit* forYears_ = nullptr;
+  QLineEdit* forDays_ = nullptr;
+  QLineEdit* forLeapDays_ = nullptr;
+  QLineEdit* total_ = nullptr;
+  QLineEdit* sum_ = nullptr;
+  QLineEdit* capitalEuro_ = nullptr;
+  QLineEdit* totalEuro_ = nullptr;
+  QLineEdit* sumEuro_ = nullptr;
+  QLineEdit* periodText_ = nullptr;
+
+  // The labels the interest face changes: the row captions of the days,
+  // the currency beside each amount, "EUR" beside the euro amounts and the
+  // markers beside a 31st the method counts as the 30th.
+  QLabel* daysCaption_ = nullptr;
+  QLabel* leapDaysCaption_ = nullptr;
+  QLabel* yearsCurrency_ = nullptr;
+  QLabel* daysCurrency_ = nullptr;
+  QLabel* leapDaysCurrency_ = nullptr;
+  QLabel* totalCurrency_ = nullptr;
+  QLabel* sumCurrency_ = nullptr;
+  QLabel* capitalEuroUnit_ = nullptr;
+  QLabel* totalEuroUnit_ = nullptr;
+  QLabel* sumEuroUnit_ = nullptr;
+  QLabel* startMarker_ = nullptr;
+  QLabel* endMarker_ = nullptr;
+
+  // The interest face's buttons.
+  QPushButton* compute_ = nullptr;
   QPushButton* btnText_ = nullptr;
   QPushButton* btnClip_ = nullptr;
   QPushButton* btnPercent_ = nullptr;
-  TQvVersion* version_ = nullptr;
+  QPushButton* help_ = nullptr;
+
+  // The percentage face: the base (100 %), the part and the rest, each as a
+  // percentage and an amount; its lists and buttons.
+  QLineEdit* basePercent_ = nullptr;
+  QLineEdit* base_ = nullptr;
+  QLineEdit* partPercent_ = nullptr;
+  QLineEdit* part_ = nullptr;
+  QLineEdit* restPercent_ = nullptr;
+  QLineEdit* rest_ = nullptr;
+  QComboBox* roundP_ = nullptr;
+  QComboBox* percentDecimalsP_ = nullptr;
+  QComboBox* intermediateP_ = nullptr;
+  QComboBox* finalP_ = nullptr;
+  QPushButton* intermediateResult_ = nullptr;
+  QPushButton* finalResult_ = nullptr;
+  QPushButton* percentText_ = nullptr;
+  QPushButton* backToInterest_ = nullptr;
 
   TKalender* kalender1_ = nullptr;
   QPointer<QLineEdit> editedField_;
