@@ -56,10 +56,9 @@ QString Trimmed(const std::string& text) {
 // The caption and the first hint the model keeps under a control's name.
 void SetFixedTexts(QWidget* widget) {
   const std::string name = S(widget->objectName());
+  auto* button = qobject_cast<QPushButton*>(widget);
   for (const interest::NamedText& caption : interest::Captions()) {
-    if (caption.name != name) continue;
-    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(Q(caption.text));
-    if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(Q(caption.text));
+    if (button != nullptr && caption.name == name) button->setText(Q(caption.text));
   }
   for (const interest::NamedText& hint : interest::FirstHints()) {
     if (hint.name == name) widget->setToolTip(Q(hint.text));
@@ -103,13 +102,61 @@ QComboBox* TQvZins::MakeList(QWidget* parent, const char* name, int x, int y, in
   return list;
 }
 
-QLabel* TQvZins::MakeLabel(QWidget* parent, const char* name, int x, int y, int width) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(x, y, width, kRowHeight);
-  controls::InstallHintFilter(label);
-  SetFixedTexts(label);
-  return label;
+void TQvZins::MakeLabels(QWidget* panel) {
+  // Every label of both faces with its first text and place; those the
+  // window changes later are kept in a member.
+  static constexpr struct {
+    QWidget* TQvZins::*panel;
+    const char* name;
+    const char* text;
+    int x;
+    int y;
+    int width;
+    QLabel* TQvZins::*member = nullptr;
+    Qt::Alignment alignment = {};
+  } kLabels[] = {
+      {&TQvZins::interestPanel_, "Label1", "Kapital", 10, 10, 60},
+      {&TQvZins::interestPanel_, "Label2", "% Zinsen", 375, 10, 60},
+      {&TQvZins::interestPanel_, "Label22", "EUR", 754, 10, 32, &TQvZins::capitalEuroUnit_},
+      {&TQvZins::interestPanel_, "Label3", "seit", 10, 38, 60},
+      {&TQvZins::interestPanel_, "Label25", "", 175, 38, 35, &TQvZins::startMarker_},
+      {&TQvZins::interestPanel_, "Label4", "bis", 300, 38, 25},
+      {&TQvZins::interestPanel_, "Label26", "", 430, 38, 35, &TQvZins::endMarker_},
+      {&TQvZins::interestPanel_, "Label6", "fällig am", 10, 66, 62},
+      {&TQvZins::interestPanel_, "Label7", "in", 180, 66, 18},
+      {&TQvZins::interestPanel_, "Label11", "falls", 350, 66, 32},
+      {&TQvZins::interestPanel_, "Label12", "anderenfalls", 565, 66, 76},
+      {&TQvZins::interestPanel_, "Label8", "Valuta", 642, 66, 44},
+      {&TQvZins::interestPanel_, "Label9", "Rundung (Dezimalstellen)", 10, 94, 165},
+      {&TQvZins::interestPanel_, "Label13", "Zinsjahre", 65, 140, 235},
+      {&TQvZins::interestPanel_, "Label17", "", 581, 140, 32, &TQvZins::yearsCurrency_},
+      {&TQvZins::interestPanel_, "Label14", "Zinstage", 65, 168, 235, &TQvZins::daysCaption_},
+      {&TQvZins::interestPanel_, "Label18", "", 581, 168, 32, &TQvZins::daysCurrency_},
+      {&TQvZins::interestPanel_, "Label15", "Zinstage im Schaltjahr", 65, 196, 235,
+       &TQvZins::leapDaysCaption_},
+      {&TQvZins::interestPanel_, "Label19", "", 581, 196, 32, &TQvZins::leapDaysCurrency_},
+      {&TQvZins::interestPanel_, "Label10", "Zinsen", 350, 232, 85, nullptr,
+       Qt::AlignRight | Qt::AlignVCenter},
+      {&TQvZins::interestPanel_, "Label20", "", 581, 232, 32, &TQvZins::totalCurrency_},
+      {&TQvZins::interestPanel_, "Label23", "EUR", 754, 232, 32, &TQvZins::totalEuroUnit_},
+      {&TQvZins::interestPanel_, "Label5", "Summe", 350, 260, 85, nullptr,
+       Qt::AlignRight | Qt::AlignVCenter},
+      {&TQvZins::interestPanel_, "Label21", "", 581, 260, 32, &TQvZins::sumCurrency_},
+      {&TQvZins::interestPanel_, "Label24", "EUR", 754, 260, 32, &TQvZins::sumEuroUnit_},
+      {&TQvZins::percentPanel_, "Label30", "Rundung (Dezimalstellen)", 10, 10, 165},
+      {&TQvZins::percentPanel_, "Label27", "% =", 155, 45, 30, nullptr, Qt::AlignCenter},
+      {&TQvZins::percentPanel_, "Label28", "% =", 155, 75, 30, nullptr, Qt::AlignCenter},
+      {&TQvZins::percentPanel_, "Label29", "% =", 155, 105, 30, nullptr, Qt::AlignCenter},
+  };
+  for (const auto& place : kLabels) {
+    if (this->*place.panel != panel) continue;
+    auto* label = new QLabel(QString::fromUtf8(place.text), panel);
+    label->setObjectName(QString::fromLatin1(place.name));
+    label->setGeometry(place.x, place.y, place.width, kRowHeight);
+    if (place.alignment != Qt::Alignment()) label->setAlignment(place.alignment);
+    controls::InstallHintFilter(label);
+    if (place.member != nullptr) this->*place.member = label;
+  }
 }
 
 QPushButton* TQvZins::MakeButton(QWidget* parent, const char* name, int x, int y, int width) {
@@ -125,90 +172,61 @@ void TQvZins::BuildInterestFace() {
   QWidget* p = interestPanel_ = new QWidget(this);
   p->setObjectName(QStringLiteral("Pnl_Zins"));
   p->setGeometry(0, 0, kInterestWidth, kInterestHeight);
+  MakeLabels(p);
 
   // Capital, currency and rate; the capital in euros at the right.
-  MakeLabel(p, "Label1", 10, 10, 60);
   capital_ = MakeEdit(p, "Edt_Capital", 75, 10, kAmountWidth);
   currency_ = MakeList(p, "CB_Value", 220, 10, 65);
   rate_ = MakeEdit(p, "Edt_rent", 300, 10, 70);
-  MakeLabel(p, "Label2", 375, 10, 60);
   capitalEuro_ = MakeEdit(p, "Edt_Capital_EUR", 615, 10, kAmountWidth);
-  capitalEuroUnit_ = MakeLabel(p, "Label22", 754, 10, 32);
 
   // The period and the day-count method.
-  MakeLabel(p, "Label3", 10, 38, 60);
   start_ = MakeEdit(p, "Edt_Beginn", 75, 38, kDateWidth);
-  startMarker_ = MakeLabel(p, "Label25", 175, 38, 35);
   startCounted_ = MakeList(p, "CB_Begin", 212, 38, 65);
-  MakeLabel(p, "Label4", 300, 38, 25);
   end_ = MakeEdit(p, "Edt_Ende", 330, 38, kDateWidth);
-  endMarker_ = MakeLabel(p, "Label26", 430, 38, 35);
   endCounted_ = MakeList(p, "CB_End", 467, 38, 65);
   method_ = MakeList(p, "CB_Rent", 545, 38, 240);
 
   // The pay date, its region and the value day.
-  MakeLabel(p, "Label6", 10, 66, 62);
   payDate_ = MakeEdit(p, "Edt_PayDate", 75, 66, kDateWidth);
-  MakeLabel(p, "Label7", 180, 66, 18);
   payRegion_ = MakeList(p, "CB_PayLand", 200, 66, 145);
-  MakeLabel(p, "Label11", 350, 66, 32);
   valutaKind_ = MakeList(p, "CB_ValutaModus", 384, 66, 176);
-  MakeLabel(p, "Label12", 565, 66, 76);
-  MakeLabel(p, "Label8", 642, 66, 44);
   valuta_ = MakeEdit(p, "Edt_Valuta", 688, 66, kDateWidth);
 
   // Rounding and its decimals.
-  MakeLabel(p, "Label9", 10, 94, 165);
   round_ = MakeList(p, "CB_Round", 178, 94, 70);
   intermediate_ = MakeList(p, "CB_RoundDeciInt", 252, 94, 45);
   final_ = MakeList(p, "CB_RoundDeciExt", 301, 94, 45);
   compute_ = MakeButton(p, "Button1", 630, 92, 150);
 
-  // The interest rows: count, label, per unit, product, currency.
+  // The interest rows: count, per unit, product; and the totals.
   const struct {
     QLineEdit* TQvZins::*count;
     const char* countName;
-    QLabel* TQvZins::*label;
-    const char* labelName;
     QLineEdit* TQvZins::*perUnit;
     const char* perUnitName;
     QLineEdit* TQvZins::*product;
     const char* productName;
-    QLabel* TQvZins::*currency;
-    const char* currencyName;
   } kRows[] = {
-      {&TQvZins::years_, "Edt_YearT", nullptr, "Label13", &TQvZins::perYear_, "Edt_Year",
-       &TQvZins::forYears_, "Edt_YearSum", &TQvZins::yearsCurrency_, "Label17"},
-      {&TQvZins::days_, "Edt_NormalYearT", &TQvZins::daysCaption_, "Label14", &TQvZins::perDay_,
-       "Edt_NormalYear", &TQvZins::forDays_, "Edt_NormalYearSum", &TQvZins::daysCurrency_,
-       "Label18"},
-      {&TQvZins::leapDays_, "Edt_LeapYearT", &TQvZins::leapDaysCaption_, "Label15",
-       &TQvZins::perLeapDay_, "Edt_LeapYear", &TQvZins::forLeapDays_, "Edt_LeapYearSum",
-       &TQvZins::leapDaysCurrency_, "Label19"},
+      {&TQvZins::years_, "Edt_YearT", &TQvZins::perYear_, "Edt_Year", &TQvZins::forYears_,
+       "Edt_YearSum"},
+      {&TQvZins::days_, "Edt_NormalYearT", &TQvZins::perDay_, "Edt_NormalYear", &TQvZins::forDays_,
+       "Edt_NormalYearSum"},
+      {&TQvZins::leapDays_, "Edt_LeapYearT", &TQvZins::perLeapDay_, "Edt_LeapYear",
+       &TQvZins::forLeapDays_, "Edt_LeapYearSum"},
   };
   int y = 140;
   for (const auto& row : kRows) {
     this->*row.count = MakeEdit(p, row.countName, 10, y, 50);
     (this->*row.count)->setAlignment(Qt::AlignRight);
-    QLabel* label = MakeLabel(p, row.labelName, 65, y, 235);
-    if (row.label != nullptr) this->*row.label = label;
     this->*row.perUnit = MakeEdit(p, row.perUnitName, 302, y, kAmountWidth);
     this->*row.product = MakeEdit(p, row.productName, 442, y, kAmountWidth);
-    this->*row.currency = MakeLabel(p, row.currencyName, 581, y, 32);
     y += 28;
   }
-  QLabel* interest = MakeLabel(p, "Label10", 350, 232, 85);
-  interest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   total_ = MakeEdit(p, "Edt_RentSum", 442, 232, kAmountWidth);
-  totalCurrency_ = MakeLabel(p, "Label20", 581, 232, 32);
   totalEuro_ = MakeEdit(p, "Edt_RentSum_EUR", 615, 232, kAmountWidth);
-  totalEuroUnit_ = MakeLabel(p, "Label23", 754, 232, 32);
-  QLabel* sum = MakeLabel(p, "Label5", 350, 260, 85);
-  sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   sum_ = MakeEdit(p, "Edt_Sum", 442, 260, kAmountWidth);
-  sumCurrency_ = MakeLabel(p, "Label21", 581, 260, 32);
   sumEuro_ = MakeEdit(p, "Edt_Sum_EUR", 615, 260, kAmountWidth);
-  sumEuroUnit_ = MakeLabel(p, "Label24", 754, 260, 32);
 
   periodText_ = MakeEdit(p, "Edt_CalDiffText", 10, 430, 770);
   periodText_->setCursor(Qt::PointingHandCursor);
@@ -239,7 +257,7 @@ void TQvZins::BuildPercentFace() {
   QWidget* p = percentPanel_ = new QWidget(this);
   p->setObjectName(QStringLiteral("Pnl_Percent"));
   p->setGeometry(0, 0, kPercentWidth, kPercentHeight);
-  MakeLabel(p, "Label30", 10, 10, 165);
+  MakeLabels(p);
   roundP_ = MakeList(p, "CB_RoundP", 178, 10, 70);
   percentDecimalsP_ = MakeList(p, "CB_RoundDeciPerP", 252, 10, 45);
   intermediateP_ = MakeList(p, "CB_RoundDeciIntP", 301, 10, 45);
@@ -247,16 +265,14 @@ void TQvZins::BuildPercentFace() {
   const struct {
     QLineEdit* TQvZins::*percent;
     const char* percentName;
-    const char* labelName;
     QLineEdit* TQvZins::*amount;
     const char* amountName;
-  } kRows[] = {{&TQvZins::basePercent_, "Edt_Perc1", "Label27", &TQvZins::base_, "Edt_Cap1"},
-               {&TQvZins::partPercent_, "Edt_Perc2", "Label28", &TQvZins::part_, "Edt_Cap2"},
-               {&TQvZins::restPercent_, "Edt_Perc3", "Label29", &TQvZins::rest_, "Edt_Cap3"}};
+  } kRows[] = {{&TQvZins::basePercent_, "Edt_Perc1", &TQvZins::base_, "Edt_Cap1"},
+               {&TQvZins::partPercent_, "Edt_Perc2", &TQvZins::part_, "Edt_Cap2"},
+               {&TQvZins::restPercent_, "Edt_Perc3", &TQvZins::rest_, "Edt_Cap3"}};
   int y = 45;
   for (const auto& row : kRows) {
     this->*row.percent = MakeEdit(p, row.percentName, 10, y, kAmountWidth);
-    MakeLabel(p, row.labelName, 155, y, 30)->setAlignment(Qt::AlignCenter);
     this->*row.amount = MakeEdit(p, row.amountName, 190, y, kAmountWidth);
     y += 30;
   }
@@ -329,9 +345,6 @@ void TQvZins::SetDefaults() {
     field->setAlignment(Qt::AlignRight);
   }
   for (QLabel* label : CurrencyLabels()) label->setText(currency_->currentText());
-  for (QLabel* label : {capitalEuroUnit_, totalEuroUnit_, sumEuroUnit_}) {
-    label->setText(QStringLiteral("EUR"));
-  }
   // The euro fields show only with a currency that has a fixed rate.
   ShowEuro(engine::EuroRateOf(S(currency_->currentText())).has_value());
   SumBlanc();

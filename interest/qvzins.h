@@ -91,7 +91,7 @@ class TQvZins : public QWidget {
   // Building.
   QLineEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int width);
   QComboBox* MakeList(QWidget* parent, const char* name, int x, int y, int width);
-  QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, int width);
+  void MakeLabels(QWidget* panel);  // the labels of that face
   QPushButton* MakeButton(QWidget* parent, const char* name, int x, int y, int width);
   void BuildInterestFace();
   void BuildPercentFace();

@@ -72,8 +72,8 @@ struct NamedText {
   std::string_view text;
 };
 
-// The captions of the labels and buttons.
-const std::vector<NamedText>& Captions();  // {"Label1", "Kapital"}, ...
+// The captions of the buttons.
+const std::vector<NamedText>& Captions();  // {"Button1", "berechnen"}, ...
 
 // The hints the window shows before any computation.
 const std::vector<NamedText>& FirstHints();  // {"CB_Value", "Währung"}, ...
