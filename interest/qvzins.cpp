@@ -21,7 +21,6 @@
 #include "engine/civildate.h"
 #include "engine/daynumber.h"
 #include "engine/numbertext.h"
-#include "engine/region.h"
 #include "interest/qvversion.h"
 #include "platform/clipboard.h"
 #include "platform/openurl.h"
@@ -51,6 +50,43 @@ QString Joined(const std::vector<std::string>& lines) {
 
 QString Trimmed(const std::string& text) {
   return Q(text).trimmed();
+}
+
+// The value behind a line of a list, as the list keeps it.
+QVariant Data(const std::string& code) {
+  return Q(code);
+}
+QVariant Data(int number) {
+  return number;
+}
+QVariant Data(bool counted) {
+  return counted;
+}
+QVariant Data(engine::ValutaKind kind) {
+  return QVariant::fromValue(kind);
+}
+
+// FillList: the lines of a list, the line of that value selected, without
+// announcing the change.
+template <typename Value>
+void FillList(QComboBox* list, const std::vector<interest::ListItem<Value>>& items,
+              const Value& selected) {
+  const QSignalBlocker blocker(list);
+  list->clear();
+  for (const interest::ListItem<Value>& item : items) list->addItem(Q(item.text), Data(item.value));
+  list->setCurrentIndex(list->findData(Data(selected)));
+}
+
+// The selected value of a list of numbers, kNoChoice without a selection.
+int NumberOf(const QComboBox* list) {
+  bool ok = false;
+  const int number = list->currentData().toInt(&ok);
+  return ok ? number : interest::kNoChoice;
+}
+
+// The selected code of a list of codes, "" without a selection.
+std::string CodeOf(const QComboBox* list) {
+  return S(list->currentData().toString());
 }
 
 // The caption and the first hint the model keeps under a control's name.
@@ -298,36 +334,27 @@ void TQvZins::BuildTextPanel() {
   btnClip_->hide();
 }
 
-void TQvZins::FillList(QComboBox* list, const std::vector<std::string>& items, int selected) {
-  const QSignalBlocker blocker(list);
-  list->clear();
-  for (const std::string& item : items) list->addItem(Q(item));
-  list->setCurrentIndex(selected);
-}
-
 void TQvZins::SetDefaults() {
   QScopedValueRollback<bool> guard(refilling_, true);
-  const std::vector<std::string> rounds(interest::kRoundItems.begin(), interest::kRoundItems.end());
-  FillList(currency_, interest::CurrencyItems(), 8);
-  FillList(method_, interest::MethodItems(), 0);
-  FillList(startCounted_, interest::FlagItems(), 1);
-  FillList(endCounted_, interest::FlagItems(), 0);
-  FillList(round_, rounds, 0);
-  FillList(intermediate_, interest::DecimalItems(interest::kMaxIntermediate),
-           interest::kDefaultIntermediate);
-  FillList(final_, interest::DecimalItems(interest::kMaxFinal), interest::kDefaultFinal);
-  const std::vector<std::string> lands = interest::PayLandItems();
-  const auto land = std::find(lands.begin(), lands.end(), interest::kDefaultPayLand);
-  FillList(payRegion_, lands, static_cast<int>(land - lands.begin()));
-  FillList(valutaKind_, interest::ValutaItems(), 0);
-  FillList(roundP_, rounds, 0);
+  const interest::InterestFields first;
+  FillList(currency_, interest::CurrencyItems(), first.currency);
+  FillList(method_, interest::MethodItems(), first.method);
+  FillList(startCounted_, interest::FlagItems(), first.startCounted);
+  FillList(endCounted_, interest::FlagItems(), first.endCounted);
+  FillList(round_, interest::RoundItems(), first.modeIndex);
+  FillList(intermediate_, interest::DecimalItems(interest::kMaxIntermediate), first.intermediate);
+  FillList(final_, interest::DecimalItems(interest::kMaxFinal), first.finalDecimals);
+  FillList(payRegion_, interest::PayLandItems(), first.payRegion);
+  FillList(valutaKind_, interest::ValutaItems(), first.valuta);
+  const interest::PercentFields firstPercent;
+  FillList(roundP_, interest::RoundItems(), firstPercent.modeIndex);
   FillList(percentDecimalsP_, interest::DecimalItems(interest::kMaxIntermediate),
-           interest::kDefaultPercentDecimals);
+           firstPercent.percentDecimals);
   FillList(intermediateP_, interest::DecimalItems(interest::kMaxIntermediate),
-           interest::kDefaultIntermediate);
-  FillList(finalP_, interest::DecimalItems(interest::kMaxFinal), interest::kDefaultFinal);
-  startCounted_->setToolTip(Q(interest::FlagHint(true, false)));
-  endCounted_->setToolTip(Q(interest::FlagHint(false, true)));
+           firstPercent.intermediate);
+  FillList(finalP_, interest::DecimalItems(interest::kMaxFinal), firstPercent.finalDecimals);
+  startCounted_->setToolTip(Q(interest::FlagHint(true, first.startCounted)));
+  endCounted_->setToolTip(Q(interest::FlagHint(false, first.endCounted)));
 
   const QString today = Q(engine::TodayText(engine::CalendarKind::Gregorian));
   for (QLineEdit* field : {start_, end_, payDate_}) {
@@ -337,16 +364,17 @@ void TQvZins::SetDefaults() {
   RenewDateHints();
 
   // The four amount inputs are the only fields typed in.
-  capital_->setText(Q(interest::kDefaultCapital));
-  rate_->setText(Q(interest::kDefaultRate));
+  capital_->setText(Q(first.capital));
+  rate_->setText(Q(first.rate));
   for (QLineEdit* field : {capital_, rate_, base_, partPercent_}) {
     field->setReadOnly(false);
     field->setFocusPolicy(Qt::StrongFocus);
     field->setAlignment(Qt::AlignRight);
   }
-  for (QLabel* label : CurrencyLabels()) label->setText(currency_->currentText());
+  const std::string currency = CodeOf(currency_);
+  for (QLabel* label : CurrencyLabels()) label->setText(Q(currency));
   // The euro fields show only with a currency that has a fixed rate.
-  ShowEuro(engine::EuroRateOf(S(currency_->currentText())).has_value());
+  ShowEuro(engine::EuroRateOf(currency).has_value());
   SumBlanc();
 }
 
@@ -439,18 +467,18 @@ interest::InterestFields TQvZins::ReadFields() const {
   // The statement names the rate as typed, not as the window rounded it.
   const QString rate = rate_->text();
   f.rate = S(!rateShown_.isEmpty() && rate == rateShown_ ? rateEntered_ : rate);
-  f.currency = S(currency_->currentText());
+  f.currency = CodeOf(currency_);
   f.start = S(start_->text());
   f.end = S(end_->text());
-  f.startFlag = S(startCounted_->currentText());
-  f.endFlag = S(endCounted_->currentText());
-  f.method = S(method_->currentText());
-  f.round = S(round_->currentText());
-  f.intermediate = intermediate_->currentIndex();
-  f.finalDecimals = final_->currentIndex();
+  f.startCounted = startCounted_->currentData().toBool();
+  f.endCounted = endCounted_->currentData().toBool();
+  f.method = NumberOf(method_);
+  f.modeIndex = NumberOf(round_);
+  f.intermediate = NumberOf(intermediate_);
+  f.finalDecimals = NumberOf(final_);
   f.payDate = S(payDate_->text());
-  f.payLand = S(payRegion_->currentText());
-  f.valuta = S(valutaKind_->currentText());
+  f.payRegion = CodeOf(payRegion_);
+  f.valuta = valutaKind_->currentData().value<engine::ValutaKind>();
   return f;
 }
 
@@ -465,8 +493,8 @@ void TQvZins::SumBlanc() {
 
 void TQvZins::RebuildFinalDecimals(QComboBox* intermediate, QComboBox* final) {
   const interest::FinalChoice choice =
-      interest::FinalDecimalsChoice(intermediate->currentIndex(), final->currentIndex());
-  if (final->count() == choice.last + 1 && final->currentIndex() == choice.selected) return;
+      interest::FinalDecimalsChoice(NumberOf(intermediate), NumberOf(final));
+  if (final->count() == choice.last + 1 && NumberOf(final) == choice.selected) return;
   QScopedValueRollback<bool> guard(refilling_, true);
   FillList(final, interest::DecimalItems(choice.last), choice.selected);
 }
@@ -540,7 +568,7 @@ void TQvZins::ShowStatement(const engine::InterestStatement& s) {
   const std::array<QWidget*, 5> leapRow = {leapDays_, leapDaysCaption_, perLeapDay_, forLeapDays_,
                                            leapDaysCurrency_};
   for (QWidget* widget : leapRow) widget->setVisible(s.leapRow);
-  for (QLabel* label : CurrencyLabels()) label->setText(currency_->currentText());
+  for (QLabel* label : CurrencyLabels()) label->setText(Q(CodeOf(currency_)));
   if (s.euro) {
     capitalEuro_->setText(Q(s.euro->capital));
     totalEuro_->setText(Q(s.euro->total));
@@ -570,7 +598,7 @@ void TQvZins::ShowStatement(const engine::InterestStatement& s) {
 }
 
 void TQvZins::RenewDateHints() {
-  const std::string code = engine::RegionCodeOfName(S(payRegion_->currentText()));
+  const std::string code = CodeOf(payRegion_);
   for (QLineEdit* field : {start_, end_, payDate_, valuta_}) {
     field->setToolTip(Q(interest::DateHint(S(field->text()), code)));
   }
@@ -697,10 +725,10 @@ interest::PercentFields TQvZins::ReadPercentFields() const {
   interest::PercentFields f;
   f.base = S(base_->text());
   f.percent = S(partPercent_->text());
-  f.round = S(roundP_->currentText());
-  f.percentDecimals = percentDecimalsP_->currentIndex();
-  f.intermediate = intermediateP_->currentIndex();
-  f.finalDecimals = finalP_->currentIndex();
+  f.modeIndex = NumberOf(roundP_);
+  f.percentDecimals = NumberOf(percentDecimalsP_);
+  f.intermediate = NumberOf(intermediateP_);
+  f.finalDecimals = NumberOf(finalP_);
   return f;
 }
 

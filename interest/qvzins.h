@@ -98,7 +98,6 @@ class TQvZins : public QWidget {
   void BuildTextPanel();
   void SetDefaults();
   void ConnectInputs();
-  static void FillList(QComboBox* list, const std::vector<std::string>& items, int selected);
   std::array<QLabel*, 5> CurrencyLabels() const;  // beside each amount of the interest face
   void ShowEuro(bool shown);                      // the euro amounts and their "EUR"
 
