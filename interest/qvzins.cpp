@@ -531,7 +531,7 @@ void TQvZins::RentClick() {
   const bool confirmed = earlyPay_.Confirmed(f.start, f.end, f.payDate);
   const engine::InterestStatement s = engine::ComputeInterest(interest::RequestOf(f, confirmed));
   SumBlanc();
-  if (s.code != 1) {
+  if (interest::OutcomeOf(s.code) != interest::Outcome::Ok) {
     memo1_->setPlainText(Q(s.error));
     return;
   }
@@ -746,7 +746,7 @@ void TQvZins::PercentClick(engine::PercentTrigger trigger) {
   RebuildFinalDecimals(intermediateP_, finalP_);
   const engine::PercentRequest request = interest::PercentRequestOf(ReadPercentFields());
   const engine::PercentResult r = engine::ComputePercent(request, trigger);
-  if (r.code != 1) return;
+  if (interest::OutcomeOf(r.code) != interest::Outcome::Ok) return;
   basePercent_->setText(Q(r.percent1));
   base_->setText(Trimmed(r.amount1));
   partPercent_->setText(Trimmed(r.percent2));
@@ -851,7 +851,7 @@ void TQvZins::GiveEditorDate(const QString& date) {
 
 QString TQvZins::EditedDate() const {
   const int jd = kalender1_->iJD();
-  if (engine::JDInRange(jd) != 1) return {};
+  if (interest::OutcomeOf(engine::JDInRange(jd)) != interest::Outcome::Ok) return {};
   return Q(engine::FormatDateText(engine::CivilDateOf(jd, engine::CalendarKind::Gregorian)));
 }
 

@@ -140,6 +140,19 @@ struct PercentFields {
 // PercentRequestOf: the engine request of the percentage fields.
 engine::PercentRequest PercentRequestOf(const PercentFields& fields);
 
+// ---- The engine's answers ----------------------------------------------------
+
+// How the engine answered a computation or a range check.
+enum class Outcome {
+  Ok,          // the result stands
+  Refused,     // an input could not be read or lies outside its choices
+  OutOfRange,  // a day outside the supported range
+};
+
+// OutcomeOf: the outcome of an engine result code: 1 Ok, -1 OutOfRange,
+// any other code Refused.
+Outcome OutcomeOf(int code);  // 0 -> Refused
+
 // ---- The question ------------------------------------------------------------
 
 inline constexpr std::string_view kQuestionTitle = "Achtung";

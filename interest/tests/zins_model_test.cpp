@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "engine/daynumber.h"
 #include "engine/environment.h"
 #include "engine/interestdays.h"
 #include "engine/region.h"
@@ -174,6 +175,27 @@ TEST(ZinsModel, DateHintDescribesTheDay) {
   EXPECT_EQ(interest::DateHint("31.02.2024", "D-NI"), "");
   EXPECT_EQ(interest::DateHint("", "D-NI"), "");
   engine::SetClock({});
+}
+
+TEST(ZinsModel, OutcomesReadTheEnginesCodes) {
+  using interest::Outcome;
+  EXPECT_EQ(interest::OutcomeOf(engine::JDInRange(2451545)), Outcome::Ok);
+  EXPECT_EQ(interest::OutcomeOf(engine::JDInRange(-100000000)), Outcome::OutOfRange);
+  interest::InterestFields f;
+  f.start = "01.01.2019";
+  f.end = "01.01.2020";
+  f.payDate = "01.01.2020";
+  EXPECT_EQ(interest::OutcomeOf(engine::ComputeInterest(interest::RequestOf(f, false)).code),
+            Outcome::Ok);
+  f.end = "kein Datum";
+  EXPECT_EQ(interest::OutcomeOf(engine::ComputeInterest(interest::RequestOf(f, false)).code),
+            Outcome::Refused);
+  interest::PercentFields p{"250", "12,5"};
+  p.modeIndex = interest::kNoChoice;
+  EXPECT_EQ(interest::OutcomeOf(
+                engine::ComputePercent(interest::PercentRequestOf(p), engine::PercentTrigger::Final)
+                    .code),
+            Outcome::Refused);
 }
 
 TEST(ZinsModel, PercentRequestReadsTheLists) {
