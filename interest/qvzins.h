@@ -12,8 +12,11 @@
 // creates a new one for each opening: `(new TQvZins)->show();`.
 //
 // Sub-controls carry the names of the window's fields and buttons
-// (`Edt_Capital`, `CB_Rent`, `Memo1`, `Btn_Clip`, `QvVersion1`, ...); the
-// lists, captions and hints are interest/zins_model.h.
+// (`Edt_Capital`, `CB_Rent`, `Memo1`, `Btn_Clip`, `QvVersion1`, ...), by
+// which tests and callers find them; the window keeps its own in members.
+// Each list line holds the value behind it as item data (a region or
+// currency code, a method number, a rounding mode, decimals, a flag, a kind
+// of value day). The lists, captions and hints are interest/zins_model.h.
 #pragma once
 
 #include <QPointer>
@@ -58,29 +61,29 @@ class TQvZins : public QWidget {
   void SetQuestion(Question question) { question_ = std::move(question); }
 
   // Edit, List: the edit field or list of that object name, nullptr when
-  // there is none.
+  // there is none; for tests and callers.
   QLineEdit* Edit(const char* name) const;  // "Edt_Capital" -> the capital field
   QComboBox* List(const char* name) const;  // "CB_Rent" -> the method list
 
   // RentClick: computes the interest face from its fields and writes every
   // result, hint and text; in mode "%T" it only leaves the percentage text.
-  void RentClick();  // 1000, 10 %, 01.01.2019..01.01.2020 -> Edt_Sum "1100,00"
+  void RentClick();  // 1000, 10 %, 01.01.2019..01.01.2020 -> sum "1100,00"
   // PercentClick: computes the percentage face, the amounts at the final
   // decimals for "Endergebnis", else at the intermediate ones.
   void PercentClick(engine::PercentTrigger trigger);  // 250, 12,5 %, Final -> "31,25"
   // Btn_TextClick: computes, then shows the statement, or hides it when shown.
-  void Btn_TextClick();  // -> Memo1 and Btn_Clip visible
+  void Btn_TextClick();  // -> the statement and the copy button shown
   // Btn_ClipClick: copies the shown text, exactly, to the clipboard.
-  void Btn_ClipClick();  // -> clipboard == Memo1's text
+  void Btn_ClipClick();  // -> clipboard == the shown statement or period text
   // Btn_PercentClick: the percentage face, 485 x 199, "Prozentrechnung".
   void Btn_PercentClick();  // -> Mode "%"
   // BitBtn1Click: the interest face, 790 x 497, computed.
   void BitBtn1Click();  // -> Mode "Z"
   // BitBtn4Click: the percentage text below the percentage face, 790 x 497;
   // with the text shown, the percentage face alone again.
-  void BitBtn4Click();  // -> Mode "%T", Memo1 "Rundung: kaufm." ...
+  void BitBtn4Click();  // -> Mode "%T", the text "Rundung: kaufm." ...
   // Edt_CalDiffTextClick: computes, then shows the period text, or hides it.
-  void Edt_CalDiffTextClick();  // -> Memo2 "366 Tage" ...
+  void Edt_CalDiffTextClick();  // -> the long period text "366 Tage" ...
 
  protected:
   void closeEvent(QCloseEvent* event) override;

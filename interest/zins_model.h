@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The interest window without a window: the entries and defaults of its
-// lists, its captions and first hints, the reading of its fields into the
-// engine's requests (interest.h, percent.h), the final-decimals choice, the
-// long date hints, and the memory of the one question the window asks: a
-// pay date before the end of the interest stands once the user said "Ja"
-// for that pay date and that end.
+// The interest window without a window: the lines of its lists with the
+// value behind each, their defaults, its button captions and first hints,
+// its inputs as typed values and their engine requests (interest.h,
+// percent.h), the engine's answers, the final-decimals choice, the long
+// date hints, and the memory of the one question the window asks: a pay
+// date before the end of the interest stands once the user said "Ja" for
+// that pay date and that end.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,7 +92,8 @@ const std::vector<NamedText>& Captions();  // {"Button1", "berechnen"}, ...
 // The hints the window shows before any computation.
 const std::vector<NamedText>& FirstHints();  // {"CB_Value", "Währung"}, ...
 
-// FlagHint: the hint of CB_Begin or CB_End for its selection.
+// FlagHint: the hint of the list that says whether the first (start) or the
+// last day earns interest, for its selection.
 std::string FlagHint(bool start,
                      bool counted);  // (true, false) -> "Anfangstag wird NICHT verzinst"
 
