@@ -21,7 +21,6 @@
 #include "engine/civildate.h"
 #include "engine/daynumber.h"
 #include "engine/numbertext.h"
-#include "engine/region.h"
 #include "interest/qvversion.h"
 #include "platform/clipboard.h"
 #include "platform/openurl.h"
@@ -53,11 +52,54 @@ QString Trimmed(const std::string& text) {
   return Q(text).trimmed();
 }
 
-// The fields of the interest face that show results.
-constexpr const char* kResultFields[] = {
-    "Edt_YearT",    "Edt_NormalYearT", "Edt_LeapYearT",     "Edt_Year",        "Edt_NormalYear",
-    "Edt_LeapYear", "Edt_YearSum",     "Edt_NormalYearSum", "Edt_LeapYearSum", "Edt_RentSum",
-    "Edt_Sum",      "Edt_Valuta",      "Edt_Capital_EUR",   "Edt_RentSum_EUR", "Edt_Sum_EUR"};
+// The value behind a line of a list, as the list keeps it.
+QVariant Data(const std::string& code) {
+  return Q(code);
+}
+QVariant Data(int number) {
+  return number;
+}
+QVariant Data(bool counted) {
+  return counted;
+}
+QVariant Data(engine::ValutaKind kind) {
+  return QVariant::fromValue(kind);
+}
+
+// FillList: the lines of a list, the line of that value selected, without
+// announcing the change.
+template <typename Value>
+void FillList(QComboBox* list, const std::vector<interest::ListItem<Value>>& items,
+              const Value& selected) {
+  const QSignalBlocker blocker(list);
+  list->clear();
+  for (const interest::ListItem<Value>& item : items) list->addItem(Q(item.text), Data(item.value));
+  list->setCurrentIndex(list->findData(Data(selected)));
+}
+
+// The selected value of a list of numbers, kNoChoice without a selection.
+int NumberOf(const QComboBox* list) {
+  bool ok = false;
+  const int number = list->currentData().toInt(&ok);
+  return ok ? number : interest::kNoChoice;
+}
+
+// The selected code of a list of codes, "" without a selection.
+std::string CodeOf(const QComboBox* list) {
+  return S(list->currentData().toString());
+}
+
+// The caption and the first hint the model keeps under a control's name.
+void SetFixedTexts(QWidget* widget) {
+  const std::string name = S(widget->objectName());
+  auto* button = qobject_cast<QPushButton*>(widget);
+  for (const interest::NamedText& caption : interest::Captions()) {
+    if (button != nullptr && caption.name == name) button->setText(Q(caption.text));
+  }
+  for (const interest::NamedText& hint : interest::FirstHints()) {
+    if (hint.name == name) widget->setToolTip(Q(hint.text));
+  }
+}
 
 }  // namespace
 
@@ -83,6 +125,7 @@ QLineEdit* TQvZins::MakeEdit(QWidget* parent, const char* name, int x, int y, in
   edit->setFocusPolicy(Qt::NoFocus);
   edit->setTextMargins(0, 0, 0, 0);
   controls::InstallHintFilter(edit);
+  SetFixedTexts(edit);
   return edit;
 }
 
@@ -91,15 +134,65 @@ QComboBox* TQvZins::MakeList(QWidget* parent, const char* name, int x, int y, in
   list->setObjectName(QString::fromLatin1(name));
   list->setGeometry(x, y, width, kRowHeight);
   controls::InstallHintFilter(list);
+  SetFixedTexts(list);
   return list;
 }
 
-QLabel* TQvZins::MakeLabel(QWidget* parent, const char* name, int x, int y, int width) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(x, y, width, kRowHeight);
-  controls::InstallHintFilter(label);
-  return label;
+void TQvZins::MakeLabels(QWidget* panel) {
+  // Every label of both faces with its first text and place; those the
+  // window changes later are kept in a member.
+  static constexpr struct {
+    QWidget* TQvZins::*panel;
+    const char* name;
+    const char* text;
+    int x;
+    int y;
+    int width;
+    QLabel* TQvZins::*member = nullptr;
+    Qt::Alignment alignment = {};
+  } kLabels[] = {
+      {&TQvZins::interestPanel_, "Label1", "Kapital", 10, 10, 60},
+      {&TQvZins::interestPanel_, "Label2", "% Zinsen", 375, 10, 60},
+      {&TQvZins::interestPanel_, "Label22", "EUR", 754, 10, 32, &TQvZins::capitalEuroUnit_},
+      {&TQvZins::interestPanel_, "Label3", "seit", 10, 38, 60},
+      {&TQvZins::interestPanel_, "Label25", "", 175, 38, 35, &TQvZins::startMarker_},
+      {&TQvZins::interestPanel_, "Label4", "bis", 300, 38, 25},
+      {&TQvZins::interestPanel_, "Label26", "", 430, 38, 35, &TQvZins::endMarker_},
+      {&TQvZins::interestPanel_, "Label6", "fällig am", 10, 66, 62},
+      {&TQvZins::interestPanel_, "Label7", "in", 180, 66, 18},
+      {&TQvZins::interestPanel_, "Label11", "falls", 350, 66, 32},
+      {&TQvZins::interestPanel_, "Label12", "anderenfalls", 565, 66, 76},
+      {&TQvZins::interestPanel_, "Label8", "Valuta", 642, 66, 44},
+      {&TQvZins::interestPanel_, "Label9", "Rundung (Dezimalstellen)", 10, 94, 165},
+      {&TQvZins::interestPanel_, "Label13", "Zinsjahre", 65, 140, 235},
+      {&TQvZins::interestPanel_, "Label17", "", 581, 140, 32, &TQvZins::yearsCurrency_},
+      {&TQvZins::interestPanel_, "Label14", "Zinstage", 65, 168, 235, &TQvZins::daysCaption_},
+      {&TQvZins::interestPanel_, "Label18", "", 581, 168, 32, &TQvZins::daysCurrency_},
+      {&TQvZins::interestPanel_, "Label15", "Zinstage im Schaltjahr", 65, 196, 235,
+       &TQvZins::leapDaysCaption_},
+      {&TQvZins::interestPanel_, "Label19", "", 581, 196, 32, &TQvZins::leapDaysCurrency_},
+      {&TQvZins::interestPanel_, "Label10", "Zinsen", 350, 232, 85, nullptr,
+       Qt::AlignRight | Qt::AlignVCenter},
+      {&TQvZins::interestPanel_, "Label20", "", 581, 232, 32, &TQvZins::totalCurrency_},
+      {&TQvZins::interestPanel_, "Label23", "EUR", 754, 232, 32, &TQvZins::totalEuroUnit_},
+      {&TQvZins::interestPanel_, "Label5", "Summe", 350, 260, 85, nullptr,
+       Qt::AlignRight | Qt::AlignVCenter},
+      {&TQvZins::interestPanel_, "Label21", "", 581, 260, 32, &TQvZins::sumCurrency_},
+      {&TQvZins::interestPanel_, "Label24", "EUR", 754, 260, 32, &TQvZins::sumEuroUnit_},
+      {&TQvZins::percentPanel_, "Label30", "Rundung (Dezimalstellen)", 10, 10, 165},
+      {&TQvZins::percentPanel_, "Label27", "% =", 155, 45, 30, nullptr, Qt::AlignCenter},
+      {&TQvZins::percentPanel_, "Label28", "% =", 155, 75, 30, nullptr, Qt::AlignCenter},
+      {&TQvZins::percentPanel_, "Label29", "% =", 155, 105, 30, nullptr, Qt::AlignCenter},
+  };
+  for (const auto& place : kLabels) {
+    if (this->*place.panel != panel) continue;
+    auto* label = new QLabel(QString::fromUtf8(place.text), panel);
+    label->setObjectName(QString::fromLatin1(place.name));
+    label->setGeometry(place.x, place.y, place.width, kRowHeight);
+    if (place.alignment != Qt::Alignment()) label->setAlignment(place.alignment);
+    controls::InstallHintFilter(label);
+    if (place.member != nullptr) this->*place.member = label;
+  }
 }
 
 QPushButton* TQvZins::MakeButton(QWidget* parent, const char* name, int x, int y, int width) {
@@ -107,6 +200,7 @@ QPushButton* TQvZins::MakeButton(QWidget* parent, const char* name, int x, int y
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(x, y, width, kButtonHeight);
   controls::InstallHintFilter(button);
+  SetFixedTexts(button);
   return button;
 }
 
@@ -114,83 +208,67 @@ void TQvZins::BuildInterestFace() {
   QWidget* p = interestPanel_ = new QWidget(this);
   p->setObjectName(QStringLiteral("Pnl_Zins"));
   p->setGeometry(0, 0, kInterestWidth, kInterestHeight);
+  MakeLabels(p);
 
   // Capital, currency and rate; the capital in euros at the right.
-  MakeLabel(p, "Label1", 10, 10, 60);
-  MakeEdit(p, "Edt_Capital", 75, 10, kAmountWidth);
-  MakeList(p, "CB_Value", 220, 10, 65);
-  MakeEdit(p, "Edt_rent", 300, 10, 70);
-  MakeLabel(p, "Label2", 375, 10, 60);
-  MakeEdit(p, "Edt_Capital_EUR", 615, 10, kAmountWidth);
-  MakeLabel(p, "Label22", 754, 10, 32);
+  capital_ = MakeEdit(p, "Edt_Capital", 75, 10, kAmountWidth);
+  currency_ = MakeList(p, "CB_Value", 220, 10, 65);
+  rate_ = MakeEdit(p, "Edt_rent", 300, 10, 70);
+  capitalEuro_ = MakeEdit(p, "Edt_Capital_EUR", 615, 10, kAmountWidth);
 
   // The period and the day-count method.
-  MakeLabel(p, "Label3", 10, 38, 60);
-  MakeEdit(p, "Edt_Beginn", 75, 38, kDateWidth);
-  MakeLabel(p, "Label25", 175, 38, 35);
-  MakeList(p, "CB_Begin", 212, 38, 65);
-  MakeLabel(p, "Label4", 300, 38, 25);
-  MakeEdit(p, "Edt_Ende", 330, 38, kDateWidth);
-  MakeLabel(p, "Label26", 430, 38, 35);
-  MakeList(p, "CB_End", 467, 38, 65);
-  MakeList(p, "CB_Rent", 545, 38, 240);
+  start_ = MakeEdit(p, "Edt_Beginn", 75, 38, kDateWidth);
+  startCounted_ = MakeList(p, "CB_Begin", 212, 38, 65);
+  end_ = MakeEdit(p, "Edt_Ende", 330, 38, kDateWidth);
+  endCounted_ = MakeList(p, "CB_End", 467, 38, 65);
+  method_ = MakeList(p, "CB_Rent", 545, 38, 240);
 
   // The pay date, its region and the value day.
-  MakeLabel(p, "Label6", 10, 66, 62);
-  MakeEdit(p, "Edt_PayDate", 75, 66, kDateWidth);
-  MakeLabel(p, "Label7", 180, 66, 18);
-  MakeList(p, "CB_PayLand", 200, 66, 145);
-  MakeLabel(p, "Label11", 350, 66, 32);
-  MakeList(p, "CB_ValutaModus", 384, 66, 176);
-  MakeLabel(p, "Label12", 565, 66, 76);
-  MakeLabel(p, "Label8", 642, 66, 44);
-  MakeEdit(p, "Edt_Valuta", 688, 66, kDateWidth);
+  payDate_ = MakeEdit(p, "Edt_PayDate", 75, 66, kDateWidth);
+  payRegion_ = MakeList(p, "CB_PayLand", 200, 66, 145);
+  valutaKind_ = MakeList(p, "CB_ValutaModus", 384, 66, 176);
+  valuta_ = MakeEdit(p, "Edt_Valuta", 688, 66, kDateWidth);
 
   // Rounding and its decimals.
-  MakeLabel(p, "Label9", 10, 94, 165);
-  MakeList(p, "CB_Round", 178, 94, 70);
-  MakeList(p, "CB_RoundDeciInt", 252, 94, 45);
-  MakeList(p, "CB_RoundDeciExt", 301, 94, 45);
-  MakeButton(p, "Button1", 630, 92, 150);
+  round_ = MakeList(p, "CB_Round", 178, 94, 70);
+  intermediate_ = MakeList(p, "CB_RoundDeciInt", 252, 94, 45);
+  final_ = MakeList(p, "CB_RoundDeciExt", 301, 94, 45);
+  compute_ = MakeButton(p, "Button1", 630, 92, 150);
 
-  // The interest rows: count, label, per unit, product, currency.
+  // The interest rows: count, per unit, product; and the totals.
   const struct {
-    const char* count;
-    const char* label;
-    const char* perUnit;
-    const char* product;
-    const char* currency;
+    QLineEdit* TQvZins::*count;
+    const char* countName;
+    QLineEdit* TQvZins::*perUnit;
+    const char* perUnitName;
+    QLineEdit* TQvZins::*product;
+    const char* productName;
   } kRows[] = {
-      {"Edt_YearT", "Label13", "Edt_Year", "Edt_YearSum", "Label17"},
-      {"Edt_NormalYearT", "Label14", "Edt_NormalYear", "Edt_NormalYearSum", "Label18"},
-      {"Edt_LeapYearT", "Label15", "Edt_LeapYear", "Edt_LeapYearSum", "Label19"},
+      {&TQvZins::years_, "Edt_YearT", &TQvZins::perYear_, "Edt_Year", &TQvZins::forYears_,
+       "Edt_YearSum"},
+      {&TQvZins::days_, "Edt_NormalYearT", &TQvZins::perDay_, "Edt_NormalYear", &TQvZins::forDays_,
+       "Edt_NormalYearSum"},
+      {&TQvZins::leapDays_, "Edt_LeapYearT", &TQvZins::perLeapDay_, "Edt_LeapYear",
+       &TQvZins::forLeapDays_, "Edt_LeapYearSum"},
   };
   int y = 140;
   for (const auto& row : kRows) {
-    MakeEdit(p, row.count, 10, y, 50)->setAlignment(Qt::AlignRight);
-    MakeLabel(p, row.label, 65, y, 235);
-    MakeEdit(p, row.perUnit, 302, y, kAmountWidth);
-    MakeEdit(p, row.product, 442, y, kAmountWidth);
-    MakeLabel(p, row.currency, 581, y, 32);
+    this->*row.count = MakeEdit(p, row.countName, 10, y, 50);
+    (this->*row.count)->setAlignment(Qt::AlignRight);
+    this->*row.perUnit = MakeEdit(p, row.perUnitName, 302, y, kAmountWidth);
+    this->*row.product = MakeEdit(p, row.productName, 442, y, kAmountWidth);
     y += 28;
   }
-  QLabel* interest = MakeLabel(p, "Label10", 350, 232, 85);
-  interest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  MakeEdit(p, "Edt_RentSum", 442, 232, kAmountWidth);
-  MakeLabel(p, "Label20", 581, 232, 32);
-  MakeEdit(p, "Edt_RentSum_EUR", 615, 232, kAmountWidth);
-  MakeLabel(p, "Label23", 754, 232, 32);
-  QLabel* sum = MakeLabel(p, "Label5", 350, 260, 85);
-  sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  MakeEdit(p, "Edt_Sum", 442, 260, kAmountWidth);
-  MakeLabel(p, "Label21", 581, 260, 32);
-  MakeEdit(p, "Edt_Sum_EUR", 615, 260, kAmountWidth);
-  MakeLabel(p, "Label24", 754, 260, 32);
+  total_ = MakeEdit(p, "Edt_RentSum", 442, 232, kAmountWidth);
+  totalEuro_ = MakeEdit(p, "Edt_RentSum_EUR", 615, 232, kAmountWidth);
+  sum_ = MakeEdit(p, "Edt_Sum", 442, 260, kAmountWidth);
+  sumEuro_ = MakeEdit(p, "Edt_Sum_EUR", 615, 260, kAmountWidth);
 
-  MakeEdit(p, "Edt_CalDiffText", 10, 430, 770)->setCursor(Qt::PointingHandCursor);
+  periodText_ = MakeEdit(p, "Edt_CalDiffText", 10, 430, 770);
+  periodText_->setCursor(Qt::PointingHandCursor);
   btnText_ = MakeButton(p, "Btn_Text", 10, 462, 120);
   btnPercent_ = MakeButton(p, "Btn_Percent", 395, 462, 100);
-  MakeButton(p, "Btn_info", 500, 462, 70);
+  help_ = MakeButton(p, "Btn_info", 500, 462, 70);
   version_ = new TQvVersion(p);
   version_->setObjectName(QStringLiteral("QvVersion1"));
   version_->move(kInterestWidth - version_->width() - 10, 468);
@@ -207,38 +285,37 @@ void TQvZins::BuildInterestFace() {
   kalender1_->DateCal()->SetEditHeight(kRowHeight);
   kalender1_->SetVisible(false);
   // Its emptied place lies under the start date, which stays clickable.
-  QLineEdit* start = Edit("Edt_Beginn");
-  kalender1_->move(start->pos());
-  start->raise();
+  kalender1_->move(start_->pos());
+  start_->raise();
 }
 
 void TQvZins::BuildPercentFace() {
   QWidget* p = percentPanel_ = new QWidget(this);
   p->setObjectName(QStringLiteral("Pnl_Percent"));
   p->setGeometry(0, 0, kPercentWidth, kPercentHeight);
-  MakeLabel(p, "Label30", 10, 10, 165);
-  MakeList(p, "CB_RoundP", 178, 10, 70);
-  MakeList(p, "CB_RoundDeciPerP", 252, 10, 45);
-  MakeList(p, "CB_RoundDeciIntP", 301, 10, 45);
-  MakeList(p, "CB_RoundDeciExtP", 350, 10, 45);
+  MakeLabels(p);
+  roundP_ = MakeList(p, "CB_RoundP", 178, 10, 70);
+  percentDecimalsP_ = MakeList(p, "CB_RoundDeciPerP", 252, 10, 45);
+  intermediateP_ = MakeList(p, "CB_RoundDeciIntP", 301, 10, 45);
+  finalP_ = MakeList(p, "CB_RoundDeciExtP", 350, 10, 45);
   const struct {
-    const char* percent;
-    const char* label;
-    const char* amount;
-  } kRows[] = {{"Edt_Perc1", "Label27", "Edt_Cap1"},
-               {"Edt_Perc2", "Label28", "Edt_Cap2"},
-               {"Edt_Perc3", "Label29", "Edt_Cap3"}};
+    QLineEdit* TQvZins::*percent;
+    const char* percentName;
+    QLineEdit* TQvZins::*amount;
+    const char* amountName;
+  } kRows[] = {{&TQvZins::basePercent_, "Edt_Perc1", &TQvZins::base_, "Edt_Cap1"},
+               {&TQvZins::partPercent_, "Edt_Perc2", &TQvZins::part_, "Edt_Cap2"},
+               {&TQvZins::restPercent_, "Edt_Perc3", &TQvZins::rest_, "Edt_Cap3"}};
   int y = 45;
   for (const auto& row : kRows) {
-    MakeEdit(p, row.percent, 10, y, kAmountWidth);
-    MakeLabel(p, row.label, 155, y, 30)->setAlignment(Qt::AlignCenter);
-    MakeEdit(p, row.amount, 190, y, kAmountWidth);
+    this->*row.percent = MakeEdit(p, row.percentName, 10, y, kAmountWidth);
+    this->*row.amount = MakeEdit(p, row.amountName, 190, y, kAmountWidth);
     y += 30;
   }
-  MakeButton(p, "BitBtn2", 10, 160, 125);
-  MakeButton(p, "BitBtn3", 140, 160, 110);
-  MakeButton(p, "BitBtn4", 255, 160, 80);
-  MakeButton(p, "BitBtn1", 340, 160, 80);
+  intermediateResult_ = MakeButton(p, "BitBtn2", 10, 160, 125);
+  finalResult_ = MakeButton(p, "BitBtn3", 140, 160, 110);
+  percentText_ = MakeButton(p, "BitBtn4", 255, 160, 80);
+  backToInterest_ = MakeButton(p, "BitBtn1", 340, 160, 80);
 }
 
 void TQvZins::BuildTextPanel() {
@@ -257,99 +334,63 @@ void TQvZins::BuildTextPanel() {
   btnClip_->hide();
 }
 
-void TQvZins::FillList(QComboBox* list, const std::vector<std::string>& items, int selected) {
-  const QSignalBlocker blocker(list);
-  list->clear();
-  for (const std::string& item : items) list->addItem(Q(item));
-  list->setCurrentIndex(selected);
-}
-
 void TQvZins::SetDefaults() {
   QScopedValueRollback<bool> guard(refilling_, true);
-  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-    if (InDateEditor(edit)) continue;
-    edit->clear();
-  }
-  for (const interest::NamedText& caption : interest::Captions()) {
-    if (auto* label = findChild<QLabel*>(Q(caption.name))) label->setText(Q(caption.text));
-    if (auto* button = findChild<QPushButton*>(Q(caption.name))) {
-      button->setText(Q(caption.text));
-    }
-  }
-  for (const interest::NamedText& hint : interest::FirstHints()) {
-    if (auto* widget = findChild<QWidget*>(Q(hint.name))) widget->setToolTip(Q(hint.text));
-  }
-  const std::vector<std::string> rounds(interest::kRoundItems.begin(), interest::kRoundItems.end());
-  FillList(List("CB_Value"), interest::CurrencyItems(), 8);
-  FillList(List("CB_Rent"), interest::MethodItems(), 0);
-  FillList(List("CB_Begin"), interest::FlagItems(), 1);
-  FillList(List("CB_End"), interest::FlagItems(), 0);
-  FillList(List("CB_Round"), rounds, 0);
-  FillList(List("CB_RoundDeciInt"), interest::DecimalItems(interest::kMaxIntermediate),
-           interest::kDefaultIntermediate);
-  FillList(List("CB_RoundDeciExt"), interest::DecimalItems(interest::kMaxFinal),
-           interest::kDefaultFinal);
-  const std::vector<std::string> lands = interest::PayLandItems();
-  const auto land = std::find(lands.begin(), lands.end(), interest::kDefaultPayLand);
-  FillList(List("CB_PayLand"), lands, static_cast<int>(land - lands.begin()));
-  FillList(List("CB_ValutaModus"), interest::ValutaItems(), 0);
-  FillList(List("CB_RoundP"), rounds, 0);
-  FillList(List("CB_RoundDeciPerP"), interest::DecimalItems(interest::kMaxIntermediate),
-           interest::kDefaultPercentDecimals);
-  FillList(List("CB_RoundDeciIntP"), interest::DecimalItems(interest::kMaxIntermediate),
-           interest::kDefaultIntermediate);
-  FillList(List("CB_RoundDeciExtP"), interest::DecimalItems(interest::kMaxFinal),
-           interest::kDefaultFinal);
-  List("CB_Begin")->setToolTip(Q(interest::FlagHint(true, false)));
-  List("CB_End")->setToolTip(Q(interest::FlagHint(false, true)));
+  const interest::InterestFields first;
+  FillList(currency_, interest::CurrencyItems(), first.currency);
+  FillList(method_, interest::MethodItems(), first.method);
+  FillList(startCounted_, interest::FlagItems(), first.startCounted);
+  FillList(endCounted_, interest::FlagItems(), first.endCounted);
+  FillList(round_, interest::RoundItems(), first.modeIndex);
+  FillList(intermediate_, interest::DecimalItems(interest::kMaxIntermediate), first.intermediate);
+  FillList(final_, interest::DecimalItems(interest::kMaxFinal), first.finalDecimals);
+  FillList(payRegion_, interest::PayLandItems(), first.payRegion);
+  FillList(valutaKind_, interest::ValutaItems(), first.valuta);
+  const interest::PercentFields firstPercent;
+  FillList(roundP_, interest::RoundItems(), firstPercent.modeIndex);
+  FillList(percentDecimalsP_, interest::DecimalItems(interest::kMaxIntermediate),
+           firstPercent.percentDecimals);
+  FillList(intermediateP_, interest::DecimalItems(interest::kMaxIntermediate),
+           firstPercent.intermediate);
+  FillList(finalP_, interest::DecimalItems(interest::kMaxFinal), firstPercent.finalDecimals);
+  startCounted_->setToolTip(Q(interest::FlagHint(true, first.startCounted)));
+  endCounted_->setToolTip(Q(interest::FlagHint(false, first.endCounted)));
 
   const QString today = Q(engine::TodayText(engine::CalendarKind::Gregorian));
-  for (const char* name : {"Edt_Beginn", "Edt_Ende", "Edt_PayDate"}) {
-    QLineEdit* field = Edit(name);
+  for (QLineEdit* field : {start_, end_, payDate_}) {
     field->setText(today);
     field->setCursor(Qt::PointingHandCursor);
   }
   RenewDateHints();
 
   // The four amount inputs are the only fields typed in.
-  Edit("Edt_Capital")->setText(Q(interest::kDefaultCapital));
-  Edit("Edt_rent")->setText(Q(interest::kDefaultRate));
-  for (const char* name : {"Edt_Capital", "Edt_rent", "Edt_Cap1", "Edt_Perc2"}) {
-    QLineEdit* field = Edit(name);
+  capital_->setText(Q(first.capital));
+  rate_->setText(Q(first.rate));
+  for (QLineEdit* field : {capital_, rate_, base_, partPercent_}) {
     field->setReadOnly(false);
     field->setFocusPolicy(Qt::StrongFocus);
     field->setAlignment(Qt::AlignRight);
   }
-  for (const char* name : {"Label17", "Label18", "Label19", "Label20", "Label21"}) {
-    findChild<QLabel*>(QString::fromLatin1(name))->setText(List("CB_Value")->currentText());
-  }
-  for (const char* name : {"Label22", "Label23", "Label24"}) {
-    findChild<QLabel*>(QString::fromLatin1(name))->setText(QStringLiteral("EUR"));
-  }
+  const std::string currency = CodeOf(currency_);
+  for (QLabel* label : CurrencyLabels()) label->setText(Q(currency));
   // The euro fields show only with a currency that has a fixed rate.
-  const bool euro = engine::EuroRateOf(S(List("CB_Value")->currentText())).has_value();
-  for (const char* name :
-       {"Edt_Capital_EUR", "Edt_RentSum_EUR", "Edt_Sum_EUR", "Label22", "Label23", "Label24"}) {
-    findChild<QWidget*>(QString::fromLatin1(name))->setVisible(euro);
-  }
+  ShowEuro(engine::EuroRateOf(currency).has_value());
   SumBlanc();
 }
 
 void TQvZins::ConnectInputs() {
-  for (const char* name : {"CB_Value", "CB_Rent", "CB_Begin", "CB_End", "CB_Round",
-                           "CB_RoundDeciInt", "CB_RoundDeciExt", "CB_PayLand", "CB_ValutaModus"}) {
-    connect(List(name), &QComboBox::currentIndexChanged, this, [this] {
+  for (QComboBox* list : {currency_, method_, startCounted_, endCounted_, round_, intermediate_,
+                          final_, payRegion_, valutaKind_}) {
+    connect(list, &QComboBox::currentIndexChanged, this, [this] {
       if (!refilling_) RentClick();
     });
   }
-  for (const char* name :
-       {"CB_RoundP", "CB_RoundDeciPerP", "CB_RoundDeciIntP", "CB_RoundDeciExtP"}) {
-    connect(List(name), &QComboBox::currentIndexChanged, this, [this] {
+  for (QComboBox* list : {roundP_, percentDecimalsP_, intermediateP_, finalP_}) {
+    connect(list, &QComboBox::currentIndexChanged, this, [this] {
       if (!refilling_) PercentClick(lastTrigger_);
     });
   }
-  for (const char* name : {"Edt_Capital", "Edt_rent"}) {
-    QLineEdit* field = Edit(name);
+  for (QLineEdit* field : {capital_, rate_}) {
     field->installEventFilter(this);
     connect(field, &QLineEdit::textEdited, this, [this, field] {
       FilterAmount(field);
@@ -357,22 +398,18 @@ void TQvZins::ConnectInputs() {
       SumBlanc();
     });
   }
-  for (const char* name : {"Edt_Cap1", "Edt_Perc2"}) {
-    QLineEdit* field = Edit(name);
+  for (QLineEdit* field : {base_, partPercent_}) {
     field->installEventFilter(this);
     connect(field, &QLineEdit::textEdited, this, [this, field] {
       FilterAmount(field);
       ClearPercentResults();
     });
   }
-  for (const char* name : {"Edt_Beginn", "Edt_Ende", "Edt_PayDate", "Edt_CalDiffText", "Edt_Perc1",
-                           "Edt_Perc3", "Edt_Cap2", "Edt_Cap3"}) {
-    Edit(name)->installEventFilter(this);
+  for (QLineEdit* field :
+       {start_, end_, payDate_, periodText_, basePercent_, restPercent_, part_, rest_}) {
+    field->installEventFilter(this);
   }
-  const auto button = [this](const char* name) {
-    return findChild<QPushButton*>(QString::fromLatin1(name));
-  };
-  connect(button("Button1"), &QPushButton::clicked, this, [this] {
+  connect(compute_, &QPushButton::clicked, this, [this] {
     // "berechnen" ends the editing of a date.
     HideDateEditor();
     RentClick();
@@ -380,18 +417,17 @@ void TQvZins::ConnectInputs() {
   connect(btnText_, &QPushButton::clicked, this, &TQvZins::Btn_TextClick);
   connect(btnClip_, &QPushButton::clicked, this, &TQvZins::Btn_ClipClick);
   connect(btnPercent_, &QPushButton::clicked, this, &TQvZins::Btn_PercentClick);
-  connect(button("Btn_info"), &QPushButton::clicked, this,
-          [] { platform::OpenUrl(kDescriptionPage); });
-  connect(button("BitBtn1"), &QPushButton::clicked, this, &TQvZins::BitBtn1Click);
-  connect(button("BitBtn2"), &QPushButton::clicked, this, [this] {
+  connect(help_, &QPushButton::clicked, this, [] { platform::OpenUrl(kDescriptionPage); });
+  connect(backToInterest_, &QPushButton::clicked, this, &TQvZins::BitBtn1Click);
+  connect(intermediateResult_, &QPushButton::clicked, this, [this] {
     lastTrigger_ = engine::PercentTrigger::Intermediate;
     PercentClick(lastTrigger_);
   });
-  connect(button("BitBtn3"), &QPushButton::clicked, this, [this] {
+  connect(finalResult_, &QPushButton::clicked, this, [this] {
     lastTrigger_ = engine::PercentTrigger::Final;
     PercentClick(lastTrigger_);
   });
-  connect(button("BitBtn4"), &QPushButton::clicked, this, &TQvZins::BitBtn4Click);
+  connect(percentText_, &QPushButton::clicked, this, &TQvZins::BitBtn4Click);
 
   connect(kalender1_, &TKalender::OnChange, this, &TQvZins::Kalender1Change);
   connect(kalender1_, &TKalender::OnChangeVis, this, &TQvZins::Kalender1ChangeVis);
@@ -403,6 +439,16 @@ void TQvZins::ConnectInputs() {
       if (!InDateEditor(QApplication::focusWidget())) HideDateEditor();
     });
   });
+}
+
+std::array<QLabel*, 5> TQvZins::CurrencyLabels() const {
+  return {yearsCurrency_, daysCurrency_, leapDaysCurrency_, totalCurrency_, sumCurrency_};
+}
+
+void TQvZins::ShowEuro(bool shown) {
+  const std::array<QWidget*, 6> euro = {capitalEuro_,     totalEuro_,     sumEuro_,
+                                        capitalEuroUnit_, totalEuroUnit_, sumEuroUnit_};
+  for (QWidget* widget : euro) widget->setVisible(shown);
 }
 
 QLineEdit* TQvZins::Edit(const char* name) const {
@@ -417,35 +463,38 @@ QComboBox* TQvZins::List(const char* name) const {
 
 interest::InterestFields TQvZins::ReadFields() const {
   interest::InterestFields f;
-  f.capital = S(Edit("Edt_Capital")->text());
+  f.capital = S(capital_->text());
   // The statement names the rate as typed, not as the window rounded it.
-  const QString rate = Edit("Edt_rent")->text();
+  const QString rate = rate_->text();
   f.rate = S(!rateShown_.isEmpty() && rate == rateShown_ ? rateEntered_ : rate);
-  f.currency = S(List("CB_Value")->currentText());
-  f.start = S(Edit("Edt_Beginn")->text());
-  f.end = S(Edit("Edt_Ende")->text());
-  f.startFlag = S(List("CB_Begin")->currentText());
-  f.endFlag = S(List("CB_End")->currentText());
-  f.method = S(List("CB_Rent")->currentText());
-  f.round = S(List("CB_Round")->currentText());
-  f.intermediate = List("CB_RoundDeciInt")->currentIndex();
-  f.finalDecimals = List("CB_RoundDeciExt")->currentIndex();
-  f.payDate = S(Edit("Edt_PayDate")->text());
-  f.payLand = S(List("CB_PayLand")->currentText());
-  f.valuta = S(List("CB_ValutaModus")->currentText());
+  f.currency = CodeOf(currency_);
+  f.start = S(start_->text());
+  f.end = S(end_->text());
+  f.startCounted = startCounted_->currentData().toBool();
+  f.endCounted = endCounted_->currentData().toBool();
+  f.method = NumberOf(method_);
+  f.modeIndex = NumberOf(round_);
+  f.intermediate = NumberOf(intermediate_);
+  f.finalDecimals = NumberOf(final_);
+  f.payDate = S(payDate_->text());
+  f.payRegion = CodeOf(payRegion_);
+  f.valuta = valutaKind_->currentData().value<engine::ValutaKind>();
   return f;
 }
 
 void TQvZins::SumBlanc() {
-  for (const char* name : kResultFields) Edit(name)->clear();
+  const std::array<QLineEdit*, 15> results = {
+      years_,       days_,  leapDays_, perYear_, perDay_,      perLeapDay_, forYears_, forDays_,
+      forLeapDays_, total_, sum_,      valuta_,  capitalEuro_, totalEuro_,  sumEuro_};
+  for (QLineEdit* field : results) field->clear();
   memo1_->clear();
   memo2_->clear();
 }
 
 void TQvZins::RebuildFinalDecimals(QComboBox* intermediate, QComboBox* final) {
   const interest::FinalChoice choice =
-      interest::FinalDecimalsChoice(intermediate->currentIndex(), final->currentIndex());
-  if (final->count() == choice.last + 1 && final->currentIndex() == choice.selected) return;
+      interest::FinalDecimalsChoice(NumberOf(intermediate), NumberOf(final));
+  if (final->count() == choice.last + 1 && NumberOf(final) == choice.selected) return;
   QScopedValueRollback<bool> guard(refilling_, true);
   FillList(final, interest::DecimalItems(choice.last), choice.selected);
 }
@@ -460,10 +509,10 @@ void TQvZins::RentClick() {
   }
   if (computing_ || closing_) return;
   QScopedValueRollback<bool> guard(computing_, true);
-  for (const char* name : {"Edt_Capital", "Edt_rent"}) {
-    if (Edit(name)->text().trimmed().isEmpty()) Edit(name)->setText(QStringLiteral("0"));
+  for (QLineEdit* field : {capital_, rate_}) {
+    if (field->text().trimmed().isEmpty()) field->setText(QStringLiteral("0"));
   }
-  RebuildFinalDecimals(List("CB_RoundDeciInt"), List("CB_RoundDeciExt"));
+  RebuildFinalDecimals(intermediate_, final_);
   const interest::InterestFields f = ReadFields();
   if (earlyPay_.Due(f.start, f.end, f.payDate)) {
     bool yes = false;
@@ -482,7 +531,7 @@ void TQvZins::RentClick() {
   const bool confirmed = earlyPay_.Confirmed(f.start, f.end, f.payDate);
   const engine::InterestStatement s = engine::ComputeInterest(interest::RequestOf(f, confirmed));
   SumBlanc();
-  if (s.code != 1) {
+  if (interest::OutcomeOf(s.code) != interest::Outcome::Ok) {
     memo1_->setPlainText(Q(s.error));
     return;
   }
@@ -492,88 +541,65 @@ void TQvZins::RentClick() {
 }
 
 void TQvZins::ShowStatement(const engine::InterestStatement& s) {
-  const auto set = [this](const char* name, const std::string& text) {
-    Edit(name)->setText(Q(text));
-  };
-  set("Edt_Beginn", s.start);
-  set("Edt_Ende", s.end);
-  set("Edt_PayDate", s.payDate);
-  set("Edt_Valuta", s.valuta);
-  Edit("Edt_Capital")->setText(Trimmed(s.capital));
-  set("Edt_rent", s.rate);
-  set("Edt_YearT", std::to_string(s.years));
-  set("Edt_NormalYearT", std::to_string(s.days));
-  set("Edt_LeapYearT", std::to_string(s.leapDays));
-  set("Edt_Year", s.perYear);
-  set("Edt_NormalYear", s.perDay);
-  set("Edt_LeapYear", s.perLeapDay);
-  set("Edt_YearSum", s.forYears);
-  set("Edt_NormalYearSum", s.forDays);
-  set("Edt_LeapYearSum", s.forLeapDays);
-  set("Edt_RentSum", s.total);
-  set("Edt_Sum", s.sum);
-  set("Edt_CalDiffText", s.periodText);
-  findChild<QLabel*>(QStringLiteral("Label14"))->setText(Q(s.dayLabel));
-  findChild<QLabel*>(QStringLiteral("Label15"))->setText(Q(s.leapLabel));
-  for (const char* name :
-       {"Edt_LeapYearT", "Label15", "Edt_LeapYear", "Edt_LeapYearSum", "Label19"}) {
-    findChild<QWidget*>(QString::fromLatin1(name))->setVisible(s.leapRow);
+  const struct {
+    QLineEdit* field;
+    const std::string& text;
+  } kTexts[] = {{start_, s.start},
+                {end_, s.end},
+                {payDate_, s.payDate},
+                {valuta_, s.valuta},
+                {rate_, s.rate},
+                {perYear_, s.perYear},
+                {perDay_, s.perDay},
+                {perLeapDay_, s.perLeapDay},
+                {forYears_, s.forYears},
+                {forDays_, s.forDays},
+                {forLeapDays_, s.forLeapDays},
+                {total_, s.total},
+                {sum_, s.sum},
+                {periodText_, s.periodText}};
+  for (const auto& text : kTexts) text.field->setText(Q(text.text));
+  capital_->setText(Trimmed(s.capital));
+  years_->setText(QString::number(s.years));
+  days_->setText(QString::number(s.days));
+  leapDays_->setText(QString::number(s.leapDays));
+  daysCaption_->setText(Q(s.dayLabel));
+  leapDaysCaption_->setText(Q(s.leapLabel));
+  const std::array<QWidget*, 5> leapRow = {leapDays_, leapDaysCaption_, perLeapDay_, forLeapDays_,
+                                           leapDaysCurrency_};
+  for (QWidget* widget : leapRow) widget->setVisible(s.leapRow);
+  for (QLabel* label : CurrencyLabels()) label->setText(Q(CodeOf(currency_)));
+  if (s.euro) {
+    capitalEuro_->setText(Q(s.euro->capital));
+    totalEuro_->setText(Q(s.euro->total));
+    sumEuro_->setText(Q(s.euro->sum));
   }
-  const QString currency = List("CB_Value")->currentText();
-  for (const char* name : {"Label17", "Label18", "Label19", "Label20", "Label21"}) {
-    findChild<QLabel*>(QString::fromLatin1(name))->setText(currency);
-  }
-  const bool euro = s.euro.has_value();
-  if (euro) {
-    set("Edt_Capital_EUR", s.euro->capital);
-    set("Edt_RentSum_EUR", s.euro->total);
-    set("Edt_Sum_EUR", s.euro->sum);
-  }
-  for (const char* name :
-       {"Edt_Capital_EUR", "Edt_RentSum_EUR", "Edt_Sum_EUR", "Label22", "Label23", "Label24"}) {
-    findChild<QWidget*>(QString::fromLatin1(name))->setVisible(euro);
-  }
-  auto* startMarker = findChild<QLabel*>(QStringLiteral("Label25"));
-  startMarker->setText(Q(s.startMarker));
-  startMarker->setToolTip(Q(s.hints.startMarker));
-  auto* endMarker = findChild<QLabel*>(QStringLiteral("Label26"));
-  endMarker->setText(Q(s.endMarker));
-  endMarker->setToolTip(Q(s.hints.endMarker));
+  ShowEuro(s.euro.has_value());
+  startMarker_->setText(Q(s.startMarker));
+  startMarker_->setToolTip(Q(s.hints.startMarker));
+  endMarker_->setText(Q(s.endMarker));
+  endMarker_->setToolTip(Q(s.hints.endMarker));
 
   const engine::InterestHints& h = s.hints;
   const struct {
-    const char* name;
+    QWidget* widget;
     const std::string& hint;
-  } kHints[] = {{"Edt_rent", h.rate},
-                {"Edt_Capital", h.capital},
-                {"Edt_YearT", h.years},
-                {"Edt_NormalYearT", h.normalDays},
-                {"Edt_LeapYearT", h.leapDays},
-                {"Edt_Year", h.perYear},
-                {"Edt_NormalYear", h.perDay},
-                {"Edt_LeapYear", h.perLeapDay},
-                {"Edt_YearSum", h.forYears},
-                {"Edt_NormalYearSum", h.forDays},
-                {"Edt_LeapYearSum", h.forLeapDays},
-                {"Edt_RentSum", h.total},
-                {"Edt_Sum", h.sum},
-                {"Edt_Capital_EUR", h.capitalEuro},
-                {"Edt_RentSum_EUR", h.totalEuro},
-                {"Edt_Sum_EUR", h.sumEuro},
-                {"CB_Begin", h.startCounted},
-                {"CB_End", h.endCounted}};
-  for (const auto& hint : kHints) {
-    findChild<QWidget*>(QString::fromLatin1(hint.name))->setToolTip(Q(hint.hint));
-  }
+  } kHints[] = {
+      {rate_, h.rate},       {capital_, h.capital},           {years_, h.years},
+      {days_, h.normalDays}, {leapDays_, h.leapDays},         {perYear_, h.perYear},
+      {perDay_, h.perDay},   {perLeapDay_, h.perLeapDay},     {forYears_, h.forYears},
+      {forDays_, h.forDays}, {forLeapDays_, h.forLeapDays},   {total_, h.total},
+      {sum_, h.sum},         {capitalEuro_, h.capitalEuro},   {totalEuro_, h.totalEuro},
+      {sumEuro_, h.sumEuro}, {startCounted_, h.startCounted}, {endCounted_, h.endCounted}};
+  for (const auto& hint : kHints) hint.widget->setToolTip(Q(hint.hint));
   RenewDateHints();
   memo1_->setPlainText(Joined(s.lines));
   memo2_->setPlainText(Joined(s.periodLines));
 }
 
 void TQvZins::RenewDateHints() {
-  const std::string code = engine::RegionCodeOfName(S(List("CB_PayLand")->currentText()));
-  for (const char* name : {"Edt_Beginn", "Edt_Ende", "Edt_PayDate", "Edt_Valuta"}) {
-    QLineEdit* field = Edit(name);
+  const std::string code = CodeOf(payRegion_);
+  for (QLineEdit* field : {start_, end_, payDate_, valuta_}) {
     field->setToolTip(Q(interest::DateHint(S(field->text()), code)));
   }
 }
@@ -666,9 +692,9 @@ void TQvZins::BitBtn4Click() {
   }
   mode_ = QStringLiteral("%");
   setFixedSize(kInterestWidth, kInterestHeight);
-  if (Edit("Edt_Cap1")->text().trimmed().isEmpty()) Edit("Edt_Cap1")->setText("0");
-  if (Edit("Edt_Perc2")->text().trimmed().isEmpty()) Edit("Edt_Perc2")->setText("0");
-  RebuildFinalDecimals(List("CB_RoundDeciIntP"), List("CB_RoundDeciExtP"));
+  if (base_->text().trimmed().isEmpty()) base_->setText("0");
+  if (partPercent_->text().trimmed().isEmpty()) partPercent_->setText("0");
+  RebuildFinalDecimals(intermediateP_, finalP_);
   const std::vector<std::string> lines =
       engine::TakePercent(interest::PercentRequestOf(ReadPercentFields()));
   // The fields end on the final result, as the text does.
@@ -697,38 +723,36 @@ void TQvZins::showEvent(QShowEvent* event) {
 
 interest::PercentFields TQvZins::ReadPercentFields() const {
   interest::PercentFields f;
-  f.base = S(Edit("Edt_Cap1")->text());
-  f.percent = S(Edit("Edt_Perc2")->text());
-  f.round = S(List("CB_RoundP")->currentText());
-  f.percentDecimals = List("CB_RoundDeciPerP")->currentIndex();
-  f.intermediate = List("CB_RoundDeciIntP")->currentIndex();
-  f.finalDecimals = List("CB_RoundDeciExtP")->currentIndex();
+  f.base = S(base_->text());
+  f.percent = S(partPercent_->text());
+  f.modeIndex = NumberOf(roundP_);
+  f.percentDecimals = NumberOf(percentDecimalsP_);
+  f.intermediate = NumberOf(intermediateP_);
+  f.finalDecimals = NumberOf(finalP_);
   return f;
 }
 
 void TQvZins::ClearPercentResults() {
-  for (const char* name : {"Edt_Perc1", "Edt_Cap2", "Edt_Perc3", "Edt_Cap3"}) {
-    Edit(name)->clear();
-  }
+  for (QLineEdit* field : {basePercent_, part_, restPercent_, rest_}) field->clear();
   if (mode_ == QLatin1String("%T")) memo1_->clear();
 }
 
 void TQvZins::PercentClick(engine::PercentTrigger trigger) {
   if (computing_) return;
   QScopedValueRollback<bool> guard(computing_, true);
-  for (const char* name : {"Edt_Cap1", "Edt_Perc2"}) {
-    if (Edit(name)->text().trimmed().isEmpty()) Edit(name)->setText(QStringLiteral("0"));
+  for (QLineEdit* field : {base_, partPercent_}) {
+    if (field->text().trimmed().isEmpty()) field->setText(QStringLiteral("0"));
   }
-  RebuildFinalDecimals(List("CB_RoundDeciIntP"), List("CB_RoundDeciExtP"));
+  RebuildFinalDecimals(intermediateP_, finalP_);
   const engine::PercentRequest request = interest::PercentRequestOf(ReadPercentFields());
   const engine::PercentResult r = engine::ComputePercent(request, trigger);
-  if (r.code != 1) return;
-  Edit("Edt_Perc1")->setText(Q(r.percent1));
-  Edit("Edt_Cap1")->setText(Trimmed(r.amount1));
-  Edit("Edt_Perc2")->setText(Trimmed(r.percent2));
-  Edit("Edt_Cap2")->setText(Q(r.amount2));
-  Edit("Edt_Perc3")->setText(Q(r.percent3));
-  Edit("Edt_Cap3")->setText(Q(r.amount3));
+  if (interest::OutcomeOf(r.code) != interest::Outcome::Ok) return;
+  basePercent_->setText(Q(r.percent1));
+  base_->setText(Trimmed(r.amount1));
+  partPercent_->setText(Trimmed(r.percent2));
+  part_->setText(Q(r.amount2));
+  restPercent_->setText(Q(r.percent3));
+  rest_->setText(Q(r.amount3));
   // A shown text follows the new inputs.
   if (mode_ == QLatin1String("%T")) memo1_->setPlainText(Joined(engine::TakePercent(request)));
 }
@@ -739,7 +763,7 @@ void TQvZins::CopyField(QLineEdit* field) {
 }
 
 void TQvZins::TakeAsBase(QLineEdit* field) {
-  Edit("Edt_Cap1")->setText(field->text());
+  base_->setText(field->text());
   PercentClick(lastTrigger_);
 }
 
@@ -757,12 +781,9 @@ void TQvZins::FilterAmount(QLineEdit* field) {
 bool TQvZins::eventFilter(QObject* watched, QEvent* event) {
   auto* field = qobject_cast<QLineEdit*>(watched);
   if (field == nullptr) return QWidget::eventFilter(watched, event);
-  const QString name = field->objectName();
-  const bool dateField = name == QLatin1String("Edt_Beginn") || name == QLatin1String("Edt_Ende") ||
-                         name == QLatin1String("Edt_PayDate");
-  const bool interestInput =
-      name == QLatin1String("Edt_Capital") || name == QLatin1String("Edt_rent");
-  const bool percentInput = name == QLatin1String("Edt_Cap1") || name == QLatin1String("Edt_Perc2");
+  const bool dateField = field == start_ || field == end_ || field == payDate_;
+  const bool interestInput = field == capital_ || field == rate_;
+  const bool percentInput = field == base_ || field == partPercent_;
   switch (event->type()) {
     case QEvent::MouseButtonPress:
       if (dateField) {
@@ -771,17 +792,17 @@ bool TQvZins::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::MouseButtonRelease:
-      if (name == QLatin1String("Edt_CalDiffText")) {
+      if (field == periodText_) {
         Edt_CalDiffTextClick();
         return true;
       }
-      if (!field->isReadOnly() || dateField) break;
-      if (name.startsWith(QLatin1String("Edt_Perc")) || name.startsWith(QLatin1String("Edt_Cap"))) {
+      // A click on a percentage result copies it.
+      if (field == basePercent_ || field == part_ || field == restPercent_ || field == rest_) {
         CopyField(field);
       }
       break;
     case QEvent::MouseButtonDblClick:
-      if (name == QLatin1String("Edt_Cap2") || name == QLatin1String("Edt_Cap3")) {
+      if (field == part_ || field == rest_) {
         TakeAsBase(field);
         return true;
       }
@@ -830,7 +851,7 @@ void TQvZins::GiveEditorDate(const QString& date) {
 
 QString TQvZins::EditedDate() const {
   const int jd = kalender1_->iJD();
-  if (engine::JDInRange(jd) != 1) return {};
+  if (interest::OutcomeOf(engine::JDInRange(jd)) != interest::Outcome::Ok) return {};
   return Q(engine::FormatDateText(engine::CivilDateOf(jd, engine::CalendarKind::Gregorian)));
 }
 
@@ -862,7 +883,7 @@ void TQvZins::Kalender1Change() {
   const QString date = EditedDate();
   if (date.isEmpty() || date == editedField_->text()) return;
   editedField_->setText(date);
-  if (editedField_ == Edit("Edt_PayDate")) Edit("Edt_Valuta")->clear();
+  if (editedField_ == payDate_) valuta_->clear();
   RenewDateHints();
   RentClick();
 }

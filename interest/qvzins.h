@@ -12,13 +12,17 @@
 // creates a new one for each opening: `(new TQvZins)->show();`.
 //
 // Sub-controls carry the names of the window's fields and buttons
-// (`Edt_Capital`, `CB_Rent`, `Memo1`, `Btn_Clip`, `QvVersion1`, ...); the
-// lists, captions and hints are interest/zins_model.h.
+// (`Edt_Capital`, `CB_Rent`, `Memo1`, `Btn_Clip`, `QvVersion1`, ...), by
+// which tests and callers find them; the window keeps its own in members.
+// Each list line holds the value behind it as item data (a region or
+// currency code, a method number, a rounding mode, decimals, a flag, a kind
+// of value day). The lists, captions and hints are interest/zins_model.h.
 #pragma once
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <map>
 
@@ -57,29 +61,29 @@ class TQvZins : public QWidget {
   void SetQuestion(Question question) { question_ = std::move(question); }
 
   // Edit, List: the edit field or list of that object name, nullptr when
-  // there is none.
+  // there is none; for tests and callers.
   QLineEdit* Edit(const char* name) const;  // "Edt_Capital" -> the capital field
   QComboBox* List(const char* name) const;  // "CB_Rent" -> the method list
 
   // RentClick: computes the interest face from its fields and writes every
   // result, hint and text; in mode "%T" it only leaves the percentage text.
-  void RentClick();  // 1000, 10 %, 01.01.2019..01.01.2020 -> Edt_Sum "1100,00"
+  void RentClick();  // 1000, 10 %, 01.01.2019..01.01.2020 -> sum "1100,00"
   // PercentClick: computes the percentage face, the amounts at the final
   // decimals for "Endergebnis", else at the intermediate ones.
   void PercentClick(engine::PercentTrigger trigger);  // 250, 12,5 %, Final -> "31,25"
   // Btn_TextClick: computes, then shows the statement, or hides it when shown.
-  void Btn_TextClick();  // -> Memo1 and Btn_Clip visible
+  void Btn_TextClick();  // -> the statement and the copy button shown
   // Btn_ClipClick: copies the shown text, exactly, to the clipboard.
-  void Btn_ClipClick();  // -> clipboard == Memo1's text
+  void Btn_ClipClick();  // -> clipboard == the shown statement or period text
   // Btn_PercentClick: the percentage face, 485 x 199, "Prozentrechnung".
   void Btn_PercentClick();  // -> Mode "%"
   // BitBtn1Click: the interest face, 790 x 497, computed.
   void BitBtn1Click();  // -> Mode "Z"
   // BitBtn4Click: the percentage text below the percentage face, 790 x 497;
   // with the text shown, the percentage face alone again.
-  void BitBtn4Click();  // -> Mode "%T", Memo1 "Rundung: kaufm." ...
+  void BitBtn4Click();  // -> Mode "%T", the text "Rundung: kaufm." ...
   // Edt_CalDiffTextClick: computes, then shows the period text, or hides it.
-  void Edt_CalDiffTextClick();  // -> Memo2 "366 Tage" ...
+  void Edt_CalDiffTextClick();  // -> the long period text "366 Tage" ...
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -90,14 +94,15 @@ class TQvZins : public QWidget {
   // Building.
   QLineEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int width);
   QComboBox* MakeList(QWidget* parent, const char* name, int x, int y, int width);
-  QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, int width);
+  void MakeLabels(QWidget* panel);  // the labels of that face
   QPushButton* MakeButton(QWidget* parent, const char* name, int x, int y, int width);
   void BuildInterestFace();
   void BuildPercentFace();
   void BuildTextPanel();
   void SetDefaults();
   void ConnectInputs();
-  static void FillList(QComboBox* list, const std::vector<std::string>& items, int selected);
+  std::array<QLabel*, 5> CurrencyLabels() const;  // beside each amount of the interest face
+  void ShowEuro(bool shown);                      // the euro amounts and their "EUR"
 
   // The interest face.
   interest::InterestFields ReadFields() const;
@@ -138,12 +143,85 @@ class TQvZins : public QWidget {
   QWidget* interestPanel_ = nullptr;
   QWidget* percentPanel_ = nullptr;
   QWidget* textPanel_ = nullptr;
-  QPlainTextEdit* memo1_ = nullptr;
-  QPlainTextEdit* memo2_ = nullptr;
+  QPlainTextEdit* memo1_ = nullptr;  // the statement or the percentage text
+  QPlainTextEdit* memo2_ = nullptr;  // the period text in its long form
+  TQvVersion* version_ = nullptr;
+
+  // The interest face's inputs.
+  QLineEdit* capital_ = nullptr;
+  QLineEdit* rate_ = nullptr;
+  QLineEdit* start_ = nullptr;
+  QLineEdit* end_ = nullptr;
+  QLineEdit* payDate_ = nullptr;
+  QComboBox* currency_ = nullptr;
+  QComboBox* startCounted_ = nullptr;
+  QComboBox* endCounted_ = nullptr;
+  QComboBox* method_ = nullptr;
+  QComboBox* payRegion_ = nullptr;
+  QComboBox* valutaKind_ = nullptr;
+  QComboBox* round_ = nullptr;
+  QComboBox* intermediate_ = nullptr;
+  QComboBox* final_ = nullptr;
+
+  // The interest face's results: the value date, the rows of years, normal
+  // days and leap days (count, amount per unit, product), the totals, their
+  // euro amounts and the period text.
+  QLineEdit* valuta_ = nullptr;
+  QLineEdit* years_ = nullptr;
+  QLineEdit* days_ = nullptr;
+  QLineEdit* leapDays_ = nullptr;
+  QLineEdit* perYear_ = nullptr;
+  QLineEdit* perDay_ = nullptr;
+  QLineEdit* perLeapDay_ = nullptr;
+  QLineEdit* forYears_ = nullptr;
+  QLineEdit* forDays_ = nullptr;
+  QLineEdit* forLeapDays_ = nullptr;
+  QLineEdit* total_ = nullptr;
+  QLineEdit* sum_ = nullptr;
+  QLineEdit* capitalEuro_ = nullptr;
+  QLineEdit* totalEuro_ = nullptr;
+  QLineEdit* sumEuro_ = nullptr;
+  QLineEdit* periodText_ = nullptr;
+
+  // The labels the interest face changes: the row captions of the days,
+  // the currency beside each amount, "EUR" beside the euro amounts and the
+  // markers beside a 31st the method counts as the 30th.
+  QLabel* daysCaption_ = nullptr;
+  QLabel* leapDaysCaption_ = nullptr;
+  QLabel* yearsCurrency_ = nullptr;
+  QLabel* daysCurrency_ = nullptr;
+  QLabel* leapDaysCurrency_ = nullptr;
+  QLabel* totalCurrency_ = nullptr;
+  QLabel* sumCurrency_ = nullptr;
+  QLabel* capitalEuroUnit_ = nullptr;
+  QLabel* totalEuroUnit_ = nullptr;
+  QLabel* sumEuroUnit_ = nullptr;
+  QLabel* startMarker_ = nullptr;
+  QLabel* endMarker_ = nullptr;
+
+  // The interest face's buttons.
+  QPushButton* compute_ = nullptr;
   QPushButton* btnText_ = nullptr;
   QPushButton* btnClip_ = nullptr;
   QPushButton* btnPercent_ = nullptr;
-  TQvVersion* version_ = nullptr;
+  QPushButton* help_ = nullptr;
+
+  // The percentage face: the base (100 %), the part and the rest, each as a
+  // percentage and an amount; its lists and buttons.
+  QLineEdit* basePercent_ = nullptr;
+  QLineEdit* base_ = nullptr;
+  QLineEdit* partPercent_ = nullptr;
+  QLineEdit* part_ = nullptr;
+  QLineEdit* restPercent_ = nullptr;
+  QLineEdit* rest_ = nullptr;
+  QComboBox* roundP_ = nullptr;
+  QComboBox* percentDecimalsP_ = nullptr;
+  QComboBox* intermediateP_ = nullptr;
+  QComboBox* finalP_ = nullptr;
+  QPushButton* intermediateResult_ = nullptr;
+  QPushButton* finalResult_ = nullptr;
+  QPushButton* percentText_ = nullptr;
+  QPushButton* backToInterest_ = nullptr;
 
   TKalender* kalender1_ = nullptr;
   QPointer<QLineEdit> editedField_;

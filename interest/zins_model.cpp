@@ -27,45 +27,52 @@ std::optional<int> DayNumberOfDate(std::string_view date) {
 
 }  // namespace
 
-int ModeIndexOfRoundText(std::string_view text) {
-  if (text == kRoundItems[0]) return 0;
-  if (text == kRoundItems[1]) return 2;
-  return -2;
+std::vector<ListItem<int>> RoundItems() {
+  return {{"kaufm.", 0}, {"mathe.", 2}};
 }
 
-std::vector<std::string> DecimalItems(int last) {
-  std::vector<std::string> items;
-  for (int i = 0; i <= last; ++i) items.push_back(std::to_string(i));
+std::vector<ListItem<int>> DecimalItems(int last) {
+  std::vector<ListItem<int>> items;
+  for (int i = 0; i <= last; ++i) items.push_back({std::to_string(i), i});
   return items;
 }
 
-std::vector<std::string> CurrencyItems() {
-  return {engine::kCurrencies.begin(), engine::kCurrencies.end()};
-}
-
-std::vector<std::string> MethodItems() {
-  std::vector<std::string> items;
-  for (const engine::InterestMethod& method : engine::kInterestMethods) {
-    items.emplace_back(method.text);
+std::vector<ListItem<std::string>> CurrencyItems() {
+  std::vector<ListItem<std::string>> items;
+  for (std::string_view code : engine::kCurrencies) {
+    items.push_back({std::string(code), std::string(code)});
   }
   return items;
 }
 
-std::vector<std::string> PayLandItems() {
-  std::vector<std::string> items;
+std::vector<ListItem<int>> MethodItems() {
+  std::vector<ListItem<int>> items;
+  for (const engine::InterestMethod& method : engine::kInterestMethods) {
+    items.push_back({std::string(method.text), method.number});
+  }
+  return items;
+}
+
+std::vector<ListItem<std::string>> PayLandItems() {
+  std::vector<ListItem<std::string>> items;
   const auto table = engine::RegionTable();
   for (std::size_t row = 1; row < table.size() && !table[row].name.empty(); ++row) {
-    items.emplace_back(table[row].name);
+    items.push_back({std::string(table[row].name), std::string(table[row].code)});
   }
   return items;
 }
 
-std::vector<std::string> ValutaItems() {
-  return {engine::kValutaKindTexts.begin(), engine::kValutaKindTexts.end()};
+std::vector<ListItem<engine::ValutaKind>> ValutaItems() {
+  std::vector<ListItem<engine::ValutaKind>> items;
+  for (engine::ValutaKind kind : {engine::ValutaKind::WorkdayWithoutSaturday,
+                                  engine::ValutaKind::Workday, engine::ValutaKind::EveryDay}) {
+    items.push_back({std::string(engine::ValutaKindText(kind)), kind});
+  }
+  return items;
 }
 
-std::vector<std::string> FlagItems() {
-  return {std::string(engine::kIncluded), std::string(engine::kExcluded)};
+std::vector<ListItem<bool>> FlagItems() {
+  return {{std::string(engine::kIncluded), true}, {std::string(engine::kExcluded), false}};
 }
 
 FinalChoice FinalDecimalsChoice(int intermediate, int selected) {
@@ -75,25 +82,6 @@ FinalChoice FinalDecimalsChoice(int intermediate, int selected) {
 
 const std::vector<NamedText>& Captions() {
   static const std::vector<NamedText> kCaptions = {
-      {"Label1", "Kapital"},
-      {"Label2", "% Zinsen"},
-      {"Label3", "seit"},
-      {"Label4", "bis"},
-      {"Label5", "Summe"},
-      {"Label6", "fällig am"},
-      {"Label7", "in"},
-      {"Label8", "Valuta"},
-      {"Label9", "Rundung (Dezimalstellen)"},
-      {"Label30", "Rundung (Dezimalstellen)"},
-      {"Label10", "Zinsen"},
-      {"Label11", "falls"},
-      {"Label12", "anderenfalls"},
-      {"Label13", "Zinsjahre"},
-      {"Label14", "Zinstage"},
-      {"Label15", "Zinstage im Schaltjahr"},
-      {"Label27", "% ="},
-      {"Label28", "% ="},
-      {"Label29", "% ="},
       {"Button1", "berechnen"},
       {"Btn_Text", "Text"},
       {"Btn_Clip", "Text in die Zwischenablage kopieren"},
@@ -168,20 +156,15 @@ engine::InterestRequest RequestOf(const InterestFields& fields, bool earlyPayCon
   r.currency = fields.currency;
   r.start = fields.start;
   r.end = fields.end;
-  r.startCounted = fields.startFlag == engine::kIncluded;
-  r.endCounted = fields.endFlag == engine::kIncluded;
-  r.method = -1;
-  for (const engine::InterestMethod& method : engine::kInterestMethods) {
-    if (method.text == fields.method) r.method = method.number;
-  }
-  r.modeIndex = ModeIndexOfRoundText(fields.round);
+  r.startCounted = fields.startCounted;
+  r.endCounted = fields.endCounted;
+  r.method = fields.method;
+  r.modeIndex = fields.modeIndex;
   r.intermediateDecimals = fields.intermediate;
   r.finalDecimals = fields.finalDecimals;
   r.payDate = fields.payDate;
-  const std::string code = engine::RegionCodeOfName(fields.payLand);
-  r.payRegion = code.empty() ? engine::RegionCodeOfName(kDefaultPayLand) : code;
-  r.valutaKind =
-      engine::ValutaKindOfText(fields.valuta).value_or(engine::ValutaKind::WorkdayWithoutSaturday);
+  r.payRegion = fields.payRegion.empty() ? std::string(kDefaultPayRegion) : fields.payRegion;
+  r.valutaKind = fields.valuta;
   r.earlyPayConfirmed = earlyPayConfirmed;
   return r;
 }
@@ -190,11 +173,22 @@ engine::PercentRequest PercentRequestOf(const PercentFields& fields) {
   engine::PercentRequest r;
   r.base = fields.base;
   r.percent = fields.percent;
-  r.modeIndex = ModeIndexOfRoundText(fields.round);
+  r.modeIndex = fields.modeIndex;
   r.percentDecimals = fields.percentDecimals;
   r.intermediateDecimals = fields.intermediate;
   r.finalDecimals = fields.finalDecimals;
   return r;
+}
+
+Outcome OutcomeOf(int code) {
+  switch (code) {
+    case 1:
+      return Outcome::Ok;
+    case -1:
+      return Outcome::OutOfRange;
+    default:
+      return Outcome::Refused;
+  }
 }
 
 std::string EarlyPayMemory::Key(std::string_view start, std::string_view end,

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The interest window without a window: the entries and defaults of its
-// lists, its captions and first hints, the reading of its fields into the
-// engine's requests (interest.h, percent.h), the final-decimals choice, the
-// long date hints, and the memory of the one question the window asks: a
-// pay date before the end of the interest stands once the user said "Ja"
-// for that pay date and that end.
+// The interest window without a window: the lines of its lists with the
+// value behind each, their defaults, its button captions and first hints,
+// its inputs as typed values and their engine requests (interest.h,
+// percent.h), the engine's answers, the final-decimals choice, the long
+// date hints, and the memory of the one question the window asks: a pay
+// date before the end of the interest stands once the user said "Ja" for
+// that pay date and that end.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,34 +19,48 @@ namespace interest {
 
 // ---- Lists -----------------------------------------------------------------
 
-// The rounding modes of CB_Round and CB_RoundP; "kaufm." rounds "german"
-// (mode index 0), "mathe." "math" (mode index 2).
-inline constexpr std::array<std::string_view, 2> kRoundItems = {"kaufm.", "mathe."};
+// One line of a list: the text it shows and the value behind it. The window
+// reads and selects its lists by the value, never by the text.
+template <typename Value>
+struct ListItem {
+  std::string text;
+  Value value{};
+};
 
-// ModeIndexOfRoundText: the engine's mode index of a rounding list text; -2
-// for a text that is none.
-int ModeIndexOfRoundText(std::string_view text);  // "mathe." -> 2
+// The value read from a list without a selection: a method number, rounding
+// mode and number of decimals the engine refuses.
+inline constexpr int kNoChoice = -2;
 
-// DecimalItems: "0" up to the last decimals ("0" to "8" and so on).
-std::vector<std::string> DecimalItems(int last);  // 2 -> {"0", "1", "2"}
+// RoundItems: the rounding modes of both faces with the engine's mode index:
+// "kaufm." rounds "german" (0), "mathe." "math" (2).
+std::vector<ListItem<int>> RoundItems();  // [1] == {"mathe.", 2}
 
-// CurrencyItems, MethodItems: the currency codes and the day-count methods
-// in list order.
-std::vector<std::string> CurrencyItems();  // [8] == "SEK"
-std::vector<std::string> MethodItems();    // [0] == "actual/actual im Kalenderjahr"
+// DecimalItems: "0" up to the last decimals, each with its number.
+std::vector<ListItem<int>> DecimalItems(int last);  // 2 -> {"0", 0}, {"1", 1}, {"2", 2}
+
+// CurrencyItems: the currency codes in list order; each line is its code.
+std::vector<ListItem<std::string>> CurrencyItems();  // [8] == {"SEK", "SEK"}
+
+// MethodItems: the day-count methods in list order with their method numbers.
+std::vector<ListItem<int>> MethodItems();  // [0] == {"actual/actual im Kalenderjahr", 3}
 
 // PayLandItems: the names of the region table from its second row up to the
-// first empty one.
-std::vector<std::string> PayLandItems();  // [8] == "Niedersachsen"
+// first empty one, with their region codes.
+std::vector<ListItem<std::string>> PayLandItems();  // [8] == {"Niedersachsen", "D-NI"}
 
-// The kinds of value day and the day-inclusion texts, in list order.
-std::vector<std::string> ValutaItems();  // {"Werktag ohne Samstag", "Werktag", "jeder Tag"}
-std::vector<std::string> FlagItems();    // {"incl.", "excl."}
+// ValutaItems: the kinds of value day in list order.
+std::vector<ListItem<engine::ValutaKind>> ValutaItems();  // [1] == {"Werktag", Workday}
+
+// FlagItems: whether a day of the period earns interest: "incl." it does,
+// "excl." it does not.
+std::vector<ListItem<bool>> FlagItems();  // {{"incl.", true}, {"excl.", false}}
 
 // The defaults of the lists and fields when the window opens.
 inline constexpr std::string_view kDefaultCapital = "1000";
 inline constexpr std::string_view kDefaultRate = "10";
-inline constexpr std::string_view kDefaultPayLand = "Niedersachsen";
+inline constexpr int kDefaultMethod = 3;                       // actual/actual im Kalenderjahr
+inline constexpr int kDefaultRoundMode = 0;                    // kaufm.
+inline constexpr std::string_view kDefaultPayRegion = "D-NI";  // Niedersachsen
 inline constexpr int kDefaultIntermediate = 5;
 inline constexpr int kDefaultFinal = 2;
 inline constexpr int kDefaultPercentDecimals = 3;
@@ -72,13 +86,14 @@ struct NamedText {
   std::string_view text;
 };
 
-// The captions of the labels and buttons.
-const std::vector<NamedText>& Captions();  // {"Label1", "Kapital"}, ...
+// The captions of the buttons.
+const std::vector<NamedText>& Captions();  // {"Button1", "berechnen"}, ...
 
 // The hints the window shows before any computation.
 const std::vector<NamedText>& FirstHints();  // {"CB_Value", "Währung"}, ...
 
-// FlagHint: the hint of CB_Begin or CB_End for its selection.
+// FlagHint: the hint of the list that says whether the first (start) or the
+// last day earns interest, for its selection.
 std::string FlagHint(bool start,
                      bool counted);  // (true, false) -> "Anfangstag wird NICHT verzinst"
 
@@ -88,33 +103,36 @@ std::string DateHint(std::string_view date, std::string_view regionCode);
 
 // ---- Reading the fields ------------------------------------------------------
 
-// The interest face's inputs as the window shows them.
+// The interest face's inputs: the amounts and dates as typed or picked, the
+// lists' choices as their values. A default object holds the window's
+// first choices.
 struct InterestFields {
-  std::string capital;
-  std::string rate;
-  std::string currency;
-  std::string start;
+  std::string capital{kDefaultCapital};
+  std::string rate{kDefaultRate};
+  std::string currency{engine::kDefaultCurrency};  // a currency code
+  std::string start;                               // Gregorian DD.MM.YYYY
   std::string end;
-  std::string startFlag;  // "incl." or "excl."
-  std::string endFlag;
-  std::string method;  // a text of MethodItems
-  std::string round;   // a text of kRoundItems
+  bool startCounted = false;    // whether the first day earns interest
+  bool endCounted = true;       // whether the last day earns interest
+  int method = kDefaultMethod;  // a method number of MethodItems
+  int modeIndex = kDefaultRoundMode;
   int intermediate = kDefaultIntermediate;
   int finalDecimals = kDefaultFinal;
   std::string payDate;
-  std::string payLand;  // a region name
-  std::string valuta;   // a text of ValutaItems
+  std::string payRegion{kDefaultPayRegion};  // a region code
+  engine::ValutaKind valuta = engine::ValutaKind::WorkdayWithoutSaturday;
 };
 
-// RequestOf: the engine request of the fields; an unknown method or mode
-// gives a number the engine refuses, an unknown region the default's code.
+// RequestOf: the engine request of the fields; a list without a selection
+// gives kNoChoice, which the engine refuses, a region without a code the
+// default region.
 engine::InterestRequest RequestOf(const InterestFields& fields, bool earlyPayConfirmed);
 
-// The percentage face's inputs.
+// The percentage face's inputs; a default object holds its first choices.
 struct PercentFields {
-  std::string base;     // Edt_Cap1
-  std::string percent;  // Edt_Perc2
-  std::string round;
+  std::string base;     // the amount that is 100 %
+  std::string percent;  // the percentage of the part
+  int modeIndex = kDefaultRoundMode;
   int percentDecimals = kDefaultPercentDecimals;
   int intermediate = kDefaultIntermediate;
   int finalDecimals = kDefaultFinal;
@@ -122,6 +140,19 @@ struct PercentFields {
 
 // PercentRequestOf: the engine request of the percentage fields.
 engine::PercentRequest PercentRequestOf(const PercentFields& fields);
+
+// ---- The engine's answers ----------------------------------------------------
+
+// How the engine answered a computation or a range check.
+enum class Outcome {
+  Ok,          // the result stands
+  Refused,     // an input could not be read or lies outside its choices
+  OutOfRange,  // a day outside the supported range
+};
+
+// OutcomeOf: the outcome of an engine result code: 1 Ok, -1 OutOfRange,
+// any other code Refused.
+Outcome OutcomeOf(int code);  // 0 -> Refused
 
 // ---- The question ------------------------------------------------------------
 

@@ -15,6 +15,7 @@
 #include "controls/date.h"
 #include "controls/dateedt.h"
 #include "controls/mocal.h"
+#include "engine/interest.h"
 #include "interest/qvversion.h"
 #include "interest/qvzins.h"
 #include "platform/openurl.h"
@@ -98,6 +99,12 @@ struct Window {
     QVERIFY2(index >= 0, text);
     L(list)->setCurrentIndex(index);
   }
+  // Selects the line of a list by the value behind it.
+  void Choose(const char* list, const QVariant& value) {
+    const int index = L(list)->findData(value);
+    QVERIFY2(index >= 0, list);
+    L(list)->setCurrentIndex(index);
+  }
   // 1000 at 10 % from 01.01.2019 (excl.) to 01.01.2020 (incl.).
   void Example(const char* currency) {
     Select("CB_Value", currency);
@@ -130,25 +137,29 @@ class TQvZinsTest : public QObject {
     QCOMPARE(win.w->windowTitle(), QString("Zinsen berechnen (Wertpapiere)"));
     QCOMPARE(win.w->size(), QSize(790, 497));
     QCOMPARE(win.w->Mode(), QString("Z"));
+    // Each list shows its first line and holds the value behind it.
     const struct {
       const char* list;
       const char* text;
       int count;
-    } kLists[] = {{"CB_Value", "SEK", 21},
-                  {"CB_Rent", "actual/actual im Kalenderjahr", 11},
-                  {"CB_Begin", "excl.", 2},
-                  {"CB_End", "incl.", 2},
-                  {"CB_Round", "kaufm.", 2},
-                  {"CB_RoundDeciInt", "5", 9},
-                  {"CB_RoundDeciExt", "2", 6},
-                  {"CB_PayLand", "Niedersachsen", -1},
-                  {"CB_ValutaModus", "Werktag ohne Samstag", 3},
-                  {"CB_RoundP", "kaufm.", 2},
-                  {"CB_RoundDeciPerP", "3", 9},
-                  {"CB_RoundDeciIntP", "5", 9},
-                  {"CB_RoundDeciExtP", "2", 6}};
+      QVariant value;
+    } kLists[] = {{"CB_Value", "SEK", 21, "SEK"},
+                  {"CB_Rent", "actual/actual im Kalenderjahr", 11, 3},
+                  {"CB_Begin", "excl.", 2, false},
+                  {"CB_End", "incl.", 2, true},
+                  {"CB_Round", "kaufm.", 2, 0},
+                  {"CB_RoundDeciInt", "5", 9, 5},
+                  {"CB_RoundDeciExt", "2", 6, 2},
+                  {"CB_PayLand", "Niedersachsen", -1, "D-NI"},
+                  {"CB_ValutaModus", "Werktag ohne Samstag", 3,
+                   QVariant::fromValue(engine::ValutaKind::WorkdayWithoutSaturday)},
+                  {"CB_RoundP", "kaufm.", 2, 0},
+                  {"CB_RoundDeciPerP", "3", 9, 3},
+                  {"CB_RoundDeciIntP", "5", 9, 5},
+                  {"CB_RoundDeciExtP", "2", 6, 2}};
     for (const auto& list : kLists) {
       QCOMPARE(win.L(list.list)->currentText(), QString::fromUtf8(list.text));
+      QCOMPARE(win.L(list.list)->currentData(), list.value);
       if (list.count > 0) QCOMPARE(win.L(list.list)->count(), list.count);
     }
     QCOMPARE(win.L("CB_PayLand")->currentIndex(), 8);
@@ -406,6 +417,60 @@ class TQvZinsTest : public QObject {
     QCOMPARE(win.T("Edt_Valuta"), QString("04.01.2020"));
     QVERIFY(!win.Memo("Memo1")->toPlainText().contains("Die Summe wäre"));
     QVERIFY(win.asked.isEmpty());
+  }
+
+  // Guards against a list's line and the value the window computes with
+  // parting: each choice is made by its value and found in the results.
+  void choicesByValueReachTheComputation() {
+    Window win;
+    win.SetDate("Edt_Beginn", "01.01.2019");
+    win.SetDate("Edt_Ende", "01.01.2020");
+    win.SetDate("Edt_PayDate", "04.01.2020");
+    QCOMPARE(win.T("Edt_Valuta"), QString("06.01.2020"));
+    // Bayern keeps Epiphany, Monday 06.01.2020.
+    win.Choose("CB_PayLand", "D-BY");
+    QCOMPARE(win.L("CB_PayLand")->currentText(), QString("Bayern"));
+    QCOMPARE(win.T("Edt_Valuta"), QString("07.01.2020"));
+    QVERIFY(win.Lines("Memo1").contains("aber kein Werktag ohne Samstag in Bayern,"));
+    win.Choose("CB_ValutaModus", QVariant::fromValue(engine::ValutaKind::EveryDay));
+    QCOMPARE(win.L("CB_ValutaModus")->currentText(), QString("jeder Tag"));
+    QCOMPARE(win.T("Edt_Valuta"), QString("04.01.2020"));
+    win.Choose("CB_Value", "DEM");
+    QCOMPARE(win.Label("Label21")->text(), QString("DEM"));
+    QCOMPARE(win.T("Edt_Sum_EUR"), Pad("562,42"));
+    win.Choose("CB_Begin", true);
+    QCOMPARE(win.L("CB_Begin")->currentText(), QString("incl."));
+    QVERIFY(win.Lines("Memo1").contains("vom 01.01.2019 (incl.) bis 01.01.2020 (incl.) " +
+                                        Pad("100,27") + " DEM"));
+    win.Choose("CB_Rent", 7);
+    QCOMPARE(win.L("CB_Rent")->currentText(), QString("actual/365 im Kalenderjahr"));
+    // 366 days with both ends counted: a year and a day.
+    QCOMPARE(win.T("Edt_YearT"), QString("1"));
+    QCOMPARE(win.T("Edt_NormalYearT"), QString("1"));
+    QVERIFY(!win.E("Edt_LeapYearT")->isVisible());
+    win.Choose("CB_RoundDeciExt", 0);
+    QCOMPARE(win.T("Edt_Sum"), Pad("1100"));
+    win.Choose("CB_Round", 2);
+    QCOMPARE(win.L("CB_Round")->currentText(), QString("mathe."));
+    QVERIFY(win.asked.isEmpty());
+  }
+
+  // The percentage text names the settings the computation used.
+  void percentChoicesByValueReachTheText() {
+    Window win;
+    QTest::mouseClick(win.Button("Btn_Percent"), Qt::LeftButton);
+    win.E("Edt_Cap1")->setText("250");
+    win.E("Edt_Perc2")->setText("12,5");
+    win.Choose("CB_RoundP", 2);
+    win.Choose("CB_RoundDeciPerP", 1);
+    win.Choose("CB_RoundDeciIntP", 4);
+    win.Choose("CB_RoundDeciExtP", 3);
+    QTest::mouseClick(win.Button("BitBtn4"), Qt::LeftButton);
+    QCOMPARE(win.Lines("Memo1").mid(0, 4),
+             QStringList({"Rundung: mathe.", "Anzahl der Dezimalstellen des Prozentsatzes = 1",
+                          "Anzahl der Dezimalstellen der Zwischenergebnisse = 4",
+                          "Anzahl der Dezimalstellen der Endergebnisse = 3"}));
+    QCOMPARE(win.T("Edt_Cap2"), Pad("31,250"));
   }
 
   void thirtyDayMethodsMarkThe31st() {
