@@ -301,10 +301,13 @@ void TCalVrn::KalenderSetLand(const QString& code) {
 }
 
 void TCalVrn::KalenderToday() {
-  Kalender1->SetCalendar(QStringLiteral("G"));
-  refreshedDay_ = Kalender1->TodayText();
-  Kalender1->SetDate(refreshedDay_);
-  Kalender1->SetTime(QString::fromStdString(engine::CurrentTimeText()));
+  const engine::LocalDateTime now = engine::Now();
+  refreshedDay_ = engine::TodayJD();
+  engine::ChosenDay today = Kalender1->Chosen();
+  today.dayNumber = refreshedDay_;
+  today.calendar = engine::CalendarKind::Gregorian;
+  today.time = {now.hour, now.minute, now.second};
+  Kalender1->SetChosen(today);
 }
 
 void TCalVrn::KalenderOpen() {
@@ -488,8 +491,7 @@ bool TCalVrn::ApplyTrayRule() {
   if (tray_ == nullptr) return false;
   if (show) {
     if (trayLand_.isEmpty()) trayLand_ = QString::fromLatin1(kStartLand);
-    tray_->ShowDay(QString::fromStdString(engine::TodayText(engine::CalendarKind::Gregorian)),
-                   trayLand_);
+    tray_->ShowDay(engine::TodayJD(), trayLand_);
   }
   tray_->SetVisible(show);
   return show;
@@ -736,13 +738,13 @@ void TCalVrn::Timer2Timer() {
 void TCalVrn::Timer3Timer() {
   const engine::LocalDateTime now = engine::Now();
   const int seconds = now.hour * 3600 + now.minute * 60 + now.second;
-  const QString today = QString::fromStdString(engine::TodayText(engine::CalendarKind::Gregorian));
+  const int today = engine::TodayJD();
   // A machine that slept through midnight wakes on a later day: the day
   // itself, not only the first seconds after midnight, says to refresh.
   if (CB_Clock00->isChecked() && (seconds < 10 || today != refreshedDay_)) Refresh();
   // The tray follows the day whatever the date field shows.
   if (tray_ != nullptr && tray_->IsVisible()) tray_->ShowDay(today, trayLand_);
   Lbl_Sec->setText(QString::number(seconds) + QStringLiteral(" sek"));
-  Lbl_Now->setText(today + QStringLiteral(", ") +
-                   QString::fromStdString(engine::CurrentTimeText()));
+  Lbl_Now->setText(QString::fromStdString(engine::TodayText(engine::CalendarKind::Gregorian)) +
+                   QStringLiteral(", ") + QString::fromStdString(engine::CurrentTimeText()));
 }

@@ -213,7 +213,7 @@ class TCalVrn : public QWidget {
   bool laidOutSmall_ = false;  // the green panel has taken "G"'s action
   bool closed_ = false;
   app::WindowPositions positions_;
-  QString refreshedDay_;  // today's date at the last refresh
+  int refreshedDay_ = 0;  // today's day number at the last refresh
   TTray* tray_ = nullptr;
   QString trayLand_;
 };

@@ -151,9 +151,9 @@ QAction* TTray::AddAction(const char* name, const char* text) {
   return action;
 }
 
-void TTray::ShowDay(const QString& date, const QString& region) {
-  if (day_.valid && QString::fromStdString(day_.date) == date && region == region_) return;
-  app::TrayDay day = app::TrayDayOf(date.toStdString(), region.toStdString());
+void TTray::ShowDay(int dayNumber, const QString& region) {
+  if (day_.valid && day_.dayNumber == dayNumber && region == region_) return;
+  app::TrayDay day = app::TrayDayOf(dayNumber, region.toStdString());
   if (!day.valid) return;
   const bool newPicture = day.digits != day_.digits;
   day_ = std::move(day);

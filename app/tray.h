@@ -41,9 +41,9 @@ class TTray : public QObject {
   explicit TTray(QObject* parent = nullptr);
   ~TTray() override;
 
-  // ShowDay: shows a Gregorian date text in a region; a day and region
-  // already shown change nothing, a text that is no date is ignored.
-  void ShowDay(const QString& date, const QString& region);  // ("01.01.2027", "D-NI") -> "53"
+  // ShowDay: shows a day (Gregorian) in a region; a day and region already
+  // shown change nothing, a day outside the range is ignored.
+  void ShowDay(int dayNumber, const QString& region);  // (2461407, "D-NI") -> "53"
   // SetVisible: puts the symbol into the tray or takes it out.
   void SetVisible(bool visible);
   bool IsVisible() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/tray_model.h"
 
+#include "engine/civildate.h"
 #include "engine/dayfacts.h"
 #include "engine/easter.h"
 #include "engine/holidays.h"
@@ -40,12 +41,18 @@ std::vector<TrayHoliday> HolidaysOf(const engine::DayFacts& facts, const engine:
 }  // namespace
 
 TrayDay TrayDayOf(std::string_view date, std::string_view regionCode) {
+  const engine::DateCheck check = engine::CheckDate(date, engine::CalendarKind::Gregorian);
+  return check.ok() ? TrayDayOf(check.dayNumber, regionCode) : TrayDay{};
+}
+
+TrayDay TrayDayOf(int dayNumber, std::string_view regionCode) {
   TrayDay day;
   const engine::Region region = engine::RegionOfCode(regionCode);
   const engine::DayFacts facts =
-      engine::DayFactsOfDate(date, region, engine::CalendarKind::Gregorian);
+      engine::DayFactsOfJD(dayNumber, region, engine::CalendarKind::Gregorian);
   if (facts.result != 1) return day;
   day.valid = true;
+  day.dayNumber = dayNumber;
   day.date = facts.date;
   day.weekday = facts.weekdayName;
   day.week = facts.week;

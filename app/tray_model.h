@@ -20,7 +20,8 @@ struct TrayHoliday {
 };
 
 struct TrayDay {
-  bool valid = false;                 // false for a text that is no Gregorian date
+  bool valid = false;                 // false for a day outside the range
+  int dayNumber = 0;                  // the day itself
   std::string date;                   // "01.01.2027", also what "Datum kopieren" copies
   std::string weekday;                // "Freitag"
   int week = 0;                       // 53: the calendar week, Monday first, ISO 8601
@@ -37,6 +38,8 @@ struct TrayDay {
 // date, the week, and with holidays the region's name and one line for each,
 // a legal one followed by " (gesetzl. Feiertag)".
 TrayDay TrayDayOf(std::string_view date, std::string_view regionCode);
+// TrayDayOf: the same for a day number.
+TrayDay TrayDayOf(int dayNumber, std::string_view regionCode);
 // ("03.10.2026", "D-NI") -> toolTip "Samstag, 03.10.2026\nKW 40\nNiedersachsen:\n
 //  Tag der deutschen Einheit (gesetzl. Feiertag)"
 

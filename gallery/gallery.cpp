@@ -415,7 +415,8 @@ QWidget* TrayPictures(QWidget* host) {
 // The tray's tooltip for a day, as a tooltip shows it.
 QWidget* TrayToolTip(QWidget* host, const char* date, const char* region) {
   TTray tray;
-  tray.ShowDay(QString::fromLatin1(date), QString::fromUtf8(region));
+  tray.ShowDay(engine::CheckDate(date, engine::CalendarKind::Gregorian).dayNumber,
+               QString::fromUtf8(region));
   auto* hint = new QLabel(tray.Icon()->toolTip(), host);
   hint->setPalette(QToolTip::palette());
   hint->setAutoFillBackground(true);

@@ -99,6 +99,7 @@ TEST(TrayModel, TheHolidaysOfEveryDayAgreeWithTheDaysHolidayText) {
       const engine::DayFacts facts =
           engine::DayFactsOfDate(date, region, engine::CalendarKind::Gregorian);
       const TrayDay day = TrayDayOf(date, region);
+      ASSERT_EQ(TrayDayOf(jd, region).toolTip, day.toolTip) << date << " " << region;
       std::string joined;
       bool legal = false;
       for (const TrayHoliday& holiday : day.holidays) {

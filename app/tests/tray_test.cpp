@@ -25,6 +25,7 @@
 #include "platform/keyvalue_store.h"
 #include "platform/systray.h"
 #include "popup/kalender.h"
+#include "testsupport/days.h"
 #include "testsupport/recorders.h"
 #include "testsupport/widget_test_main.h"
 
@@ -199,14 +200,17 @@ class TTrayTest : public QObject {
          "40"},
     };
     for (const auto& c : kCases) {
-      tray.ShowDay(QString::fromLatin1(c.date), QString::fromLatin1(c.region));
+      tray.ShowDay(testsupport::DayOf(c.date, c.region, "00:00").dayNumber,
+                   QString::fromLatin1(c.region));
       QCOMPARE(tray.Icon()->toolTip(), QString::fromUtf8(c.toolTip));
       QCOMPARE(tray.Icon()->icon().pixmap(QSize(22, 22), 2).toImage(),
                WeekPicture(QString::fromLatin1(c.digits), 22, 2).toImage());
     }
-    // A text that is no date leaves the day as it was.
-    tray.ShowDay(QStringLiteral("31.02.2027"), QStringLiteral("D-NI"));
-    QCOMPARE(QString::fromStdString(tray.Day().date), QStringLiteral("03.10.2026"));
+    // A day outside the range leaves the day as it was.
+    for (const int outside : {0, engine::kFirstDayNumber - 1, engine::kLastDayNumber + 1}) {
+      tray.ShowDay(outside, QStringLiteral("D-NI"));
+      QCOMPARE(QString::fromStdString(tray.Day().date), QStringLiteral("03.10.2026"));
+    }
   }
 
   void theMenuOffersItsEntriesAndCopiesTheDayAndTheWeek() {
@@ -222,7 +226,8 @@ class TTrayTest : public QObject {
     testsupport::CopiedTexts copied;
     // Nothing to copy before a day is shown.
     Action(tray, "Act_CopyDate")->trigger();
-    tray.ShowDay(QStringLiteral("01.01.2027"), QStringLiteral("D-NI"));
+    tray.ShowDay(testsupport::DayOf("01.01.2027", "D-NI", "00:00").dayNumber,
+                 QStringLiteral("D-NI"));
     Action(tray, "Act_CopyDate")->trigger();
     Action(tray, "Act_CopyWeek")->trigger();
     QCOMPARE(copied.list(), (std::vector<std::string>{"01.01.2027", "KW 53"}));

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -397,6 +398,66 @@ class TDateCalTest : public QObject {
     QTest::mouseClick(cal.MoCal()->findChild<QWidget*>("Lbl_Day4"), Qt::LeftButton);
     QCOMPARE(cal.K_Date(), QStringLiteral("03.10.2024"));
     QCOMPARE(changes.count(), 1);
+  }
+
+  // The sheet and the panel's moves are the user's own changes; the
+  // program's are not.
+  void UserMovesAreEnteredProgramSetsOnlyChanged() {
+    TDateCal cal;
+    cal.show();
+    QSignalSpy changed(&cal, &TDateCal::dayChanged);
+    QSignalSpy entered(&cal, &TDateCal::dayEntered);
+    QVERIFY(cal.SetDateText("17.10.2024"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(entered.count(), 0);
+    QTest::mouseClick(cal.MoCal()->findChild<QWidget*>("Lbl_Day4"), Qt::LeftButton);
+    QCOMPARE(entered.count(), 1);
+    QCOMPARE(engine::DateTextOf(entered.last().first().value<engine::ChosenDay>()),
+             std::string("03.10.2024"));
+    ClickBar(cal.Beam(), "Forw");
+    QCOMPARE(entered.count(), 2);
+    QCOMPARE(cal.K_Date(), QStringLiteral("03.11.2024"));  // a month on
+    QCOMPARE(changed.count(), 3);
+  }
+
+  // A region chosen in the date edit's list reaches the sheet's colours,
+  // the region's name and the open deadline page by its own signal: no
+  // click and no request for the sheet.
+  void RegionFromTheListReachesSheetAndPage() {
+    TDateCal cal;
+    cal.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cal));
+    QVERIFY(cal.SetDateText("01.11.2024"));
+    cal.ShowSheet();
+    cal.Beam()->SetProgStep(1);
+    cal.Beam()->SwitchProgram();
+    QCOMPARE(cal.MoCal()->View().code, std::string("D-NI"));
+    QSignalSpy requests(&cal, &TDateCal::OnCalRequest);
+    QSignalSpy regions(&cal, &TDateCal::regionChanged);
+    QTest::mouseClick(cal.DateEdt()->SwitchBtn()->Switch1Asc(), Qt::LeftButton);
+    QListWidget* list = cal.DateEdt()->LB_Land();
+    const auto click = [list](const QString& start) {
+      for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text().startsWith(start)) {
+          const QPoint at = list->visualItemRect(list->item(row)).center();
+          QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+          return true;
+        }
+      }
+      return false;
+    };
+    QVERIFY(click(">>>>>"));
+    QTRY_COMPARE(cal.DateEdt()->ListState(), controls::RegionListState::GermanStates);
+    QVERIFY(click("Bayern"));
+    QTRY_COMPARE(regions.count(), 1);
+    QCOMPARE(regions.last().first().toString(), QStringLiteral("D-BY"));
+    QCOMPARE(cal.MoCal()->View().code, std::string("D-BY"));
+    QCOMPARE(cal.LblLand()->text(), QStringLiteral("Bayern"));
+    QCOMPARE(cal.Beam()->Land(), QStringLiteral("D-BY"));
+    // All Saints' Day is legal in Bavaria, not in Lower Saxony.
+    QCOMPARE(cal.K_iHoliday(), 1);
+    QVERIFY(cal.Beam()->CopyText().contains(QStringLiteral("Bayern")));
+    QCOMPARE(requests.count(), 0);
   }
 
   void RegionNameOpensArticleAndMap() {
