@@ -5,6 +5,7 @@
 #include "engine/dayfacts.h"
 #include "engine/easter.h"
 #include "engine/holidays.h"
+#include "engine/outcome.h"
 #include "engine/region.h"
 
 namespace app {
@@ -50,7 +51,7 @@ TrayDay TrayDayOf(int dayNumber, std::string_view regionCode) {
   const engine::Region region = engine::RegionOfCode(regionCode);
   const engine::DayFacts facts =
       engine::DayFactsOfJD(dayNumber, region, engine::CalendarKind::Gregorian);
-  if (facts.result != 1) return day;
+  if (!engine::Succeeded(facts.result)) return day;
   day.valid = true;
   day.dayNumber = dayNumber;
   day.date = facts.date;

@@ -180,17 +180,6 @@ engine::PercentRequest PercentRequestOf(const PercentFields& fields) {
   return r;
 }
 
-Outcome OutcomeOf(int code) {
-  switch (code) {
-    case 1:
-      return Outcome::Ok;
-    case -1:
-      return Outcome::OutOfRange;
-    default:
-      return Outcome::Refused;
-  }
-}
-
 std::string EarlyPayMemory::Key(std::string_view start, std::string_view end,
                                 std::string_view payDate) {
   const std::optional<int> first = DayNumberOfDate(start);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/interest.h"
+#include "engine/outcome.h"
 #include "engine/percent.h"
 
 namespace interest {
@@ -143,16 +144,9 @@ engine::PercentRequest PercentRequestOf(const PercentFields& fields);
 
 // ---- The engine's answers ----------------------------------------------------
 
-// How the engine answered a computation or a range check.
-enum class Outcome {
-  Ok,          // the result stands
-  Refused,     // an input could not be read or lies outside its choices
-  OutOfRange,  // a day outside the supported range
-};
-
-// OutcomeOf: the outcome of an engine result code: 1 Ok, -1 OutOfRange,
-// any other code Refused.
-Outcome OutcomeOf(int code);  // 0 -> Refused
+// How the engine answered a computation or a range check (engine/outcome.h).
+using engine::Outcome;
+using engine::OutcomeOf;
 
 // ---- The question ------------------------------------------------------------
 

@@ -9,6 +9,7 @@
 #include "controls/dateedt.h"
 #include "controls/hints.h"
 #include "engine/environment.h"
+#include "engine/outcome.h"
 #include "engine/workhours.h"
 #include "platform/openurl.h"
 #include "tools/pagewidgets.h"
@@ -134,7 +135,7 @@ void TClockPage::Compute(engine::TimeOfDay time, int row) {
   if (!day_.gregorian()) return;
   engine::ZoneClock clock =
       engine::ComputeZoneClock(day_.dayNumber, day_.region, EnteredTime(time), row);
-  if (clock.code != 1) return;
+  if (!engine::Succeeded(clock.code)) return;
   clock_ = std::move(clock);
   Show();
 }
@@ -147,7 +148,7 @@ void TClockPage::RowEdited(int row) {
   if (!typed) return;
   engine::ZoneClock clock =
       engine::ComputeZoneClock(day_.dayNumber, day_.region, EnteredTime(*typed), row);
-  if (!day_.gregorian() || clock.code != 1) return;
+  if (!day_.gregorian() || !engine::Succeeded(clock.code)) return;
   const bool changed = clock.legal != clock_.legal;
   clock_ = std::move(clock);
   Show();
@@ -162,7 +163,7 @@ void TClockPage::ClockShowClicked() {
   const engine::TimeOfDay time = EnteredTime({now.hour, now.minute, now.second});
   // The date edit takes the time first; its refresh then recomputes the
   // page, and the page recomputes itself in case no panel listens.
-  const bool changed = clock_.code != 1 || time != clock_.legal;
+  const bool changed = !engine::Succeeded(clock_.code) || time != clock_.legal;
   day_.time = time;
   if (changed) emit TimeChosen(time);
   Compute(time, 0);
@@ -182,7 +183,7 @@ void TClockPage::SecondsToggled() {
     }
   }
   // Back to seconds, the date edit's time shows them again.
-  if (clock_.code == 1) Compute(day_.time, 0);
+  if (engine::Succeeded(clock_.code)) Compute(day_.time, 0);
 }
 
 void TClockPage::Show() {
@@ -233,5 +234,5 @@ void TClockPage::Show() {
 }
 
 QString TClockPage::CopyBody() const {
-  return clock_.code == 1 ? Q(clock_.copyText) : QString();
+  return engine::Succeeded(clock_.code) ? Q(clock_.copyText) : QString();
 }

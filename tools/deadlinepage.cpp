@@ -8,6 +8,7 @@
 #include "controls/colors.h"
 #include "controls/hints.h"
 #include "engine/numbertext.h"
+#include "engine/outcome.h"
 #include "platform/openurl.h"
 #include "platform/qtext.h"
 #include "tools/beam_model.h"
@@ -75,7 +76,7 @@ void TDeadlinePage::ResetCells() {
 }
 
 QString TDeadlinePage::CopyBody() const {
-  if (table_.code != 1) return {};
+  if (!engine::Succeeded(table_.code)) return {};
   std::string text = table_.copyText;
   // The panel writes the caption line itself.
   const std::string head = std::string(engine::kDeadlineCaption) + "\r\n";
@@ -84,7 +85,7 @@ QString TDeadlinePage::CopyBody() const {
 }
 
 QStringList TDeadlinePage::ResultText() const {
-  if (table_.code != 1) return {};
+  if (!engine::Succeeded(table_.code)) return {};
   QStringList lines = QString::fromStdString(table_.copyText).split(QStringLiteral("\r\n"));
   if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
   return lines;

@@ -7,6 +7,7 @@
 #include "controls/fonts.h"
 #include "controls/hints.h"
 #include "engine/isin.h"
+#include "engine/outcome.h"
 #include "platform/openurl.h"
 #include "tools/pagewidgets.h"
 
@@ -78,8 +79,8 @@ void TIsinPage::WknEdited(const QString& typed) {
   const QString wkn = Q(result.wkn);
   if (wkn_->text() != wkn) wkn_->setText(wkn);
   wkn_->setCursorPosition(static_cast<int>(wkn.size()));
-  isin_->setText(result.code == 1 ? Q(result.isin) : QString());
-  check_->setText(result.code == 1 ? Q(result.checkDigit) : QString());
+  isin_->setText(engine::Succeeded(result.code) ? Q(result.isin) : QString());
+  check_->setText(engine::Succeeded(result.code) ? Q(result.checkDigit) : QString());
   emit TextChanged();
 }
 
