@@ -78,6 +78,16 @@ std::string CountText(int count, std::string_view unit) {
   return text;
 }
 
+PeriodTextResult PeriodText(int startDayNumber, int endDayNumber, bool startInclusive,
+                            bool endInclusive) {
+  if (!IsDayNumberInRange(startDayNumber) || !IsDayNumberInRange(endDayNumber)) return {};
+  // The counts read the dates' fields, as they read a typed period.
+  const auto text = [](int day) {
+    return FormatDateText(CivilDateOf(day, CalendarKind::Gregorian));
+  };
+  return PeriodText(text(startDayNumber), text(endDayNumber), startInclusive, endInclusive);
+}
+
 PeriodTextResult PeriodText(std::string_view start, std::string_view end, bool startInclusive,
                             bool endInclusive) {
   PeriodTextResult result;

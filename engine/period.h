@@ -46,6 +46,9 @@ struct PeriodTextResult {
 // PeriodText: the period text of two dates and their inclusion flags.
 PeriodTextResult PeriodText(std::string_view start, std::string_view end, bool startInclusive,
                             bool endInclusive);
+// PeriodText: the same for two Gregorian day numbers (code 0 outside the range).
+PeriodTextResult PeriodText(int startDayNumber, int endDayNumber, bool startInclusive,
+                            bool endInclusive);
 // ("15.03.2023", "10.02.2025", false, true) -> lines {"Vom 15.03.2023 (exkl.) bis 10.02.2025
 // (inkl.):", "", "1 Zeitjahr, 332 Tage", ...}
 

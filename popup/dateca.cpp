@@ -511,9 +511,10 @@ void TDateCal::Navigate(const QString& command) {
 }
 
 void TDateCal::ComputeDateDiff() {
-  if (dateEdtE_->Calendar() == QStringLiteral("J")) dateEdtE_->SetCalendar(QStringLiteral("G"));
-  const QString text = PeriodText(dateEdt_->K_Date(), dateEdtE_->K_Date(), beam_->StartInclusive(),
-                                  beam_->EndInclusive());
+  if (!dateEdtE_->Chosen().gregorian()) dateEdtE_->SetCalendar(QStringLiteral("G"));
+  const QString text = Q(engine::PeriodText(Chosen().dayNumber, dateEdtE_->Chosen().dayNumber,
+                                            beam_->StartInclusive(), beam_->EndInclusive())
+                             .text);
   beam_->SetDateDiffResult(text);
   progText_ = LinesOf(text);
 }

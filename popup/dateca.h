@@ -210,7 +210,7 @@ class TDateCal : public QWidget {
   void TakeCopyText(bool copy);
   void ToClipboard(const QString& text);
   void UpdateCaption();
-  bool Gregorian() const { return Calendar() != QStringLiteral("J"); }
+  bool Gregorian() const { return Chosen().gregorian(); }
   int StartDay() const;
 
   TDateEdt* dateEdt_ = nullptr;

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/civildate.h"
+#include "engine/daynumber.h"
+
 namespace engine {
 namespace {
 
@@ -147,6 +150,30 @@ TEST(Period, CountText) {
       {1, "Kalenderjahr", "1 Kalenderjahr"},
   };
   for (const auto& c : kCases) EXPECT_EQ(CountText(c.count, c.unit), c.text);
+}
+
+}  // namespace
+}  // namespace engine
+
+namespace engine {
+namespace {
+
+TEST(PeriodText, DayNumbersGiveTheTextOfTheirDates) {
+  const int first = DayNumberOf({1999, 12, 25}, CalendarKind::Gregorian);
+  for (int start = first; start < first + 400; start += 7) {
+    for (int end = start - 3; end < start + 800; end += 61) {
+      const auto text = [](int day) {
+        return FormatDateText(CivilDateOf(day, CalendarKind::Gregorian));
+      };
+      for (const bool inclusive : {false, true}) {
+        ASSERT_EQ(PeriodText(start, end, inclusive, !inclusive).text,
+                  PeriodText(text(start), text(end), inclusive, !inclusive).text)
+            << start << " " << end;
+      }
+    }
+  }
+  EXPECT_EQ(PeriodText(kFirstDayNumber - 1, kFirstDayNumber, true, true).code, 0);
+  EXPECT_EQ(PeriodText(kLastDayNumber, kLastDayNumber + 1, true, true).code, 0);
 }
 
 }  // namespace
