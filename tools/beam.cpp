@@ -429,14 +429,14 @@ void TBeam::PageTimeChosen(engine::TimeOfDay time) {
 }
 
 void TBeam::RecomputeOpenPage() {
-  switch (progId_) {
-    case tools::kDeadlineProgId:
-    case tools::kClockProgId:
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
+  switch (OpenProgram()) {
+    case Program::Deadlines:
+    case Program::Clock:
+    case Program::NumericFormats:
+    case Program::WrittenFormats:
+    case Program::TechnicalFormats1:
+    case Program::TechnicalFormats2:
+    case Program::TechnicalFormats3:
       RefreshPage(OpenPage());
       break;
     default:
@@ -518,3 +518,7 @@ void TBeam::SetDateDiffResult(const QString& text) {
   }
   AssembleCopyText();
 }
+
+static_assert(static_cast<int>(TBeam::Program::Deadlines) == tools::kDeadlineProgId &&
+              static_cast<int>(TBeam::Program::Clock) == tools::kClockProgId &&
+              static_cast<int>(TBeam::Program::DateDifference) == tools::kDateDiffProgId);

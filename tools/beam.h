@@ -84,9 +84,27 @@ class TBeam : public QWidget {
   Q_PROPERTY(QString Land READ Land WRITE SetLand)
   Q_PROPERTY(bool GregorianMode READ GregorianMode WRITE SetGregorianMode)
   Q_PROPERTY(int Count READ Count)
+  Q_PROPERTY(Program openProgram READ OpenProgram)
 
  public:
   static constexpr int kWidth = 249;
+
+  // The programs by their numbers (ProgId), for owners that name them.
+  enum class Program {
+    Calendar = 0,
+    Deadlines = 1,
+    Clock = 2,
+    WorkingHours = 3,
+    SecuritiesNumber = 4,
+    SystemInformation = 5,
+    DateDifference = 6,
+    NumericFormats = 7,
+    WrittenFormats = 8,
+    TechnicalFormats1 = 9,
+    TechnicalFormats2 = 10,
+    TechnicalFormats3 = 11,
+  };
+  Q_ENUM(Program)
 
   explicit TBeam(QWidget* parent = nullptr);
 
@@ -95,6 +113,8 @@ class TBeam : public QWidget {
   int ProgStep() const { return progStep_; }
   void SetProgStep(int step) { progStep_ = step; }
   int ProgId() const { return progId_; }
+  // OpenProgram: ProgId as a Program.
+  Program OpenProgram() const { return static_cast<Program>(progId_); }
   // Command: the request the owner reads after OnChange.
   QString Command() const { return command_; }
   void SetCommand(const QString& command) { command_ = command; }
