@@ -3,18 +3,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
-#include <QStandardPaths>
 #include <QTimer>
-#include <exception>
-#include <filesystem>
 #include <utility>
 
 #include "controls/colors.h"
@@ -23,11 +18,8 @@
 #include "controls/hints.h"
 #include "controls/spinhalf.h"
 #include "engine/daynumber.h"
-#include "engine/holidayevents.h"
 #include "engine/holidays.h"
 #include "engine/region.h"
-#include "export/icalendar.h"
-#include "export/wholefile.h"
 #include "platform/openurl.h"
 #include "platform/qtext.h"
 
@@ -295,6 +287,11 @@ void TDateEdt::ApplyEnabled() {
       field->SwitchDesc(f)->setEnabled(calEnabled_);
     }
   }
+}
+
+void TDateEdt::SetMessageSink(MessageSink sink) {
+  icalSaver_.SetMessageSink(sink);
+  messageSink_ = std::move(sink);
 }
 
 QString TDateEdt::K_Time() const {
@@ -836,42 +833,9 @@ void TDateEdt::ListLeft() {
   Fold();
 }
 
-// The holidays of the year and region shown when the action was chosen; the
-// file dialog is modal, so both are taken before it opens.
+// The holidays of the year and region shown when the action was chosen.
 void TDateEdt::SaveIcalendar() {
-  if (!container_) return;
-  const int year = facts_.civil.year;
-  const std::string land = land_;
-  const QString title = QStringLiteral("Feiertage als iCalendar speichern");
-  const QString suggested = QStringLiteral("Feiertage_%1_%2.ics").arg(Q(land)).arg(year);
-  QString file;
-  if (saveFileAsker_) {
-    file = saveFileAsker_(title, suggested, QStringLiteral("iCalendar (*.ics)"));
-  } else {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    file = QFileDialog::getSaveFileName(window(), title, QDir(folder).filePath(suggested),
-                                        QStringLiteral("iCalendar (*.ics)"));
-  }
-  if (file.isEmpty()) return;
-  std::string why;
-  try {
-    const engine::Region region = engine::RegionOfCode(land);
-    const std::vector<engine::HolidayEvent> events =
-        engine::HolidayEventsOfYears(year, year, region);
-    const std::string text = exports::IcalendarText(
-        events, engine::HolidayCalendarName(year, year, region, false), exports::CurrentUtcStamp());
-    why = exports::WriteFileWhole(std::filesystem::path(file.toStdU16String()), text);
-  } catch (const std::exception&) {
-    why = "Die Datei \"" + file.toStdString() + "\" kann nicht geschrieben werden.";
-  }
-  if (why.empty()) return;
-  if (messageSink_) {
-    messageSink_(title, QString::fromStdString(why));
-  } else {
-    QMessageBox box(QMessageBox::Warning, title, QString::fromStdString(why), QMessageBox::Ok,
-                    window());
-    box.exec();
-  }
+  if (container_) icalSaver_.Save(window(), facts_.civil.year, land_);
 }
 
 // ---- Time and events -----------------------------------------------------------

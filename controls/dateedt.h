@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "controls/dateedt_model.h"
+#include "controls/icalsaver.h"
 #include "engine/chosenday.h"
 #include "engine/daydescription.h"
 
@@ -129,16 +130,16 @@ class TDateEdt : public QWidget {
   QString MessageText() const { return messageText_; }
   int MessageKind() const { return 0; }
 
-  // MessageSink: shows a message box; replaced by tests so that nothing
+  // MessageSink: shows a message box (a correction, or why the list's
+  // iCalendar file could not be written); replaced by tests so that nothing
   // modal opens. An empty sink restores the message box.
-  using MessageSink = std::function<void(const QString& title, const QString& text)>;
-  void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+  using MessageSink = TIcalSaver::MessageSink;
+  void SetMessageSink(MessageSink sink);
 
   // SaveFileAsker: asks for the name of a file to save; an empty answer
   // cancels. Replaced by tests; an empty asker restores the file dialog.
-  using SaveFileAsker =
-      std::function<QString(const QString& title, const QString& suggested, const QString& filter)>;
-  void SetSaveFileAsker(SaveFileAsker asker) { saveFileAsker_ = std::move(asker); }
+  using SaveFileAsker = TIcalSaver::SaveFileAsker;
+  void SetSaveFileAsker(SaveFileAsker asker) { icalSaver_.SetSaveFileAsker(std::move(asker)); }
   // IcalAction: "Als iCalendar speichern …" of the list's context menu; it
   // writes every holiday of the shown year in the region (legal ones so
   // categorised) into the file asked for, or tells why it could not.
@@ -312,7 +313,7 @@ class TDateEdt : public QWidget {
   QString messageTitle_;
   QString messageText_;
   MessageSink messageSink_;
-  SaveFileAsker saveFileAsker_;
+  TIcalSaver icalSaver_;
   QAction* icalAction_ = nullptr;
 
   // Quiet holds for one programmatic set; accepted_ is its result.
