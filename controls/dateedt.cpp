@@ -223,12 +223,17 @@ void TDateEdt::ApplyKind(engine::CalendarKind kind) {
 void TDateEdt::SetLand(const QString& code) {
   if (!container_) return;
   ChooseLand(controls::AcceptedLand(code.toStdString()), listUnfolded_);
-  if (listUnfolded_ && listState_ == controls::RegionListState::Holidays) FillHolidayList();
+  if (listUnfolded_ && listModel_.State() == controls::RegionListState::Holidays) {
+    FillHolidayList();
+  }
 }
 
 void TDateEdt::ChooseLand(const std::string& code, bool keepList) {
   const bool changed = code != land_;
   land_ = code;
+  // The list's region choices and iCalendar file follow the region at once,
+  // even when no day can be shown now.
+  listModel_.SetPlace(land_, facts_.civil.year);
   // Typed text in the date view is taken first, as leaving it would.
   if (dirty_[View::Date]) {
     CheckView(View::Date, keepList);
@@ -351,6 +356,7 @@ bool TDateEdt::SetChosen(const engine::ChosenDay& day) {
   const std::string land = controls::AcceptedLand(day.region);
   const bool otherRegion = land != land_;
   land_ = land;
+  listModel_.SetPlace(land_, facts_.civil.year);
   ShowDayNumber(day.dayNumber, listUnfolded_);
   if (otherRegion) emit regionChanged(Q(land_));
   return true;
@@ -565,6 +571,7 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
                            holidays.rows.size() != holidays_.rows.size();
   holidays_ = std::move(holidays);
   listedYear_ = year;
+  listModel_.SetPlace(land_, year);
 
   const QString hint = showHint_ || messagesAsEvent_ ? K_DateText() : QString();
   for (TDate* field : {date_, day_, week_, jd_}) {
@@ -572,7 +579,8 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
   }
   if (!keepList) {
     Fold();
-  } else if (listUnfolded_ && listState_ == controls::RegionListState::Holidays && yearChanged) {
+  } else if (listUnfolded_ && listModel_.State() == controls::RegionListState::Holidays &&
+             yearChanged) {
     FillHolidayList();
   }
   gregorianDate_ = !julian();
@@ -760,53 +768,40 @@ void TDateEdt::Unfold() {
   switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
 }
 
-void TDateEdt::ShowListLines(controls::RegionListState state,
-                             const std::vector<std::string>& lines) {
+void TDateEdt::ShowListRows() {
+  QStringList lines;
+  lines.reserve(static_cast<qsizetype>(listModel_.Rows().size()));
+  for (const controls::RegionListRow& row : listModel_.Rows()) lines.append(Q(row.line));
   list_->clear();
-  list_->addItems(ListOf(lines));
-  listState_ = state;
+  list_->addItems(lines);
 }
 
 void TDateEdt::FillHolidayList() {
   if (placedOn_ == nullptr) Raise(&TDateEdt::OnClick);
-  std::vector<std::string> lines{std::string(controls::kUnfoldLine),
-                                 engine::RegionNameOfCode(land_)};
-  for (const engine::HolidayRow& row : holidays_.rows) lines.push_back(row.names);
-  ShowListLines(controls::RegionListState::Holidays, lines);
-  QString hint = K_HolidayText();
-  if (hint.endsWith(Q(engine::kDescriptionBreak))) hint.chop(2);
-  list_->setToolTip(hint);
+  listModel_.ShowHolidays(holidays_);
+  ShowListRows();
+  list_->setToolTip(Q(listModel_.Hint()));
 }
 
 void TDateEdt::ListClicked(int row) {
   if (!container_ || row < 0 || row >= list_->count()) return;
   const QScopedValueRollback user(userChange_, true);
-  const QString line = list_->item(row)->text();
-  const controls::ListClick click = controls::ClickOnLine(listState_, row, line.toStdString(),
-                                                          static_cast<int>(holidays_.rows.size()));
-  const int year = facts_.civil.year;
+  const controls::RegionListClick click = listModel_.Click(row);
   switch (click.kind) {
-    case controls::ListClick::Nothing:
+    case controls::RegionListClick::Kind::Nothing:
       break;
-    case controls::ListClick::ShowGermanStates:
-      ShowListLines(controls::RegionListState::GermanStates, controls::GermanStateLines(year));
+    case controls::RegionListClick::Kind::NewState:
+      ShowListRows();
       break;
-    case controls::ListClick::ShowRegionChoice:
-      ShowListLines(controls::RegionListState::RegionChoice,
-                    controls::RegionChoiceLines(click.back, land_, year));
-      break;
-    case controls::ListClick::ShowAllCountries:
-      ShowListLines(controls::RegionListState::AllCountries, controls::AllCountryLines());
-      break;
-    case controls::ListClick::ChooseRegion:
+    case controls::RegionListClick::Kind::Region:
       ChooseLand(controls::AcceptedLand(click.region), true);
       FillHolidayList();
       break;
-    case controls::ListClick::ChooseHoliday: {
+    case controls::RegionListClick::Kind::Holiday: {
       if (!calEnabled_) break;
-      const int day = holidays_.rows[static_cast<std::size_t>(click.holidayRow)].dayNumber;
+      const QString line = list_->item(row)->text();
       dirty_[View::Date] = false;
-      ShowDayNumber(day, true);
+      ShowDayNumber(click.dayNumber, true);
       switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
       list_->setCurrentRow(row);
       list_->setToolTip(line);
@@ -816,14 +811,9 @@ void TDateEdt::ListClicked(int row) {
 }
 
 void TDateEdt::ListDoubleClicked(int row) {
-  if (!container_ || listState_ != controls::RegionListState::Holidays || row < 2 ||
-      row - 2 >= static_cast<int>(holidays_.rows.size()) || row >= list_->count()) {
-    return;
-  }
-  const std::string title =
-      controls::HolidayArticleTitle(list_->item(row)->text().toStdString(),
-                                    holidays_.rows[static_cast<std::size_t>(row - 2)].date);
-  platform::OpenUrl(engine::HolidayArticleLink(title));
+  if (!container_ || row >= list_->count()) return;
+  const std::optional<std::string> title = listModel_.ArticleTitle(row);
+  if (title) platform::OpenUrl(engine::HolidayArticleLink(*title));
 }
 
 void TDateEdt::ListLeft() {

@@ -27,6 +27,7 @@
 
 #include "controls/dateedt_model.h"
 #include "controls/icalsaver.h"
+#include "controls/regionlist_model.h"
 #include "engine/chosenday.h"
 #include "engine/daydescription.h"
 
@@ -218,7 +219,7 @@ class TDateEdt : public QWidget {
   TDate* TimeField() const { return time_; }
   TDblBtn* SwitchBtn() const { return switchBtn_; }
   QListWidget* LB_Land() const { return list_; }
-  controls::RegionListState ListState() const { return listState_; }
+  controls::RegionListState ListState() const { return listModel_.State(); }
 
  signals:
   void OnChange(QObject* sender);  // after every completed update
@@ -276,7 +277,7 @@ class TDateEdt : public QWidget {
   // The list.
   void Fold();
   void Unfold();
-  void ShowListLines(controls::RegionListState state, const std::vector<std::string>& lines);
+  void ShowListRows();
   void FillHolidayList();
   void ListClicked(int row);
   void ListDoubleClicked(int row);
@@ -342,5 +343,5 @@ class TDateEdt : public QWidget {
   int listedYear_ = 0;
 
   bool listUnfolded_ = false;
-  controls::RegionListState listState_ = controls::RegionListState::Holidays;
+  controls::RegionListModel listModel_;
 };
