@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "controls/dateedt.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -15,12 +13,10 @@
 #include "controls/colors.h"
 #include "controls/date.h"
 #include "controls/dblbtn.h"
-#include "controls/hints.h"
+#include "controls/regionlist.h"
 #include "controls/spinhalf.h"
 #include "engine/daynumber.h"
-#include "engine/holidays.h"
 #include "engine/region.h"
-#include "platform/openurl.h"
 #include "platform/qtext.h"
 
 using controls::DateMode;
@@ -48,24 +44,11 @@ constexpr int kSwitchLeft[2] = {114, 88};
 TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
   container_ = new QWidget(this);
   container_->setObjectName(QStringLiteral("DateEdtFields"));
-  list_ = new QListWidget(container_);
-  list_->setObjectName(QStringLiteral("LB_Land"));
-  list_->hide();
-  list_->installEventFilter(this);
-  // Region lines carry blanks and "$" behind the name: no sideways scrolling
-  // in a list of 123 pixels, and a size that shows five lines.
-  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list_->setTextElideMode(Qt::ElideNone);
-  list_->setUniformItemSizes(true);
-  QFont listFont = list_->font();
-  listFont.setPixelSize(11);
-  list_->setFont(listFont);
-  controls::InstallHintFilter(list_);
-  icalAction_ = new QAction(QStringLiteral("Als iCalendar speichern …"), list_);
-  icalAction_->setObjectName(QStringLiteral("IcalAction"));
-  connect(icalAction_, &QAction::triggered, this, &TDateEdt::SaveIcalendar);
-  list_->addAction(icalAction_);
-  list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  list_ = new TRegionList(container_);
+  list_->SetDialogOwner(this);
+  connect(list_, &TRegionList::regionChosen, this, &TDateEdt::ChooseListedRegion);
+  connect(list_, &TRegionList::holidayChosen, this, &TDateEdt::ShowListedHoliday);
+  connect(list_, &TRegionList::focusLeft, this, &TDateEdt::ListLeft);
 
   const struct {
     TDate** field;
@@ -124,15 +107,6 @@ TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
     }
     connect(time_->Edt(f), &QLineEdit::textChanged, this, &TDateEdt::TimeChanged);
   }
-  connect(list_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
-    // The list is refilled by some clicks: never inside its own handler.
-    const int row = index.row();
-    QTimer::singleShot(0, this, [this, row] { ListClicked(row); });
-  });
-  connect(list_, &QListWidget::doubleClicked, this, [this](const QModelIndex& index) {
-    const int row = index.row();
-    QTimer::singleShot(0, this, [this, row] { ListDoubleClicked(row); });
-  });
 
   todayJD_ = engine::TodayJD();
   SetEditHeight(21);
@@ -223,9 +197,7 @@ void TDateEdt::ApplyKind(engine::CalendarKind kind) {
 void TDateEdt::SetLand(const QString& code) {
   if (!container_) return;
   ChooseLand(controls::AcceptedLand(code.toStdString()), listUnfolded_);
-  if (listUnfolded_ && listModel_.State() == controls::RegionListState::Holidays) {
-    FillHolidayList();
-  }
+  if (listUnfolded_ && list_->State() == controls::RegionListState::Holidays) FillHolidayList();
 }
 
 void TDateEdt::ChooseLand(const std::string& code, bool keepList) {
@@ -233,7 +205,7 @@ void TDateEdt::ChooseLand(const std::string& code, bool keepList) {
   land_ = code;
   // The list's region choices and iCalendar file follow the region at once,
   // even when no day can be shown now.
-  listModel_.SetPlace(land_, facts_.civil.year);
+  list_->SetPlace(land_, facts_.civil.year);
   // Typed text in the date view is taken first, as leaving it would.
   if (dirty_[View::Date]) {
     CheckView(View::Date, keepList);
@@ -285,6 +257,7 @@ void TDateEdt::SetCalEnabled(bool enabled) {
 
 void TDateEdt::ApplyEnabled() {
   if (!container_) return;
+  list_->SetDaysChoosable(calEnabled_);
   for (TDate* field : {date_, day_, week_, jd_}) {
     for (int f = 0; f < kFieldCount; ++f) {
       field->Edt(f)->setReadOnly(!calEnabled_);
@@ -295,8 +268,12 @@ void TDateEdt::ApplyEnabled() {
 }
 
 void TDateEdt::SetMessageSink(MessageSink sink) {
-  icalSaver_.SetMessageSink(sink);
+  if (container_) list_->SetMessageSink(sink);
   messageSink_ = std::move(sink);
+}
+
+void TDateEdt::SetSaveFileAsker(SaveFileAsker asker) {
+  if (container_) list_->SetSaveFileAsker(std::move(asker));
 }
 
 QString TDateEdt::K_Time() const {
@@ -356,7 +333,7 @@ bool TDateEdt::SetChosen(const engine::ChosenDay& day) {
   const std::string land = controls::AcceptedLand(day.region);
   const bool otherRegion = land != land_;
   land_ = land;
-  listModel_.SetPlace(land_, facts_.civil.year);
+  list_->SetPlace(land_, facts_.civil.year);
   ShowDayNumber(day.dayNumber, listUnfolded_);
   if (otherRegion) emit regionChanged(Q(land_));
   return true;
@@ -571,7 +548,7 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
                            holidays.rows.size() != holidays_.rows.size();
   holidays_ = std::move(holidays);
   listedYear_ = year;
-  listModel_.SetPlace(land_, year);
+  list_->SetPlace(land_, year);
 
   const QString hint = showHint_ || messagesAsEvent_ ? K_DateText() : QString();
   for (TDate* field : {date_, day_, week_, jd_}) {
@@ -579,7 +556,7 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
   }
   if (!keepList) {
     Fold();
-  } else if (listUnfolded_ && listModel_.State() == controls::RegionListState::Holidays &&
+  } else if (listUnfolded_ && list_->State() == controls::RegionListState::Holidays &&
              yearChanged) {
     FillHolidayList();
   }
@@ -614,15 +591,6 @@ void TDateEdt::FocusSettled(View view) {
 }
 
 bool TDateEdt::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == list_) {
-    if (event->type() == QEvent::FocusOut) {
-      const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-        QTimer::singleShot(0, this, &TDateEdt::ListLeft);
-      }
-    }
-    return QWidget::eventFilter(watched, event);
-  }
   View view;
   if (!ViewOfEdit(watched, view)) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
@@ -768,64 +736,28 @@ void TDateEdt::Unfold() {
   switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
 }
 
-void TDateEdt::ShowListRows() {
-  QStringList lines;
-  lines.reserve(static_cast<qsizetype>(listModel_.Rows().size()));
-  for (const controls::RegionListRow& row : listModel_.Rows()) lines.append(Q(row.line));
-  list_->clear();
-  list_->addItems(lines);
-}
-
 void TDateEdt::FillHolidayList() {
   if (placedOn_ == nullptr) Raise(&TDateEdt::OnClick);
-  listModel_.ShowHolidays(holidays_);
-  ShowListRows();
-  list_->setToolTip(Q(listModel_.Hint()));
+  list_->ShowHolidays(holidays_);
 }
 
-void TDateEdt::ListClicked(int row) {
-  if (!container_ || row < 0 || row >= list_->count()) return;
+void TDateEdt::ChooseListedRegion(const QString& code) {
   const QScopedValueRollback user(userChange_, true);
-  const controls::RegionListClick click = listModel_.Click(row);
-  switch (click.kind) {
-    case controls::RegionListClick::Kind::Nothing:
-      break;
-    case controls::RegionListClick::Kind::NewState:
-      ShowListRows();
-      break;
-    case controls::RegionListClick::Kind::Region:
-      ChooseLand(controls::AcceptedLand(click.region), true);
-      FillHolidayList();
-      break;
-    case controls::RegionListClick::Kind::Holiday: {
-      if (!calEnabled_) break;
-      const QString line = list_->item(row)->text();
-      dirty_[View::Date] = false;
-      ShowDayNumber(click.dayNumber, true);
-      switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
-      list_->setCurrentRow(row);
-      list_->setToolTip(line);
-      break;
-    }
-  }
+  ChooseLand(controls::AcceptedLand(code.toStdString()), true);
+  FillHolidayList();
 }
 
-void TDateEdt::ListDoubleClicked(int row) {
-  if (!container_ || row >= list_->count()) return;
-  const std::optional<std::string> title = listModel_.ArticleTitle(row);
-  if (title) platform::OpenUrl(engine::HolidayArticleLink(*title));
+void TDateEdt::ShowListedHoliday(int dayNumber) {
+  const QScopedValueRollback user(userChange_, true);
+  // The day replaces whatever was typed into the date view.
+  dirty_[View::Date] = false;
+  ShowDayNumber(dayNumber, true);
+  switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
 }
 
 void TDateEdt::ListLeft() {
   if (!container_ || !listUnfolded_) return;
-  QWidget* focus = QApplication::focusWidget();
-  if (focus == list_) return;
   Fold();
-}
-
-// The holidays of the year and region shown when the action was chosen.
-void TDateEdt::SaveIcalendar() {
-  if (container_) icalSaver_.Save(window(), facts_.civil.year, land_);
 }
 
 // ---- Time and events -----------------------------------------------------------
