@@ -1,34 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "controls/dateedt.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
-#include <QStandardPaths>
 #include <QTimer>
-#include <exception>
-#include <filesystem>
 #include <utility>
 
 #include "controls/colors.h"
 #include "controls/date.h"
 #include "controls/dblbtn.h"
-#include "controls/hints.h"
+#include "controls/regionlist.h"
 #include "controls/spinhalf.h"
 #include "engine/daynumber.h"
-#include "engine/holidayevents.h"
-#include "engine/holidays.h"
 #include "engine/region.h"
-#include "export/icalendar.h"
-#include "export/wholefile.h"
-#include "platform/openurl.h"
 #include "platform/qtext.h"
 
 using controls::DateMode;
@@ -56,24 +44,11 @@ constexpr int kSwitchLeft[2] = {114, 88};
 TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
   container_ = new QWidget(this);
   container_->setObjectName(QStringLiteral("DateEdtFields"));
-  list_ = new QListWidget(container_);
-  list_->setObjectName(QStringLiteral("LB_Land"));
-  list_->hide();
-  list_->installEventFilter(this);
-  // Region lines carry blanks and "$" behind the name: no sideways scrolling
-  // in a list of 123 pixels, and a size that shows five lines.
-  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list_->setTextElideMode(Qt::ElideNone);
-  list_->setUniformItemSizes(true);
-  QFont listFont = list_->font();
-  listFont.setPixelSize(11);
-  list_->setFont(listFont);
-  controls::InstallHintFilter(list_);
-  icalAction_ = new QAction(QStringLiteral("Als iCalendar speichern …"), list_);
-  icalAction_->setObjectName(QStringLiteral("IcalAction"));
-  connect(icalAction_, &QAction::triggered, this, &TDateEdt::SaveIcalendar);
-  list_->addAction(icalAction_);
-  list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  list_ = new TRegionList(container_);
+  list_->SetDialogOwner(this);
+  connect(list_, &TRegionList::regionChosen, this, &TDateEdt::ChooseListedRegion);
+  connect(list_, &TRegionList::holidayChosen, this, &TDateEdt::ShowListedHoliday);
+  connect(list_, &TRegionList::focusLeft, this, &TDateEdt::ListLeft);
 
   const struct {
     TDate** field;
@@ -132,15 +107,6 @@ TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
     }
     connect(time_->Edt(f), &QLineEdit::textChanged, this, &TDateEdt::TimeChanged);
   }
-  connect(list_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
-    // The list is refilled by some clicks: never inside its own handler.
-    const int row = index.row();
-    QTimer::singleShot(0, this, [this, row] { ListClicked(row); });
-  });
-  connect(list_, &QListWidget::doubleClicked, this, [this](const QModelIndex& index) {
-    const int row = index.row();
-    QTimer::singleShot(0, this, [this, row] { ListDoubleClicked(row); });
-  });
 
   todayJD_ = engine::TodayJD();
   SetEditHeight(21);
@@ -231,12 +197,15 @@ void TDateEdt::ApplyKind(engine::CalendarKind kind) {
 void TDateEdt::SetLand(const QString& code) {
   if (!container_) return;
   ChooseLand(controls::AcceptedLand(code.toStdString()), listUnfolded_);
-  if (listUnfolded_ && listState_ == controls::RegionListState::Holidays) FillHolidayList();
+  if (listUnfolded_ && list_->State() == controls::RegionListState::Holidays) FillHolidayList();
 }
 
 void TDateEdt::ChooseLand(const std::string& code, bool keepList) {
   const bool changed = code != land_;
   land_ = code;
+  // The list's region choices and iCalendar file follow the region at once,
+  // even when no day can be shown now.
+  list_->SetPlace(land_, facts_.civil.year);
   // Typed text in the date view is taken first, as leaving it would.
   if (dirty_[View::Date]) {
     CheckView(View::Date, keepList);
@@ -288,6 +257,7 @@ void TDateEdt::SetCalEnabled(bool enabled) {
 
 void TDateEdt::ApplyEnabled() {
   if (!container_) return;
+  list_->SetDaysChoosable(calEnabled_);
   for (TDate* field : {date_, day_, week_, jd_}) {
     for (int f = 0; f < kFieldCount; ++f) {
       field->Edt(f)->setReadOnly(!calEnabled_);
@@ -295,6 +265,15 @@ void TDateEdt::ApplyEnabled() {
       field->SwitchDesc(f)->setEnabled(calEnabled_);
     }
   }
+}
+
+void TDateEdt::SetMessageSink(MessageSink sink) {
+  if (container_) list_->SetMessageSink(sink);
+  messageSink_ = std::move(sink);
+}
+
+void TDateEdt::SetSaveFileAsker(SaveFileAsker asker) {
+  if (container_) list_->SetSaveFileAsker(std::move(asker));
 }
 
 QString TDateEdt::K_Time() const {
@@ -354,6 +333,7 @@ bool TDateEdt::SetChosen(const engine::ChosenDay& day) {
   const std::string land = controls::AcceptedLand(day.region);
   const bool otherRegion = land != land_;
   land_ = land;
+  list_->SetPlace(land_, facts_.civil.year);
   ShowDayNumber(day.dayNumber, listUnfolded_);
   if (otherRegion) emit regionChanged(Q(land_));
   return true;
@@ -568,6 +548,7 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
                            holidays.rows.size() != holidays_.rows.size();
   holidays_ = std::move(holidays);
   listedYear_ = year;
+  list_->SetPlace(land_, year);
 
   const QString hint = showHint_ || messagesAsEvent_ ? K_DateText() : QString();
   for (TDate* field : {date_, day_, week_, jd_}) {
@@ -575,7 +556,8 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
   }
   if (!keepList) {
     Fold();
-  } else if (listUnfolded_ && listState_ == controls::RegionListState::Holidays && yearChanged) {
+  } else if (listUnfolded_ && list_->State() == controls::RegionListState::Holidays &&
+             yearChanged) {
     FillHolidayList();
   }
   gregorianDate_ = !julian();
@@ -609,15 +591,6 @@ void TDateEdt::FocusSettled(View view) {
 }
 
 bool TDateEdt::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == list_) {
-    if (event->type() == QEvent::FocusOut) {
-      const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-        QTimer::singleShot(0, this, &TDateEdt::ListLeft);
-      }
-    }
-    return QWidget::eventFilter(watched, event);
-  }
   View view;
   if (!ViewOfEdit(watched, view)) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
@@ -763,115 +736,28 @@ void TDateEdt::Unfold() {
   switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
 }
 
-void TDateEdt::ShowListLines(controls::RegionListState state,
-                             const std::vector<std::string>& lines) {
-  list_->clear();
-  list_->addItems(ListOf(lines));
-  listState_ = state;
-}
-
 void TDateEdt::FillHolidayList() {
   if (placedOn_ == nullptr) Raise(&TDateEdt::OnClick);
-  std::vector<std::string> lines{std::string(controls::kUnfoldLine),
-                                 engine::RegionNameOfCode(land_)};
-  for (const engine::HolidayRow& row : holidays_.rows) lines.push_back(row.names);
-  ShowListLines(controls::RegionListState::Holidays, lines);
-  QString hint = K_HolidayText();
-  if (hint.endsWith(Q(engine::kDescriptionBreak))) hint.chop(2);
-  list_->setToolTip(hint);
+  list_->ShowHolidays(holidays_);
 }
 
-void TDateEdt::ListClicked(int row) {
-  if (!container_ || row < 0 || row >= list_->count()) return;
+void TDateEdt::ChooseListedRegion(const QString& code) {
   const QScopedValueRollback user(userChange_, true);
-  const QString line = list_->item(row)->text();
-  const controls::ListClick click = controls::ClickOnLine(listState_, row, line.toStdString(),
-                                                          static_cast<int>(holidays_.rows.size()));
-  const int year = facts_.civil.year;
-  switch (click.kind) {
-    case controls::ListClick::Nothing:
-      break;
-    case controls::ListClick::ShowGermanStates:
-      ShowListLines(controls::RegionListState::GermanStates, controls::GermanStateLines(year));
-      break;
-    case controls::ListClick::ShowRegionChoice:
-      ShowListLines(controls::RegionListState::RegionChoice,
-                    controls::RegionChoiceLines(click.back, land_, year));
-      break;
-    case controls::ListClick::ShowAllCountries:
-      ShowListLines(controls::RegionListState::AllCountries, controls::AllCountryLines());
-      break;
-    case controls::ListClick::ChooseRegion:
-      ChooseLand(controls::AcceptedLand(click.region), true);
-      FillHolidayList();
-      break;
-    case controls::ListClick::ChooseHoliday: {
-      if (!calEnabled_) break;
-      const int day = holidays_.rows[static_cast<std::size_t>(click.holidayRow)].dayNumber;
-      dirty_[View::Date] = false;
-      ShowDayNumber(day, true);
-      switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
-      list_->setCurrentRow(row);
-      list_->setToolTip(line);
-      break;
-    }
-  }
+  ChooseLand(controls::AcceptedLand(code.toStdString()), true);
+  FillHolidayList();
 }
 
-void TDateEdt::ListDoubleClicked(int row) {
-  if (!container_ || listState_ != controls::RegionListState::Holidays || row < 2 ||
-      row - 2 >= static_cast<int>(holidays_.rows.size()) || row >= list_->count()) {
-    return;
-  }
-  const std::string title =
-      controls::HolidayArticleTitle(list_->item(row)->text().toStdString(),
-                                    holidays_.rows[static_cast<std::size_t>(row - 2)].date);
-  platform::OpenUrl(engine::HolidayArticleLink(title));
+void TDateEdt::ShowListedHoliday(int dayNumber) {
+  const QScopedValueRollback user(userChange_, true);
+  // The day replaces whatever was typed into the date view.
+  dirty_[View::Date] = false;
+  ShowDayNumber(dayNumber, true);
+  switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint("D", true)));
 }
 
 void TDateEdt::ListLeft() {
   if (!container_ || !listUnfolded_) return;
-  QWidget* focus = QApplication::focusWidget();
-  if (focus == list_) return;
   Fold();
-}
-
-// The holidays of the year and region shown when the action was chosen; the
-// file dialog is modal, so both are taken before it opens.
-void TDateEdt::SaveIcalendar() {
-  if (!container_) return;
-  const int year = facts_.civil.year;
-  const std::string land = land_;
-  const QString title = QStringLiteral("Feiertage als iCalendar speichern");
-  const QString suggested = QStringLiteral("Feiertage_%1_%2.ics").arg(Q(land)).arg(year);
-  QString file;
-  if (saveFileAsker_) {
-    file = saveFileAsker_(title, suggested, QStringLiteral("iCalendar (*.ics)"));
-  } else {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    file = QFileDialog::getSaveFileName(window(), title, QDir(folder).filePath(suggested),
-                                        QStringLiteral("iCalendar (*.ics)"));
-  }
-  if (file.isEmpty()) return;
-  std::string why;
-  try {
-    const engine::Region region = engine::RegionOfCode(land);
-    const std::vector<engine::HolidayEvent> events =
-        engine::HolidayEventsOfYears(year, year, region);
-    const std::string text = exports::IcalendarText(
-        events, engine::HolidayCalendarName(year, year, region, false), exports::CurrentUtcStamp());
-    why = exports::WriteFileWhole(std::filesystem::path(file.toStdU16String()), text);
-  } catch (const std::exception&) {
-    why = "Die Datei \"" + file.toStdString() + "\" kann nicht geschrieben werden.";
-  }
-  if (why.empty()) return;
-  if (messageSink_) {
-    messageSink_(title, QString::fromStdString(why));
-  } else {
-    QMessageBox box(QMessageBox::Warning, title, QString::fromStdString(why), QMessageBox::Ok,
-                    window());
-    box.exec();
-  }
 }
 
 // ---- Time and events -----------------------------------------------------------

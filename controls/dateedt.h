@@ -6,9 +6,10 @@
 // calendar (Gregorian, Julian) with its upper half. Leaving a view checks it
 // against the calendar (dateedt_model.h) and corrects it with a message;
 // every accepted day publishes its facts as read-only `K_` properties. Below
-// the fields the list `LB_Land` unfolds the region's holidays of the year
-// and the choice of the region; its context menu saves the holidays of the
-// shown year and region as an iCalendar file.
+// the fields the list `LB_Land` (a TRegionList, regionlist.h) unfolds the
+// region's holidays of the year and the choice of the region; this control
+// folds and unfolds it, tells it the shown region and year, and takes the
+// region or holiday chosen there.
 //
 // The fields, the switch button and the list live in one container, so that
 // PlaceOn can show them inside another window while this control shrinks to
@@ -26,11 +27,13 @@
 #include <vector>
 
 #include "controls/dateedt_model.h"
+#include "controls/icalsaver.h"
+#include "controls/regionlist.h"
+#include "controls/regionlist_model.h"
 #include "engine/chosenday.h"
 #include "engine/daydescription.h"
 
 class QAction;
-class QListWidget;
 class QLineEdit;
 class TDate;
 class TDblBtn;
@@ -129,20 +132,20 @@ class TDateEdt : public QWidget {
   QString MessageText() const { return messageText_; }
   int MessageKind() const { return 0; }
 
-  // MessageSink: shows a message box; replaced by tests so that nothing
+  // MessageSink: shows a message box (a correction, or why the list's
+  // iCalendar file could not be written); replaced by tests so that nothing
   // modal opens. An empty sink restores the message box.
-  using MessageSink = std::function<void(const QString& title, const QString& text)>;
-  void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+  using MessageSink = TIcalSaver::MessageSink;
+  void SetMessageSink(MessageSink sink);
 
   // SaveFileAsker: asks for the name of a file to save; an empty answer
   // cancels. Replaced by tests; an empty asker restores the file dialog.
-  using SaveFileAsker =
-      std::function<QString(const QString& title, const QString& suggested, const QString& filter)>;
-  void SetSaveFileAsker(SaveFileAsker asker) { saveFileAsker_ = std::move(asker); }
+  using SaveFileAsker = TIcalSaver::SaveFileAsker;
+  void SetSaveFileAsker(SaveFileAsker asker);
   // IcalAction: "Als iCalendar speichern …" of the list's context menu; it
   // writes every holiday of the shown year in the region (legal ones so
   // categorised) into the file asked for, or tells why it could not.
-  QAction* IcalAction() const { return icalAction_; }
+  QAction* IcalAction() const { return container_ ? list_->IcalAction() : nullptr; }
 
   // Typing: set when a date sub-field is typed in while visible; the owner clears it.
   bool Typing() const { return typing_; }
@@ -217,7 +220,9 @@ class TDateEdt : public QWidget {
   TDate* TimeField() const { return time_; }
   TDblBtn* SwitchBtn() const { return switchBtn_; }
   QListWidget* LB_Land() const { return list_; }
-  controls::RegionListState ListState() const { return listState_; }
+  controls::RegionListState ListState() const {
+    return container_ ? list_->State() : controls::RegionListState::Holidays;
+  }
 
  signals:
   void OnChange(QObject* sender);  // after every completed update
@@ -275,12 +280,10 @@ class TDateEdt : public QWidget {
   // The list.
   void Fold();
   void Unfold();
-  void ShowListLines(controls::RegionListState state, const std::vector<std::string>& lines);
   void FillHolidayList();
-  void ListClicked(int row);
-  void ListDoubleClicked(int row);
+  void ChooseListedRegion(const QString& code);
+  void ShowListedHoliday(int dayNumber);
   void ListLeft();
-  void SaveIcalendar();
 
   void TimeChanged();
   void Raise(void (TDateEdt::*signal)(QObject*));
@@ -288,7 +291,7 @@ class TDateEdt : public QWidget {
 
   QPointer<QWidget> container_;
   QWidget* placedOn_ = nullptr;
-  QListWidget* list_ = nullptr;
+  TRegionList* list_ = nullptr;
   TDate* jd_ = nullptr;
   TDate* week_ = nullptr;
   TDate* day_ = nullptr;
@@ -312,8 +315,6 @@ class TDateEdt : public QWidget {
   QString messageTitle_;
   QString messageText_;
   MessageSink messageSink_;
-  SaveFileAsker saveFileAsker_;
-  QAction* icalAction_ = nullptr;
 
   // Quiet holds for one programmatic set; accepted_ is its result.
   bool quiet_ = false;
@@ -341,5 +342,4 @@ class TDateEdt : public QWidget {
   int listedYear_ = 0;
 
   bool listUnfolded_ = false;
-  controls::RegionListState listState_ = controls::RegionListState::Holidays;
 };
