@@ -729,6 +729,10 @@ void TDateEdt::Unfold() {
   listUnfolded_ = true;
   ApplySize();
   container_->raise();
+  // The unfolded list reaches over what stands below the fields (in the
+  // pop-up, the tools bar): it must lie on top of it, or its first lines,
+  // which lead to the regions, are hidden.
+  if (placedOn_ == nullptr) raise();
   list_->show();
   list_->raise();
   FillHolidayList();

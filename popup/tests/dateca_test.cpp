@@ -436,6 +436,9 @@ class TDateCalTest : public QObject {
     QSignalSpy regions(&cal, &TDateCal::regionChanged);
     QTest::mouseClick(cal.DateEdt()->SwitchBtn()->Switch1Asc(), Qt::LeftButton);
     QListWidget* list = cal.DateEdt()->LB_Land();
+    // The unfolded list lies over the tools bar, its first line in sight.
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QCOMPARE(cal.childAt(list->viewport()->mapTo(&cal, first)), list->viewport());
     const auto click = [list](const QString& start) {
       for (int row = 0; row < list->count(); ++row) {
         if (list->item(row)->text().startsWith(start)) {
