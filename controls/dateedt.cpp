@@ -39,6 +39,15 @@ constexpr int kWeekLeft[2] = {32, 25};
 constexpr int kDayLeft[2] = {24, 19};
 constexpr int kSwitchLeft[2] = {114, 88};
 
+// The published modes mirror the field's modes one to one.
+static_assert(static_cast<int>(TDateEdt::EditMode::Date) == static_cast<int>(DateMode::D) &&
+              static_cast<int>(TDateEdt::EditMode::Time) == static_cast<int>(DateMode::T) &&
+              static_cast<int>(TDateEdt::EditMode::TimeWithoutSeconds) ==
+                  static_cast<int>(DateMode::TM) &&
+              static_cast<int>(TDateEdt::EditMode::Week) == static_cast<int>(DateMode::W) &&
+              static_cast<int>(TDateEdt::EditMode::DayOfYear) == static_cast<int>(DateMode::A) &&
+              static_cast<int>(TDateEdt::EditMode::JulianDay) == static_cast<int>(DateMode::J));
+
 }  // namespace
 
 TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
@@ -143,10 +152,19 @@ TDate* TDateEdt::FieldOf(View view) const {
 }
 
 TDateEdt::View TDateEdt::CurrentView() const {
-  if (modus_ == QLatin1String("A")) return View::Day;
-  if (modus_ == QLatin1String("W")) return View::Week;
-  if (modus_ == QLatin1String("J")) return View::JD;
-  if (modus_.startsWith(QLatin1Char('T'))) return View::Time;
+  switch (mode_) {
+    case DateMode::A:
+      return View::Day;
+    case DateMode::W:
+      return View::Week;
+    case DateMode::J:
+      return View::JD;
+    case DateMode::T:
+    case DateMode::TM:
+      return View::Time;
+    case DateMode::D:
+      break;
+  }
   return View::Date;
 }
 
@@ -164,18 +182,26 @@ bool TDateEdt::ViewOfEdit(QObject* edit, View& view) const {
 
 // ---- Properties --------------------------------------------------------------
 
+QString TDateEdt::Modus() const {
+  return Q(controls::CodeOfMode(mode_));
+}
+
 void TDateEdt::SetModus(const QString& modus) {
+  SetMode(static_cast<EditMode>(controls::ModeOfCode(modus.toStdString())));
+}
+
+void TDateEdt::SetMode(EditMode mode) {
   if (!container_) return;
-  static const QStringList kCodes{"D", "A", "W", "J", "T", "TM"};
-  const QString code = kCodes.contains(modus) ? modus : QStringLiteral("D");
-  if (code.startsWith(QLatin1Char('T')) && time_->Modus() != code) {
+  const auto dateMode = static_cast<DateMode>(mode);
+  const QString code = Q(controls::CodeOfMode(dateMode));
+  if ((dateMode == DateMode::T || dateMode == DateMode::TM) && time_->Modus() != code) {
     const QString shown = time_->Time();
     time_->SetModus(code);
     time_->SetTimeText(shown);
     ApplyEnabled();
   }
   time_->Edt(2)->setText(QStringLiteral("00"));
-  modus_ = code;
+  mode_ = dateMode;
   LayoutViews();
 }
 
@@ -373,8 +399,8 @@ void TDateEdt::LayoutViews() {
     switchBtn_->hide();
   } else {
     switchBtn_->show();
-    switchBtn_->Switch1Asc()->SetHint(
-        Q(controls::ViewSwitchHint(modus_.toStdString(), listUnfolded_ && view == View::Date)));
+    switchBtn_->Switch1Asc()->SetHint(Q(controls::ViewSwitchHint(
+        controls::CodeOfMode(mode_), listUnfolded_ && view == View::Date)));
   }
   FieldOf(view)->show();
   ApplySize();

@@ -41,6 +41,9 @@ class TDblBtn;
 class TDateEdt : public QWidget {
   Q_OBJECT
   Q_PROPERTY(engine::ChosenDay chosenDay READ Chosen NOTIFY dayChanged USER true)
+  Q_PROPERTY(EditMode editMode READ Mode WRITE SetMode)
+  Q_PROPERTY(CalendarSystem calendarSystem READ System WRITE SetSystem)
+  Q_PROPERTY(MessageLevel messageLevel READ Level)
   Q_PROPERTY(QString Modus READ Modus WRITE SetModus)
   Q_PROPERTY(QString Calendar READ Calendar WRITE SetCalendar)
   Q_PROPERTY(QString Land READ Land WRITE SetLand)
@@ -87,10 +90,28 @@ class TDateEdt : public QWidget {
   static constexpr int kCompactWidth = 97;
   static constexpr int kUnfoldedHeight = 100;
 
+  // The values behind the properties Modus, Calendar and MessageKind.
+  enum class EditMode { Date, Time, TimeWithoutSeconds, Week, DayOfYear, JulianDay };
+  Q_ENUM(EditMode)
+  enum class CalendarSystem { Julian, Gregorian };
+  Q_ENUM(CalendarSystem)
+  enum class MessageLevel { Information };
+  Q_ENUM(MessageLevel)
+
   // Modus: "D", "A", "W", "J", "T" or "TM"; any other text is stored as "D".
   // Writing sets the time's seconds to "00" and shows the view.
-  QString Modus() const { return modus_; }
+  QString Modus() const;
   void SetModus(const QString& modus);  // "X" -> "D"
+  EditMode Mode() const { return static_cast<EditMode>(mode_); }
+  void SetMode(EditMode mode);
+  CalendarSystem System() const {
+    return julian() ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+  }
+  void SetSystem(CalendarSystem system) {
+    SetCalendar(system == CalendarSystem::Julian ? QStringLiteral("J") : QStringLiteral("G"));
+  }
+  // Every correction informs; MessageKind is its number.
+  MessageLevel Level() const { return MessageLevel::Information; }
 
   // Calendar: "G" or "J"; any other text is stored as "G". Writing shows the
   // same day (the same Julian Day number) in that calendar.
@@ -130,7 +151,7 @@ class TDateEdt : public QWidget {
   // The last message delivered, and its kind (always 0).
   QString MessageTitle() const { return messageTitle_; }
   QString MessageText() const { return messageText_; }
-  int MessageKind() const { return 0; }
+  int MessageKind() const { return static_cast<int>(Level()); }
 
   // MessageSink: shows a message box (a correction, or why the list's
   // iCalendar file could not be written); replaced by tests so that nothing
@@ -299,7 +320,7 @@ class TDateEdt : public QWidget {
   TDate* date_ = nullptr;
   TDblBtn* switchBtn_ = nullptr;
 
-  QString modus_ = QStringLiteral("D");
+  controls::DateMode mode_ = controls::DateMode::D;
   engine::CalendarKind kind_ = engine::CalendarKind::Gregorian;
   std::string land_ = "D-NI";
   int editHeight_ = 24;

@@ -570,6 +570,34 @@ class TDateEdtTest : public QObject {
     QCOMPARE(julian.dayNumber, typed.dayNumber);
   }
 
+  // The enum properties stand behind the text ones, both ways.
+  void enumPropertiesMirrorTheCodes() {
+    Host host;
+    const struct {
+      TDateEdt::EditMode mode;
+      const char* code;
+    } kModes[] = {{TDateEdt::EditMode::Date, "D"}, {TDateEdt::EditMode::DayOfYear, "A"},
+                  {TDateEdt::EditMode::Week, "W"}, {TDateEdt::EditMode::JulianDay, "J"},
+                  {TDateEdt::EditMode::Time, "T"}, {TDateEdt::EditMode::TimeWithoutSeconds, "TM"}};
+    for (const auto& m : kModes) {
+      QVERIFY(host.edit->setProperty("editMode", QVariant::fromValue(m.mode)));
+      QCOMPARE(host.edit->Modus(), QString(m.code));
+      host.edit->SetModus(QString(m.code));
+      QCOMPARE(host.edit->property("editMode").value<TDateEdt::EditMode>(), m.mode);
+    }
+    host.edit->SetModus("X");
+    QCOMPARE(host.edit->Mode(), TDateEdt::EditMode::Date);
+    QVERIFY(host.edit->setProperty("calendarSystem",
+                                   QVariant::fromValue(TDateEdt::CalendarSystem::Julian)));
+    QCOMPARE(host.edit->Calendar(), QString("J"));
+    QCOMPARE(host.edit->Chosen().calendar, engine::CalendarKind::Julian);
+    host.edit->SetCalendar("G");
+    QCOMPARE(host.edit->property("calendarSystem").value<TDateEdt::CalendarSystem>(),
+             TDateEdt::CalendarSystem::Gregorian);
+    QCOMPARE(host.edit->MessageKind(), 0);
+    QCOMPARE(host.edit->Level(), TDateEdt::MessageLevel::Information);
+  }
+
   // A day set as a value comes with its calendar, region and time, and a
   // day outside its calendar's range changes nothing.
   void setChosenTakesTheWholeValue() {
