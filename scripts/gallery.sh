@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DRAZ_WERROR=ON >/dev/null
-cmake --build build -j "$(nproc)" --target gallery
+cmake --build build -j "$(nproc)" --target gallery razaduvovi-print
 for scale in 1 2; do
   out="build/gallery/x$scale"
   rm -rf "$out"
