@@ -16,6 +16,7 @@
 #include "controls/regionlist.h"
 #include "controls/spinhalf.h"
 #include "engine/daynumber.h"
+#include "engine/outcome.h"
 #include "engine/region.h"
 #include "platform/qtext.h"
 
@@ -210,7 +211,7 @@ void TDateEdt::SetCalendar(const QString& code) {
   ApplyKind(code == QLatin1String("J") ? engine::CalendarKind::Julian
                                        : engine::CalendarKind::Gregorian);
   // The unchanged day number shows the same day in the other calendar.
-  ShowDayNumber(facts_.result == 1 ? facts_.dayNumber : todayJD_, false);
+  ShowDayNumber(engine::Succeeded(facts_.result) ? facts_.dayNumber : todayJD_, false);
 }
 
 void TDateEdt::ApplyKind(engine::CalendarKind kind) {
@@ -236,7 +237,7 @@ void TDateEdt::ChooseLand(const std::string& code, bool keepList) {
   if (dirty_[View::Date]) {
     CheckView(View::Date, keepList);
   } else {
-    ShowDayNumber(facts_.result == 1 ? facts_.dayNumber : todayJD_, keepList);
+    ShowDayNumber(engine::Succeeded(facts_.result) ? facts_.dayNumber : todayJD_, keepList);
   }
   if (changed) emit regionChanged(Q(land_));
 }
@@ -268,7 +269,7 @@ void TDateEdt::SetShowBtn(bool show) {
 
 void TDateEdt::SetShowHint(bool show) {
   showHint_ = show;
-  if (container_ && facts_.result == 1) DateUpdate(facts_.dayNumber, true);
+  if (container_ && engine::Succeeded(facts_.result)) DateUpdate(facts_.dayNumber, true);
 }
 
 void TDateEdt::SetShow12h(bool show) {
@@ -307,23 +308,25 @@ QString TDateEdt::K_Time() const {
 }
 
 QString TDateEdt::K_Date() const {
-  return facts_.result == 1 ? Q(facts_.date) : QString();
+  return engine::Succeeded(facts_.result) ? Q(facts_.date) : QString();
 }
 
 QString TDateEdt::K_Day() const {
-  if (facts_.result != 1) return {};
+  if (!engine::Succeeded(facts_.result)) return {};
   return Q(controls::ZeroPadded(DateMode::A, 1, facts_.dayOfYear) + '.' +
            controls::ZeroPadded(DateMode::A, 2, facts_.civil.year));
 }
 
 QString TDateEdt::K_Week() const {
-  if (facts_.result != 1) return {};
+  if (!engine::Succeeded(facts_.result)) return {};
   return Q(controls::ZeroPadded(DateMode::W, 1, facts_.week) + '.' +
            controls::ZeroPadded(DateMode::W, 2, facts_.weekYear));
 }
 
 QString TDateEdt::K_JD() const {
-  return facts_.result == 1 ? Q(controls::ZeroPadded(DateMode::J, 2, facts_.dayNumber)) : QString();
+  return engine::Succeeded(facts_.result)
+             ? Q(controls::ZeroPadded(DateMode::J, 2, facts_.dayNumber))
+             : QString();
 }
 
 QString TDateEdt::K_DateText() const {
@@ -344,7 +347,7 @@ QStringList TDateEdt::K_slHolidayText() const {
 
 engine::ChosenDay TDateEdt::Chosen() const {
   engine::ChosenDay day;
-  day.dayNumber = facts_.result == 1 ? facts_.dayNumber : todayJD_;
+  day.dayNumber = engine::Succeeded(facts_.result) ? facts_.dayNumber : todayJD_;
   day.calendar = kind_;
   day.region = land_;
   if (container_) day.time = time_->TimeOfDay();
@@ -463,7 +466,7 @@ void TDateEdt::CheckView(View view, bool keepList) {
   if (checking_ || view == View::Time || !container_) return;
   // Leaving the week view unchanged must not move the day: the week of
   // 31.12.3000 is 01.3001, which the check would take for a year too far.
-  if (view == View::Week && facts_.result == 1 && week_->Week() == K_Week()) {
+  if (view == View::Week && engine::Succeeded(facts_.result) && week_->Week() == K_Week()) {
     dirty_[view] = false;
     return;
   }
@@ -527,7 +530,7 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
   const std::optional<engine::TimeOfDay> time = std::exchange(pendingTime_, std::nullopt);
   const engine::Region region = engine::RegionOfCode(land_);
   engine::DayFacts facts = engine::DayFactsOfJD(dayNumber, region, kind_);
-  if (facts.result != 1) return;
+  if (!engine::Succeeded(facts.result)) return;
   facts_ = std::move(facts);
   typing_ = false;
   // A new day starts at the time of now, unless the day came with its own.
