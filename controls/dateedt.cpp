@@ -572,11 +572,18 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
   week_->SetFieldFontColor(windowText);
 
   description_ = engine::DescribeDay(facts_, region, kind_, engine::TodayJD());
-  engine::HolidayList holidays = engine::HolidayListOfYear(year, region, kind_);
-  const bool yearChanged = holidays_.rows.empty() || holidays.rows.empty() || year != listedYear_ ||
-                           holidays.rows.size() != holidays_.rows.size();
-  holidays_ = std::move(holidays);
-  listedYear_ = year;
+  // The year's holidays change with the year, the region and the calendar
+  // only; a day in the same year keeps them.
+  bool yearChanged = holidays_.rows.empty();
+  if (year != listedYear_ || land_ != listedLand_ || kind_ != listedKind_) {
+    engine::HolidayList holidays = engine::HolidayListOfYear(year, region, kind_);
+    yearChanged = yearChanged || holidays.rows.empty() || year != listedYear_ ||
+                  holidays.rows.size() != holidays_.rows.size();
+    holidays_ = std::move(holidays);
+    listedYear_ = year;
+    listedLand_ = land_;
+    listedKind_ = kind_;
+  }
   list_->SetPlace(land_, year);
 
   const QString hint = showHint_ || messagesAsEvent_ ? K_DateText() : QString();

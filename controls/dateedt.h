@@ -360,7 +360,10 @@ class TDateEdt : public QWidget {
   engine::DayFacts facts_;
   engine::DayDescription description_;
   engine::HolidayList holidays_;
+  // What holidays_ was computed for.
   int listedYear_ = 0;
+  std::string listedLand_;
+  engine::CalendarKind listedKind_ = engine::CalendarKind::Gregorian;
 
   bool listUnfolded_ = false;
 };
