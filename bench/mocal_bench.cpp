@@ -5,14 +5,12 @@
 // Offscreen, so that it runs without a desktop.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QLocale>
 #include <QPixmap>
 #include <vector>
 
+#include "bench/widget_bench_main.h"
 #include "controls/mocal.h"
 #include "engine/civildate.h"
-#include "engine/environment.h"
 
 namespace {
 
@@ -57,12 +55,5 @@ BENCHMARK(BM_ShowMonthAndPaint)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  engine::SetDecimalSeparator(',');
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunWidgetBenchmarks(argc, argv);
 }

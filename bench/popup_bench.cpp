@@ -5,16 +5,14 @@
 // that it runs without a desktop.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QLocale>
 #include <QPixmap>
 #include <QString>
 #include <vector>
 
+#include "bench/widget_bench_main.h"
 #include "controls/mocal.h"
 #include "engine/civildate.h"
 #include "engine/daynumber.h"
-#include "engine/environment.h"
 #include "popup/dateca.h"
 #include "tools/beam.h"
 
@@ -36,12 +34,18 @@ const std::vector<QString>& Dates() {
   return dates;
 }
 
-void BM_DateToSheetAndDeadlines(benchmark::State& state) {
-  TDateCal cal(nullptr, true);
+// The pop-up's content in Bavaria with its sheet shown and the deadline
+// page open.
+void OpenDeadlines(TDateCal& cal) {
   cal.SetLand(QStringLiteral("D-BY"));
   cal.ShowSheet();
   cal.Beam()->SetProgStep(1);
   cal.Beam()->SwitchProgram();
+}
+
+void BM_DateToSheetAndDeadlines(benchmark::State& state) {
+  TDateCal cal(nullptr, true);
+  OpenDeadlines(cal);
   QWidget* page = cal.Beam()->OpenPage();
   QPixmap sheetPixels(cal.MoCal()->size());
   QPixmap pagePixels(page->size());
@@ -60,10 +64,7 @@ BENCHMARK(BM_DateToSheetAndDeadlines)->Unit(benchmark::kMicrosecond);
 // the sheet's model and the deadline table.
 void BM_DateToSheetAndDeadlinesUnpainted(benchmark::State& state) {
   TDateCal cal(nullptr, true);
-  cal.SetLand(QStringLiteral("D-BY"));
-  cal.ShowSheet();
-  cal.Beam()->SetProgStep(1);
-  cal.Beam()->SwitchProgram();
+  OpenDeadlines(cal);
   const auto& dates = Dates();
   std::size_t i = 0;
   for (auto _ : state) {
@@ -76,12 +77,5 @@ BENCHMARK(BM_DateToSheetAndDeadlinesUnpainted)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  engine::SetDecimalSeparator(',');
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunWidgetBenchmarks(argc, argv);
 }
