@@ -32,13 +32,12 @@ int CheckedYear(const std::string& text) {
 void RunOstern(const EasterOptions& options, const Io& io) {
   const CalendarKind kind = options.calendar.Kind();
   const int year = CheckedYear(options.year);
-  // The Julian dates beyond 3000 would leave the supported range.
-  const int easter =
-      kind == CalendarKind::Julian && year > 3000 ? -1 : engine::EasterDay(year, kind);
+  // The dates beyond 3000 would leave the supported range.
+  const int easter = year > 3000 ? -1 : engine::EasterDay(year, kind);
   if (easter < 1) {
     throw UsageError(
         "Für das Jahr " + options.year + " wird kein Osterdatum berechnet (" +
-        (kind == CalendarKind::Julian ? "julianisch 1 bis 3000" : "gregorianisch 1583 bis 2299") +
+        (kind == CalendarKind::Julian ? "julianisch 1 bis 3000" : "gregorianisch 1583 bis 3000") +
         ").");
   }
   const std::string date = engine::YearDayToDate(easter, year, kind);
@@ -59,7 +58,7 @@ void SetupEasterCommands(CLI::App& app, const Io& io) {
   CLI::App* command = app.add_subcommand("ostern", "Datum des Ostersonntags eines Jahres");
   command
       ->add_option("JAHR", ostern->year,
-                   "Jahr (gregorianisch 1583 bis 2299, julianisch 1 bis 3000)")
+                   "Jahr (gregorianisch 1583 bis 3000, julianisch 1 bis 3000)")
       ->required();
   AddCalendarOption(*command, ostern->calendar);
   AddJsonFlag(*command, ostern->json);

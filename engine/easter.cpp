@@ -11,11 +11,8 @@ namespace {
 constexpr auto G = CalendarKind::Gregorian;
 constexpr auto J = CalendarKind::Julian;
 
-// Day of the year of the paschal full moon in a common year, by golden number
-// (index 0 unused). The Gregorian values hold for 1583..1699 before the
-// century corrections.
-constexpr std::array<int, 20> kGregorianFullMoon = {0,  102, 91,  80, 99,  88, 107, 96,  85, 104,
-                                                    93, 82,  101, 90, 108, 98, 87,  106, 95, 84};
+// Day of the year of the paschal full moon in a common Julian year, by golden
+// number (index 0 unused).
 constexpr std::array<int, 20> kJulianFullMoon = {0,  95,  84, 103, 92,  81, 100, 89, 108, 97,
                                                  86, 105, 94, 83,  102, 91, 80,  99, 88,  107};
 
@@ -170,20 +167,24 @@ int GoldenNumber(int year) {
 }
 
 int EasterGregorian(int year) {
-  if (year < 1583 || year > 2299) return -1;
+  // The Gregorian computus (Lilius and Clavius, in Knuth's form): the epact
+  // from the golden number with the solar correction (leap days dropped in
+  // century years) and the lunar correction (eight days in 2500 years). It
+  // holds for every Gregorian year; the calendar ends with 3000, the check
+  // with 9999 keeps the arithmetic far from overflowing.
+  if (year < 1583 || year > 9999) return -1;
   const int golden = GoldenNumber(year);
-  int p = kGregorianFullMoon[static_cast<std::size_t>(golden)];
-  if (year > 1699) ++p;
-  if (year > 1899) ++p;
-  if (year > 2199) ++p;
-  if (year > 1899 && golden == 6) {
-    --p;
-    if (year > 2199) p -= 29;
-  }
-  if (year > 1699 && golden == 14) p -= 29;
-  if (year > 1899 && golden == 17) --p;
-  if (IsLeapYear(year, G)) ++p;
-  return SundayAfter(p, WeekDayOfNewYear(year, G));
+  const int century = year / 100 + 1;
+  const int solar = 3 * century / 4 - 12;
+  const int lunar = (8 * century + 5) / 25 - 5;
+  const int sunday = 5 * year / 4 - solar - 10;  // March (-sunday) mod 7 is a Sunday
+  int epact = (11 * golden + 20 + lunar - solar) % 30;
+  if (epact < 0) epact += 30;
+  if ((epact == 25 && golden > 11) || epact == 24) ++epact;
+  int fullMoon = 44 - epact;  // day of March of the paschal full moon
+  if (fullMoon < 21) fullMoon += 30;
+  const int easterOfMarch = fullMoon + 7 - (sunday + fullMoon) % 7;
+  return DaysBeforeMonth(3, IsLeapYear(year, G)) + easterOfMarch;
 }
 
 int EasterJulian(int year) {

@@ -21,8 +21,8 @@ namespace engine {
 // GoldenNumber: the year in the 19-year moon cycle, 1..19; -1 below the year 1.
 int GoldenNumber(int year);  // GoldenNumber(2019) == 6
 
-// EasterGregorian: the day of the year of Easter Sunday in 1583..2299, -1 in
-// every other year.
+// EasterGregorian: the day of the year of Easter Sunday in every Gregorian
+// year from 1583 on (to 9999), -1 before 1583 and after 9999.
 int EasterGregorian(int year);  // EasterGregorian(2000) == 114 (23 April)
 
 // EasterJulian: the day of the year of Easter Sunday in the Julian calendar

@@ -16,6 +16,9 @@ TEST(EasterCli, EasterSundayInTheChosenCalendar) {
       {{"ostern", "2000"}, "23.04.2000\n"},
       {{"ostern", "1583"}, "10.04.1583\n"},
       {{"ostern", "2299", "--kalender", "G"}, "16.04.2299\n"},
+      {{"ostern", "2300"}, "08.04.2300\n"},
+      {{"ostern", "2500"}, "18.04.2500\n"},
+      {{"ostern", "3000"}, "13.04.3000\n"},
       {{"ostern", "1582", "--kalender", "J"}, "15.04.1582\n"},
       {{"ostern", "2024", "-k", "J"}, "22.04.2024\n"},
       {{"ostern", "1", "--kalender=J"}, "27.03.0001\n"},
@@ -47,8 +50,8 @@ TEST(EasterCli, YearWithoutEasterExitsWithTwo) {
     std::vector<std::string> args;
     const char* message;
   } kCases[] = {
-      {{"ostern", "2300"}, "Für das Jahr 2300 wird kein Osterdatum berechnet"},
-      {{"ostern", "1582"}, "gregorianisch 1583 bis 2299"},
+      {{"ostern", "3001"}, "Für das Jahr 3001 wird kein Osterdatum berechnet"},
+      {{"ostern", "1582"}, "gregorianisch 1583 bis 3000"},
       {{"ostern", "0", "-k", "J"}, "julianisch 1 bis 3000"},
       {{"ostern", "3001", "-k", "J"}, "Für das Jahr 3001 wird kein Osterdatum berechnet"},
       {{"ostern", "zwei"}, "\"zwei\" ist keine ganze Jahreszahl."},

@@ -81,10 +81,12 @@ TEST(DayFacts, DateAndDayNumberFormsAgree) {
   }
 }
 
-TEST(DayFacts, GregorianDatesAfter2299HaveNoMovableFeasts) {
+TEST(DayFacts, GregorianDatesAfter2299HaveTheirMovableFeasts) {
   const DayFacts newYear = DayFactsOfDate("01.01.2400", "D-NI", G);
-  EXPECT_EQ(newYear.easterDay, -1);
+  EXPECT_EQ(newYear.easterDay, 107);  // 16 April 2400
   EXPECT_EQ(newYear.holidayText, "Neujahr");
+  EXPECT_EQ(DayFactsOfDate("13.04.3000", "D-NI", G).holidayText, "Ostersonntag");
+  EXPECT_EQ(DayFactsOfDate("11.04.3000", "D-NI", G).holidayFlag, 1);  // Good Friday
   EXPECT_EQ(DayFactsOfDate("25.12.3000", "A-W", G).holidayText, "1. Weihnachtstag");
 }
 

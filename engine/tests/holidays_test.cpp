@@ -61,8 +61,8 @@ TEST(Holidays, EdgeCases) {
       {"24.12.2024", "D-HH", "Heiligabend", 0},
       {"25.12.1870", "D-BY", "1. Weihnachtstag", 0},  // no legal holidays before 1871
       {"25.12.1871", "D-BY", "1. Weihnachtstag", 1},
-      {"01.01.2400", "D-NI", "Neujahr", 1},  // no Easter, fixed days still there
-      {"25.05.2400", "D-NI", "", 0},
+      {"01.01.2400", "D-NI", "Neujahr", 1},
+      {"25.05.2400", "D-NI", "Himmelfahrt", 1},  // Easter 16.04.2400
       {"01.05.1955", "D-SN", "Int. Kampf- u. Feiertag der Werktätigen", 1},
       {"01.05.1991", "D-SN", "Tag der Arbeit", 1},
       {"01.05.1925", "D-NI", "Tag der Arbeit", 0},
