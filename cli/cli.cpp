@@ -60,6 +60,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   SetupShiftCommands(app, io);
   SetupIcalCommands(app, io);
   SetupYearCalendarCommands(app, io);
+  SetupBridgeCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Befehle");
     GermanHelp(*command);

@@ -102,5 +102,6 @@ void SetupInterestCommands(CLI::App& app, const Io& io);
 void SetupShiftCommands(CLI::App& app, const Io& io);
 void SetupIcalCommands(CLI::App& app, const Io& io);
 void SetupYearCalendarCommands(CLI::App& app, const Io& io);
+void SetupBridgeCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli
