@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/bridgedays.h"
 #include "engine/period.h"
 #include "engine/week.h"
 
@@ -79,6 +80,10 @@ MonthSheet MonthSheetOf(int year, int month, std::string_view code, CalendarKind
     if (cell.inMonth) Count(sheet.monthCounts, cell);
   }
 
+  // Bridge days are a matter of the legal holidays, so of Gregorian weeks.
+  const std::vector<BridgeStretch> bridges = kind == CalendarKind::Gregorian
+                                                 ? BridgeDaysBetween(monday, monday + 41, code)
+                                                 : std::vector<BridgeStretch>{};
   for (int row = 0; row < 6; ++row) {
     MonthWeek& week = sheet.weeks[static_cast<std::size_t>(row)];
     const MonthCell& mondayCell = sheet.cells[static_cast<std::size_t>(7 * row)];
@@ -94,6 +99,12 @@ MonthSheet MonthSheetOf(int year, int month, std::string_view code, CalendarKind
     } else {
       week.hint = std::to_string(week.week) + ". Kalenderwoche " + std::to_string(week.weekYear) +
                   ":\r\n" + CountLines(week.counts, week.weekYear, " ohne den Samstag");
+      const int weekMonday = monday + 7 * row;
+      for (const BridgeStretch& bridge : bridges) {
+        if (bridge.firstLeave < weekMonday || bridge.firstLeave > weekMonday + 6) continue;
+        if (!week.hint.ends_with("\r\n")) week.hint += "\r\n";
+        week.hint += "Brückentag: " + bridge.text;
+      }
     }
   }
 

@@ -257,7 +257,10 @@ TEST(MoCalModel, WeekHintsCountWorkingDaysAndHolidays) {
   EXPECT_EQ(december.sheet.cells[28].dayNumber, Day(2024, 12, 23));
   EXPECT_EQ(december.weeks[4].hint,
             "52. Kalenderwoche 2024:\r\n4 Werktage\r\n3 Werktage ohne den Samstag\r\n2 Feiertage "
-            "nicht auf Sonntag fallend");
+            "nicht auf Sonntag fallend\r\n"
+            "Brückentag: Mo 23.12.2024 und Di 24.12.2024: 2 Urlaubstage → 6 freie Tage, "
+            "21.12.–26.12.2024\r\n"
+            "Brückentag: Fr 27.12.2024: 1 Urlaubstag → 5 freie Tage, 25.12.–29.12.2024");
   EXPECT_EQ(december.weeks[5].text, " 1");
   EXPECT_TRUE(december.weeks[5].hint.starts_with("1. Kalenderwoche 2025:\r\n"));
   EXPECT_EQ(ViewOf(Day(2024, 12, 23), "D-NI", J).weeks[4].hint, "Kalenderwoche");

@@ -358,7 +358,11 @@ class TMoCalTest : public QObject {
     QCOMPARE(Label(sheet, "Lbl_Week5")->text(), QString("52"));
     QCOMPARE(Label(sheet, "Lbl_Week5")->toolTip(),
              QString("52. Kalenderwoche 2024:\r\n4 Werktage\r\n3 Werktage ohne den Samstag\r\n2 "
-                     "Feiertage nicht auf Sonntag fallend"));
+                     "Feiertage nicht auf Sonntag fallend\r\n"
+                     "Brückentag: Mo 23.12.2024 und Di 24.12.2024: 2 Urlaubstage → 6 freie "
+                     "Tage, 21.12.–26.12.2024\r\n"
+                     "Brückentag: Fr 27.12.2024: 1 Urlaubstag → 5 freie Tage, "
+                     "25.12.–29.12.2024"));
     QCOMPARE(Label(sheet, "Lbl_Week6")->text(), QString(" 1"));
     QVERIFY(Label(sheet, "Lbl_Week6")->toolTip().startsWith("1. Kalenderwoche 2025:\r\n"));
     QTest::mouseClick(Label(sheet, "Lbl_Week6"), Qt::LeftButton);

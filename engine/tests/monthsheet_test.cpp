@@ -79,10 +79,17 @@ TEST(MonthSheet, DaysAfterTheRangeAreGreyAndClickToTheLastDay) {
 
 TEST(MonthSheet, WeekAndMonthHintsCountWorkingDaysAndHolidays) {
   const MonthSheet sheet = MonthSheetOf(2024, 10, "D-NI", G, 0);
-  // 30.09. to 06.10.2024: Thursday 03.10. is a legal holiday.
+  // 30.09. to 06.10.2024: Thursday 03.10. is a legal holiday, Friday a bridge.
   EXPECT_EQ(sheet.weeks[0].hint,
             "40. Kalenderwoche 2024:\r\n5 Werktage\r\n4 Werktage ohne den Samstag\r\n"
-            "1 Feiertag nicht auf Sonntag fallend");
+            "1 Feiertag nicht auf Sonntag fallend\r\n"
+            "Brückentag: Fr 04.10.2024: 1 Urlaubstag → 4 freie Tage, 03.10.–06.10.2024");
+  // A week without a bridge names none.
+  EXPECT_EQ(sheet.weeks[1].hint.find("Brückentag"), std::string::npos);
+  // The Julian calendar knows no legal holidays to bridge.
+  for (const MonthWeek& week : MonthSheetOf(2024, 10, "D-NI", CalendarKind::Julian, 0).weeks) {
+    EXPECT_EQ(week.hint.find("Brückentag"), std::string::npos);
+  }
   EXPECT_EQ(sheet.weeks[0].text, "40");
   // 03.10. and Reformation Day, legal in Lower Saxony since 2018.
   EXPECT_EQ(sheet.monthHint,
