@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "engine/bridgedays.h"
 #include "engine/daydescription.h"
+#include "engine/daynumber.h"
 #include "engine/monthsheet.h"
 #include "engine/moonsun.h"
 
@@ -56,6 +58,22 @@ YearPage YearPageOf(int year, const Region& region, CalendarKind kind) {
   }
   for (const HolidayRow& row : HolidayRowsOfYear(page.year, region, kind)) {
     page.holidays.push_back({row.date, std::string(row.weekday), row.names, row.legal});
+  }
+  if (kind == CalendarKind::Gregorian) {
+    for (const BridgeStretch& bridge : BridgeDaysOfYear(page.year, region.code)) {
+      // "Fr 15.05.2026: 1 Urlaubstag → 4 freie Tage, 14.05.–17.05.2026" becomes
+      // the date and "1 Urlaubstag → 4 freie Tage (14.05.–17.05.)".
+      const auto day = [](int dayNumber) {
+        return FormatDateText(CivilDateOf(dayNumber, CalendarKind::Gregorian));
+      };
+      const std::string leave = std::to_string(bridge.leaveDays) +
+                                (bridge.leaveDays == 1 ? " Urlaubstag" : " Urlaubstage");
+      const std::string from = day(bridge.firstFree).substr(0, 6);
+      const std::string to = day(bridge.lastFree).substr(0, 6);
+      page.bridges.push_back({day(bridge.firstLeave), bridge.text.substr(0, 2),
+                              leave + " → " + std::to_string(bridge.freeDays) + " freie Tage (" +
+                                  from + "–" + to + ")"});
+    }
   }
   return page;
 }

@@ -45,6 +45,13 @@ struct YearPageHoliday {
   bool legal = false;
 };
 
+// A bridge day of the year: its first leave day and what it gives.
+struct YearPageBridge {
+  std::string date;     // "15.05.2026", the first leave day
+  std::string weekday;  // "Fr"
+  std::string text;     // "1 Urlaubstag → 4 freie Tage (14.05.–17.05.)"
+};
+
 struct YearPage {
   int year = 0;
   CalendarKind kind = CalendarKind::Gregorian;
@@ -55,6 +62,7 @@ struct YearPage {
   std::string title;
   std::array<YearPageMonth, 12> months;
   std::vector<YearPageHoliday> holidays;  // in day order
+  std::vector<YearPageBridge> bridges;    // in day order; none in the Julian calendar
 };
 
 // YearPageOf: the page of a year (moved into 1..3000) in a region and

@@ -34,6 +34,7 @@ const QColor kSundayColor{255, 0, 0};          // red
 const QColor kLegalHolidayColor{255, 0, 255};  // fuchsia
 const QColor kRuleColor{160, 160, 160};
 const QColor kWeekColor{96, 96, 96};
+const QColor kBridgeColor{0, 96, 160};  // a calm blue beside the holidays
 
 using platform::Q;
 
@@ -162,9 +163,10 @@ void DrawHolidays(QPainter& painter, const engine::YearPage& page, const QRect& 
     return;
   }
   // The rows share the height; a long list gets smaller lines, never a
-  // second page.
+  // second page. The bridge days follow under a head of their own.
   const int available = box.height() - kHeadHeight - 10;
-  const int count = static_cast<int>(page.holidays.size());
+  const int bridgeRows = page.bridges.empty() ? 0 : static_cast<int>(page.bridges.size()) + 2;
+  const int count = static_cast<int>(page.holidays.size()) + bridgeRows;
   const int lineHeight = std::clamp(available / count, 12, 48);
   const int pixelSize = std::max(10, lineHeight * 3 / 4);
   painter.setFont(FontOf(pixelSize, true));
@@ -188,6 +190,29 @@ void DrawHolidays(QPainter& painter, const engine::YearPage& page, const QRect& 
     }
     name = painter.fontMetrics().elidedText(name, Qt::ElideRight, nameBox.width());
     painter.drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter, name);
+    top += lineHeight;
+  }
+  if (page.bridges.empty()) return;
+  top += lineHeight;
+  painter.setPen(Qt::black);
+  painter.setFont(FontOf(pixelSize, true));
+  painter.drawText(QRect(box.left(), top, box.width(), lineHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Brückentage"));
+  top += lineHeight;
+  painter.setPen(kBridgeColor);
+  for (const engine::YearPageBridge& bridge : page.bridges) {
+    painter.setFont(FontOf(pixelSize));
+    const QString date = Q(bridge.weekday) + QStringLiteral(". ") + Q(bridge.date.substr(0, 6));
+    painter.drawText(QRect(box.left(), top, dateWidth, lineHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, date);
+    const QRect textBox(box.left() + dateWidth, top, box.width() - dateWidth, lineHeight);
+    QString text = Q(bridge.text);
+    for (int size = pixelSize; size >= pixelSize * 2 / 3; --size) {
+      painter.setFont(FontOf(size));
+      if (painter.fontMetrics().horizontalAdvance(text) <= textBox.width()) break;
+    }
+    text = painter.fontMetrics().elidedText(text, Qt::ElideRight, textBox.width());
+    painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, text);
     top += lineHeight;
   }
 }

@@ -209,3 +209,21 @@ TEST(YearPage, EdgesOfTheRangeCarryNoFactsBeyondIt) {
 
 }  // namespace
 }  // namespace engine
+
+namespace engine {
+namespace {
+
+TEST(YearPage, BridgeDaysOfTheRegion) {
+  const YearPage page = YearPageOf(2026, "D-BY", CalendarKind::Gregorian);
+  ASSERT_EQ(page.bridges.size(), 4u);
+  EXPECT_EQ(page.bridges[2].date, "15.05.2026");
+  EXPECT_EQ(page.bridges[2].weekday, "Fr");
+  EXPECT_EQ(page.bridges[2].text, "1 Urlaubstag → 4 freie Tage (14.05.–17.05.)");
+  const YearPage christmas = YearPageOf(2024, "D-NI", CalendarKind::Gregorian);
+  EXPECT_EQ(christmas.bridges.back().text, "2 Urlaubstage → 5 freie Tage (28.12.–01.01.)");
+  EXPECT_TRUE(YearPageOf(2026, "D-BY", CalendarKind::Julian).bridges.empty());
+  EXPECT_TRUE(YearPageOf(2026, "XY", CalendarKind::Gregorian).bridges.empty());
+}
+
+}  // namespace
+}  // namespace engine
