@@ -334,6 +334,18 @@ done
 c ostern 2024 --kalender X
 c ostern 2024 2025
 
+# ---------------------------------------------------------------- brueckentage
+
+for r in D-NI D-BY D-SN A-W HR XY; do
+  c brueckentage 2026 --land "$r"
+done
+c brueckentage 2024 --land D-NI --json
+c brueckentage 1870-1872 --land D-BY
+c brueckentage 2999-3000 --land D-NW
+c brueckentage 3001
+c brueckentage 2027-2026
+c brueckentage
+
 # ---------------------------------------------------------------- formate
 
 every 2 0 "${good_dates[@]}"
