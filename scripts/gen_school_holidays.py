@@ -24,7 +24,8 @@ import re
 import sys
 
 SCRIPT = "gen_school_holidays"
-DEFAULT_DATA = pathlib.Path("/work/shared/data/school-holidays")
+# The data stand beside the project, in ../shared/data/school-holidays.
+DEFAULT_DATA = pathlib.Path(__file__).resolve().parent.parent.parent / "shared" / "data" / "school-holidays"
 DEFAULT_OUT = pathlib.Path(__file__).resolve().parent.parent / "engine" / "schoolholidays_data.inc"
 
 # The calendar years the table holds. German data begin with the school year
