@@ -61,6 +61,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   SetupIcalCommands(app, io);
   SetupYearCalendarCommands(app, io);
   SetupBridgeCommands(app, io);
+  SetupSchoolHolidayCommands(app, io);
   for (CLI::App* command : app.get_subcommands({})) {
     command->group("Befehle");
     GermanHelp(*command);

@@ -103,5 +103,6 @@ void SetupShiftCommands(CLI::App& app, const Io& io);
 void SetupIcalCommands(CLI::App& app, const Io& io);
 void SetupYearCalendarCommands(CLI::App& app, const Io& io);
 void SetupBridgeCommands(CLI::App& app, const Io& io);
+void SetupSchoolHolidayCommands(CLI::App& app, const Io& io);
 
 }  // namespace cli

@@ -346,6 +346,16 @@ c brueckentage 3001
 c brueckentage 2027-2026
 c brueckentage
 
+# ---------------------------------------------------------------- ferien
+
+for r in D-NI D-BY D-MV D-SH A-W D HR XY; do
+  c ferien 2024 --land "$r"
+done
+c ferien 2025-2026 --land D-NW --json
+c ferien 2040 --land D-NI
+c ferien 3001
+c ferien
+
 # ---------------------------------------------------------------- formate
 
 every 2 0 "${good_dates[@]}"
