@@ -7,6 +7,7 @@
 #include "engine/holidays.h"
 #include "engine/outcome.h"
 #include "engine/region.h"
+#include "engine/schoolholidays.h"
 
 namespace app {
 
@@ -69,6 +70,11 @@ TrayDay TrayDayOf(int dayNumber, std::string_view regionCode) {
       day.toolTip += "\n" + holiday.name;
       if (holiday.legal) day.toolTip += kLegalMark;
     }
+  }
+  if (const std::optional<engine::SchoolHoliday> school =
+          engine::SchoolHolidayOn(dayNumber, region.code)) {
+    day.schoolHoliday = engine::SchoolHolidayText(*school, day.regionName);
+    day.toolTip += "\n" + day.schoolHoliday;
   }
   return day;
 }

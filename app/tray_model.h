@@ -30,6 +30,7 @@ struct TrayDay {
   std::string digits;                 // "53": what the symbol shows
   std::string regionName;             // "Niedersachsen"
   std::vector<TrayHoliday> holidays;  // in the order of the date edit's holiday text
+  std::string schoolHoliday;          // "Herbstferien Niedersachsen 04.10.–19.10.2024", or ""
   std::string toolTip;                // the lines joined by "\n"
 };
 

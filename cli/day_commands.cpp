@@ -4,8 +4,10 @@
 #include <ostream>
 
 #include "cli/common.h"
+#include "engine/civildate.h"
 #include "engine/daydescription.h"
 #include "engine/dayfacts.h"
+#include "engine/schoolholidays.h"
 
 namespace cli {
 namespace {
@@ -64,6 +66,16 @@ void RunTag(const DayOptions& options, const Io& io) {
   json["daemmerung_morgens"] = times.dawn;
   json["daemmerung_abends"] = times.dusk;
   json["beschreibung"] = description.lines;
+  if (kind == engine::CalendarKind::Gregorian) {
+    if (const std::optional<engine::SchoolHoliday> school =
+            engine::SchoolHolidayOn(facts.dayNumber, region.code)) {
+      json["schulferien"] = {
+          {"name", std::string(school->name)},
+          {"von", engine::FormatDateText(engine::CivilDateOf(school->firstDay, kind))},
+          {"bis", engine::FormatDateText(engine::CivilDateOf(school->lastDay, kind))},
+          {"quelle", "Schulferien: OpenHolidays, ODbL 1.0"}};
+    }
+  }
   PrintJson(io, json);
 }
 

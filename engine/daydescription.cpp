@@ -10,6 +10,7 @@
 #include "engine/moonsun.h"
 #include "engine/numbertext.h"
 #include "engine/region.h"
+#include "engine/schoolholidays.h"
 
 namespace engine {
 namespace {
@@ -202,6 +203,13 @@ DayDescription DescribeDay(const DayFacts& facts, const Region& region, Calendar
   if (region.hasRules && !facts.holidayText.empty()) {
     add({facts.holidayText});
     if (facts.holidayFlag == 1) add({"gesetzl. Feiertag"});
+  }
+  // School holidays are known for the German and Austrian states of recent
+  // years; the line names them with their first and last day.
+  if (kind == CalendarKind::Gregorian) {
+    if (const std::optional<SchoolHoliday> school = SchoolHolidayOn(facts.dayNumber, region.code)) {
+      add({SchoolHolidayText(*school, region.DisplayName())});
+    }
   }
   add({std::to_string(facts.dayOfYear), ". Tag des Jahres ", year});
   add({std::to_string(facts.daysInYear - facts.dayOfYear), " Tage bis Ende ", year});

@@ -54,10 +54,16 @@ TEST(TrayModel, TheToolTipNamesTheDayTheWeekAndTheHolidaysOfTheRegion) {
       {"03.10.2026", "D-NI",
        "Samstag, 03.10.2026\nKW 40\nNiedersachsen:\nTag der deutschen Einheit (gesetzl. Feiertag)"},
       {"01.01.2027", "D-NI",
-       "Freitag, 01.01.2027\nKW 53\nNiedersachsen:\nNeujahr (gesetzl. Feiertag)"},
+       "Freitag, 01.01.2027\nKW 53\nNiedersachsen:\nNeujahr (gesetzl. Feiertag)\n"
+       "Weihnachtsferien Niedersachsen 23.12.2026–09.01.2027"},
+      // School holidays alone, without a holiday of the day.
+      {"15.10.2024", "D-NI",
+       "Dienstag, 15.10.2024\nKW 42\nHerbstferien Niedersachsen 04.10.–19.10.2024"},
       {"06.01.2026", "D-BY",
        "Dienstag, 06.01.2026\nKW 2\nBayern:\nHeilige Drei Könige (gesetzl. Feiertag)"},
-      {"24.12.2026", "D-NI", "Donnerstag, 24.12.2026\nKW 52\nNiedersachsen:\nHeiligabend"},
+      {"24.12.2026", "D-NI",
+       "Donnerstag, 24.12.2026\nKW 52\nNiedersachsen:\nHeiligabend\n"
+       "Weihnachtsferien Niedersachsen 23.12.2026–09.01.2027"},
       {"08.12.2026", "A",
        "Dienstag, 08.12.2026\nKW 50\nÖsterreich:\nMariä Empfängnis (gesetzl. Feiertag)"},
       {"03.10.2026", "XY", "Samstag, 03.10.2026\nKW 40"},  // a region without holiday rules

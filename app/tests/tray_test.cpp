@@ -191,10 +191,14 @@ class TTrayTest : public QObject {
       const char* toolTip;
       const char* digits;
     } kCases[] = {
-        {"28.12.2026", "D-NI", "Montag, 28.12.2026\nKW 53", "53"},
+        {"28.12.2026", "D-NI",
+         "Montag, 28.12.2026\nKW 53\nWeihnachtsferien Niedersachsen 23.12.2026–09.01.2027", "53"},
         {"01.01.2027", "D-NI",
-         "Freitag, 01.01.2027\nKW 53\nNiedersachsen:\nNeujahr (gesetzl. Feiertag)", "53"},
-        {"04.01.2027", "D-NI", "Montag, 04.01.2027\nKW 1", "1"},
+         "Freitag, 01.01.2027\nKW 53\nNiedersachsen:\nNeujahr (gesetzl. Feiertag)\n"
+         "Weihnachtsferien Niedersachsen 23.12.2026–09.01.2027",
+         "53"},
+        {"04.01.2027", "D-NI",
+         "Montag, 04.01.2027\nKW 1\nWeihnachtsferien Niedersachsen 23.12.2026–09.01.2027", "1"},
         {"03.10.2026", "D-BY",
          "Samstag, 03.10.2026\nKW 40\nBayern:\nTag der deutschen Einheit (gesetzl. Feiertag)",
          "40"},

@@ -54,5 +54,20 @@ TEST(DayCli, InvalidDateExitsWithTwo) {
   EXPECT_NE(r.err.find("Der Juni 2024 hat nur 30 Tage."), std::string::npos) << r.err;
 }
 
+TEST(DayCli, SchoolHolidaysInTextAndJson) {
+  const CliRun text = Cli({"tag", "15.10.2024", "--land", "D-NI"});
+  ASSERT_EQ(text.code, 0) << text.err;
+  EXPECT_NE(text.out.find("\nHerbstferien Niedersachsen 04.10.–19.10.2024\n"), std::string::npos);
+  const auto json =
+      nlohmann::json::parse(Cli({"tag", "15.10.2024", "--land", "D-NI", "--json"}).out);
+  EXPECT_EQ(json["schulferien"]["name"], "Herbstferien");
+  EXPECT_EQ(json["schulferien"]["von"], "04.10.2024");
+  EXPECT_EQ(json["schulferien"]["bis"], "19.10.2024");
+  EXPECT_EQ(json["schulferien"]["quelle"], "Schulferien: OpenHolidays, ODbL 1.0");
+  const auto none =
+      nlohmann::json::parse(Cli({"tag", "20.10.2024", "--land", "D-NI", "--json"}).out);
+  EXPECT_FALSE(none.contains("schulferien"));
+}
+
 }  // namespace
 }  // namespace cli

@@ -299,3 +299,28 @@ TEST(HolidayList, LegalSelectionIsTheLegalPartOfAllRows) {
 
 }  // namespace
 }  // namespace engine
+
+namespace engine {
+namespace {
+
+TEST(DayDescription, SchoolHolidaysHaveTheirLine) {
+  const auto lines = [](const char* date, const char* region, CalendarKind kind) {
+    const DayFacts facts = DayFactsOfDate(date, region, kind);
+    return DescribeDay(facts, region, kind, 0).lines;
+  };
+  const auto has = [](const std::vector<std::string>& all, const std::string& line) {
+    return std::find(all.begin(), all.end(), line) != all.end();
+  };
+  const std::string autumn = "Herbstferien Niedersachsen 04.10.–19.10.2024";
+  EXPECT_TRUE(has(lines("15.10.2024", "D-NI", CalendarKind::Gregorian), autumn));
+  EXPECT_FALSE(has(lines("20.10.2024", "D-NI", CalendarKind::Gregorian), autumn));
+  // Another state, no data, and the Julian calendar name none.
+  for (const auto& all : {lines("15.10.2024", "D-BY", CalendarKind::Gregorian),
+                          lines("15.10.2024", "XY", CalendarKind::Gregorian),
+                          lines("02.10.2024", "D-NI", CalendarKind::Julian)}) {
+    for (const std::string& line : all) EXPECT_EQ(line.find("ferien"), std::string::npos) << line;
+  }
+}
+
+}  // namespace
+}  // namespace engine
