@@ -15,7 +15,8 @@ inline constexpr std::string_view kProgramSite = "www.razaduvovi.de";
 // VersionCaption: "version: " followed by the version text.
 std::string VersionCaption(std::string_view version);  // "4.284.54.16" -> "version: 4.284.54.16"
 
-// AboutText: the label's own version and the maker's notice.
+// AboutText: the label's own version, the maker's notice and the source of
+// the school holiday table.
 std::string AboutText();  // "TQvVersion 4.284.54.16 ..."
 
 // CurrentYear: the year of today's date (the engine's clock).

@@ -54,6 +54,7 @@ TEST(VersionModel, CurrentYearComesFromTheDate) {
 
 TEST(VersionModel, AboutNamesTheVersion) {
   EXPECT_NE(interest::AboutText().find(engine::kProgramVersion), std::string::npos);
+  EXPECT_TRUE(interest::AboutText().ends_with("; Schulferien: OpenHolidays, ODbL 1.0"));
 }
 
 }  // namespace
