@@ -15,5 +15,7 @@ inline const QColor kGreyColor{128, 128, 128};          // outside the month, un
 inline const QColor kJulianColor{255, 255, 0};          // yellow background
 inline const QColor kPreGregorianColor{192, 192, 192};  // silver background
 inline const QColor kSelectedColor{0, 255, 0};          // lime
+// The bar under a day in school holidays: a blue none of the inks uses.
+inline const QColor kSchoolHolidayColor{0, 90, 200};
 
 }  // namespace controls

@@ -54,10 +54,25 @@ class TMoCalCell : public QLabel {
 
   void SetSelected(bool selected) { selected_ = selected; }
   bool Selected() const { return selected_; }
+  void SetSchoolHoliday(bool marked) {
+    if (marked == schoolHoliday_) return;
+    schoolHoliday_ = marked;
+    update();
+  }
+  bool SchoolHoliday() const { return schoolHoliday_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QLabel::paintEvent(event);
+    if (schoolHoliday_) {
+      // A bar under the number: a mark of its own that leaves the number's
+      // colour (Saturday, Sunday, holiday) and the paper (Julian, selected,
+      // today) as they are.
+      QPainter painter(this);
+      const int inset = width() / 5;
+      painter.fillRect(QRectF(inset, height() - 4, width() - 2 * inset, 2),
+                       controls::kSchoolHolidayColor);
+    }
     if (!hasFocus()) return;
     QPainter painter(this);
     QPen pen(palette().color(QPalette::WindowText));
@@ -68,6 +83,7 @@ class TMoCalCell : public QLabel {
 
  private:
   bool selected_ = false;
+  bool schoolHoliday_ = false;
 };
 
 // What assistive technology learns of a day cell: a selectable table cell
@@ -331,8 +347,21 @@ void TMoCal::Render() {
     cell->setToolTip(Q(view.hint));
     cell->setAccessibleName(Q(view.accessibleName));
     cell->setFont(view.bold ? bold : plain);
+    cell->SetSchoolHoliday(showSchoolHolidays_ && view.schoolHoliday);
   }
   RenderSelection();
+}
+
+void TMoCal::SetShowSchoolHolidays(bool show) {
+  showSchoolHolidays_ = show;
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    cells_[i]->SetSchoolHoliday(show && view_.cells[i].schoolHoliday);
+  }
+}
+
+bool TMoCal::SchoolHolidayMarked(int cell) const {
+  return cell >= 0 && cell < static_cast<int>(cells_.size()) &&
+         cells_[static_cast<std::size_t>(cell)]->SchoolHoliday();
 }
 
 void TMoCal::RenderSelection() {

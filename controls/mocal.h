@@ -27,6 +27,7 @@ class TMoCal : public QWidget {
   Q_OBJECT
   Q_PROPERTY(int EditHeight READ EditHeight WRITE SetEditHeight)
   Q_PROPERTY(QString Tour READ Tour WRITE SetTour)
+  Q_PROPERTY(bool ShowSchoolHolidays READ ShowSchoolHolidays WRITE SetShowSchoolHolidays)
   Q_PROPERTY(int SelectedDay READ SelectedDay)
 
  public:
@@ -47,6 +48,12 @@ class TMoCal : public QWidget {
   // Tour: the tour setting ("no", "grafic", "text"); stored as given and
   // used for the cell links from the next ShowMonth on.
   QString Tour() const { return tour_; }
+  // ShowSchoolHolidays: days in the region's school holidays carry a bar
+  // under their number (on by default).
+  bool ShowSchoolHolidays() const { return showSchoolHolidays_; }
+  void SetShowSchoolHolidays(bool show);
+  // SchoolHolidayMarked: whether cell 0..41 shows the bar.
+  bool SchoolHolidayMarked(int cell) const;
   void SetTour(const QString& tour) { tour_ = tour; }
 
   // SelectedDay: the day number of the cell last clicked (or chosen with
@@ -95,6 +102,7 @@ class TMoCal : public QWidget {
   bool gregorian_ = true;
   QString land_;
   QString tour_ = QStringLiteral("no");
+  bool showSchoolHolidays_ = true;
   int editHeight_ = 24;
   bool swallowRelease_ = false;  // the release after a double click
   std::string timeText_;         // "hh:mm:ss" at creation

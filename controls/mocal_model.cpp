@@ -86,6 +86,7 @@ CellView CellViewOf(const engine::MonthCell& cell, std::string_view code, Calend
     view.bold = true;
   }
   if (cell.dimmed()) view.ink = CellInk::Grey;
+  view.schoolHoliday = !cell.schoolHoliday.empty() && !cell.dimmed();
   if (cell.inRange) view.hint = engine::DescribeDay(cell.facts, code, kind, 0).text;
   view.link = CellLink(cell, today, tour);
   view.accessibleName = AccessibleCellName(cell, kind);
@@ -133,6 +134,7 @@ std::string AccessibleCellName(const engine::MonthCell& cell, CalendarKind kind)
   const std::string& holidays = cell.facts.holidayText;
   if (!holidays.empty() && holidays.front() != 'x') name += ", " + holidays;
   if (cell.legalHoliday) name += ", gesetzlicher Feiertag";
+  if (!cell.schoolHoliday.empty()) name += ", " + std::string(cell.schoolHoliday);
   if (kind == CalendarKind::Julian) {
     name += ", Julianischer Kalender";
   } else if (cell.background == SheetCalendar::PreGregorian) {

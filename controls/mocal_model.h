@@ -54,6 +54,7 @@ struct CellView {
   std::string accessibleName;  // "Freitag, 3. Oktober 2025, Tag der Deutschen Einheit, ..."
   CellInk ink = CellInk::WindowText;
   bool bold = false;
+  bool schoolHoliday = false;  // the day lies in the region's school holidays
 };
 
 // One item of the day or year menu.

@@ -5,6 +5,7 @@
 
 #include "engine/bridgedays.h"
 #include "engine/period.h"
+#include "engine/schoolholidays.h"
 #include "engine/week.h"
 
 namespace engine {
@@ -76,7 +77,13 @@ MonthSheet MonthSheetOf(int year, int month, std::string_view code, CalendarKind
     if (cell.inRange) {
       cell.facts = DayFactsOfJD(cell.dayNumber, code, kind);
       cell.legalHoliday = cell.facts.holidayFlag == 1;
+      if (kind == CalendarKind::Gregorian) {
+        if (const std::optional<SchoolHoliday> school = SchoolHolidayOn(cell.dayNumber, code)) {
+          cell.schoolHoliday = school->name;
+        }
+      }
     }
+    if (cell.inMonth && !cell.schoolHoliday.empty()) ++sheet.schoolHolidayDays;
     if (cell.inMonth) Count(sheet.monthCounts, cell);
   }
 
@@ -119,6 +126,9 @@ MonthSheet MonthSheetOf(int year, int month, std::string_view code, CalendarKind
       sheet.monthHint = sheet.monthName + " " + std::to_string(year) + ":\r\n" +
                         std::to_string(sheet.daysInMonth) + " Tage\r\n" +
                         CountLines(sheet.monthCounts, year, " ohne die Samstage");
+      if (sheet.schoolHolidayDays > 0) {
+        sheet.monthHint += "\r\n" + CountText(sheet.schoolHolidayDays, "Schulferientag");
+      }
       break;
   }
   return sheet;

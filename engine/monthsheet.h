@@ -35,7 +35,8 @@ struct MonthCell {
   bool inMonth = false;    // the day belongs to the shown month
   bool inRange = false;    // the day lies in the supported range
   bool legalHoliday = false;
-  bool selected = false;  // the sheet's selected day
+  std::string_view schoolHoliday;  // "Herbstferien" in the region, Gregorian days only
+  bool selected = false;           // the sheet's selected day
   bool today = false;
   SheetCalendar background = SheetCalendar::Gregorian;
   DayFacts facts;  // result 1 only for a day in range
@@ -71,9 +72,11 @@ struct MonthSheet {
   std::array<MonthWeek, 6> weeks;
   int daysInMonth = 0;
   WorkingDayCounts monthCounts;  // over the days of the month
+  int schoolHolidayDays = 0;     // days of the month in school holidays
   // "Julianischer Kalender" or "Vor-Gregorianischer Kalender"; in the
   // Gregorian calendar "März 2024:\r\n31 Tage\r\n25 Werktage\r\n21 Werktage
-  // ohne die Samstage" and, after 1870, "\r\n1 Feiertag nicht auf Sonntag fallend".
+  // ohne die Samstage" and, after 1870, "\r\n1 Feiertag nicht auf Sonntag fallend";
+  // with school holidays "\r\n16 Schulferientage".
   std::string monthHint;
 };
 

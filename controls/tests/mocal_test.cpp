@@ -352,6 +352,30 @@ class TMoCalTest : public QObject {
     QVERIFY(QString::fromStdString(opened_[1]).endsWith("+weather+in+st.%20p%F6lten+germany"));
   }
 
+  // Days in the region's school holidays carry the bar and say so to
+  // assistive technology; the property takes the bars away.
+  void schoolHolidaysAreMarked() {
+    TMoCal sheet;
+    sheet.ShowMonth(Day(2024, 10, 17), true, "D-NI");
+    for (int i = 0; i < 42; ++i) {
+      const int day = sheet.View().sheet.cells[static_cast<std::size_t>(i)].dayNumber;
+      const bool autumn = day >= Day(2024, 10, 4) && day <= Day(2024, 10, 19);
+      QCOMPARE(sheet.SchoolHolidayMarked(i), autumn);
+      QCOMPARE(Cell(sheet, i + 1)->accessibleName().endsWith(QStringLiteral(", Herbstferien")),
+               autumn);
+    }
+    QVERIFY(sheet.ShowSchoolHolidays());
+    sheet.SetShowSchoolHolidays(false);
+    for (int i = 0; i < 42; ++i) QVERIFY(!sheet.SchoolHolidayMarked(i));
+    sheet.ShowMonth(Day(2024, 10, 17), true, "D-NI");
+    for (int i = 0; i < 42; ++i) QVERIFY(!sheet.SchoolHolidayMarked(i));
+    sheet.SetShowSchoolHolidays(true);
+    QVERIFY(sheet.SchoolHolidayMarked(10));  // Friday 11.10.
+    // Another state, other holidays: Bavaria has none in mid-October.
+    sheet.ShowMonth(Day(2024, 10, 17), true, "D-BY");
+    QVERIFY(!sheet.SchoolHolidayMarked(10));
+  }
+
   void weekHints() {
     TMoCal sheet;
     sheet.ShowMonth(Day(2024, 12, 23), true, "D-NI");

@@ -94,7 +94,18 @@ TEST(MonthSheet, WeekAndMonthHintsCountWorkingDaysAndHolidays) {
   // 03.10. and Reformation Day, legal in Lower Saxony since 2018.
   EXPECT_EQ(sheet.monthHint,
             "Oktober 2024:\r\n31 Tage\r\n25 Werktage\r\n21 Werktage ohne die Samstage\r\n"
-            "2 Feiertage nicht auf Sonntag fallend");
+            "2 Feiertage nicht auf Sonntag fallend\r\n16 Schulferientage");
+  // Herbstferien 04.10.-19.10.2024 mark their days, in the month and the
+  // days of the next around it alike.
+  for (const MonthCell& cell : sheet.cells) {
+    const bool autumn = cell.dayNumber >= DayNumberOf({2024, 10, 4}, G) &&
+                        cell.dayNumber <= DayNumberOf({2024, 10, 19}, G);
+    EXPECT_EQ(cell.schoolHoliday == "Herbstferien", autumn) << cell.dayNumber;
+  }
+  // Without data, no count and no mark.
+  const MonthSheet swiss = MonthSheetOf(2024, 10, "XY", G, 0);
+  EXPECT_EQ(swiss.schoolHolidayDays, 0);
+  EXPECT_EQ(swiss.monthHint.find("Schulferien"), std::string::npos);
   const MonthSheet bavaria = MonthSheetOf(2024, 10, "D-BY", G, 0);
   EXPECT_EQ(bavaria.monthCounts.holidaysOffSunday, 1);
   // No holiday line before 1871, only "Kalenderwoche" in the Julian calendar.

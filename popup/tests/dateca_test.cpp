@@ -249,7 +249,7 @@ class TDateCalTest : public QObject {
     QVERIFY(!copied.contains("\r\r"));
     QVERIFY(!copied.contains("\n\n"));
     QVERIFY(copied.contains("\r\n--------------------\r\n"));
-    QVERIFY(copied.endsWith("Feiertage nicht auf Sonntag fallend\r\nGregorianischer Kalender"));
+    QVERIFY(copied.endsWith("16 Schulferientage\r\nGregorianischer Kalender"));
     QCOMPARE(cal.Beam()->Command(), QStringLiteral("P"));
     QVERIFY(!tools::CopyRequested());
     QCOMPARE(cal.K_slProgText().first(), copied.split("\r\n").first());
