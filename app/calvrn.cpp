@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "controls/hints.h"
+#include "controls/mocal.h"
 #include "engine/daynumber.h"
 #include "engine/environment.h"
 #include "engine/timetext.h"
@@ -202,45 +203,57 @@ void TCalVrn::CreateSettingsPanel() {
   SetInk(Lbl_Set, kRed);
   SetBold(Lbl_Set);
 
-  CB_small = MakeCheckBox("CB_small", "nur Datumsfeld anzeigen",
-                          "Es wird nur das Datumsfeld angezeigt, DblClick in das Datumsfeld", 26);
-  CB_Front =
-      MakeCheckBox("CB_Front", "     immer im Vordergrund", "Datumsfeld immer im Vordergrund", 46);
+  // Seven ticks share the panel with the clock lines and the buttons: 18
+  // pixels apart.
+  constexpr int kTickTop = 26;
+  constexpr int kTickStep = 18;
+  const auto tickTop = [](int row) { return kTickTop + row * kTickStep; };
+  CB_small =
+      MakeCheckBox("CB_small", "nur Datumsfeld anzeigen",
+                   "Es wird nur das Datumsfeld angezeigt, DblClick in das Datumsfeld", tickTop(0));
+  CB_Front = MakeCheckBox("CB_Front", "     immer im Vordergrund",
+                          "Datumsfeld immer im Vordergrund", tickTop(1));
   CB_Date1h = MakeCheckBox("CB_Date1h", "nach 1 h aktuallisieren",
-                           "1 h nach Datumsänderung automatisch aktualisieren", 66);
+                           "1 h nach Datumsänderung automatisch aktualisieren", tickTop(2));
   CB_Clock00 = MakeCheckBox("CB_Clock00", "um 00:00 Uhr aktualisieren",
-                            "Datum und Uhrzeit jeweils um 00:00 Uhr aktualisieren", 86);
-  CB_Land = MakeCheckBox("CB_Land", "Land speichern", "Einstellung des Landes speichern ", 106);
-  CB_Auto = MakeCheckBox("CB_Auto", "Autostart", "", 126);
-  CB_Icon = MakeCheckBox("CB_Icon", "Icon auf Desktop", "", 126);
+                            "Datum und Uhrzeit jeweils um 00:00 Uhr aktualisieren", tickTop(3));
+  CB_Land =
+      MakeCheckBox("CB_Land", "Land speichern", "Einstellung des Landes speichern ", tickTop(4));
+  CB_Auto = MakeCheckBox("CB_Auto", "Autostart", "", tickTop(5));
+  CB_Icon = MakeCheckBox("CB_Icon", "Icon auf Desktop", "", tickTop(5));
   CB_Auto->hide();
   CB_Icon->hide();
   // It takes the place of the two that are never shown.
-  CB_Tray = MakeCheckBox("CB_Tray", "Symbol im Infobereich", kTrayHint, 126);
+  CB_Tray = MakeCheckBox("CB_Tray", "Symbol im Infobereich", kTrayHint, tickTop(5));
+  CB_Ferien = MakeCheckBox("CB_Ferien", "Schulferien anzeigen",
+                           "Schulferien des Landes im Monatsblatt unterstreichen", tickTop(6));
+  CB_Ferien->setChecked(true);
   connect(CB_small, &QCheckBox::clicked, this, &TCalVrn::CB_smallClick);
   connect(CB_Clock00, &QCheckBox::clicked, this, &TCalVrn::CB_Clock00Click);
   connect(CB_Tray, &QCheckBox::clicked, this, &TCalVrn::CB_TrayClick);
+  connect(CB_Ferien, &QCheckBox::toggled, this, &TCalVrn::CB_FerienToggled);
 
+  const int clockTop = tickTop(7) + 3;
   Lbl_Now = new QLabel(Pnl_Set);
   Lbl_Now->setObjectName(QStringLiteral("Lbl_Now"));
   Lbl_Now->setToolTip(QStringLiteral("aktuelles Datum und Uhrzeit"));
-  Lbl_Now->setGeometry(16, 147, 160, 18);
+  Lbl_Now->setGeometry(16, clockTop, 160, 18);
   SetInk(Lbl_Now, kTeal);
   Lbl_Sec = new QLabel(Pnl_Set);
   Lbl_Sec->setObjectName(QStringLiteral("Lbl_Sec"));
   Lbl_Sec->setToolTip(QStringLiteral("Sekunden seit 00:00:00 Uhr"));
   Lbl_Sec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  Lbl_Sec->setGeometry(16, 164, 160, 18);
+  Lbl_Sec->setGeometry(16, clockTop + 16, 160, 18);
 
   Btn_Back = new QPushButton(QStringLiteral("zurück"), Pnl_Set);
   Btn_Back->setObjectName(QStringLiteral("Btn_Back"));
   Btn_Back->setToolTip(QStringLiteral("zurück, keine Änderung"));
-  Btn_Back->setGeometry(16, 184, 76, 26);
+  Btn_Back->setGeometry(16, clockTop + 37, 76, 26);
   Btn_Save = new QPushButton(QStringLiteral("Speichern"), Pnl_Set);
   Btn_Save->setObjectName(QStringLiteral("Btn_Save"));
   Btn_Save->setToolTip(
       QStringLiteral("Diese Einstellungen speichern bzw. löschen (keine Haken) und ausführen"));
-  Btn_Save->setGeometry(100, 184, 76, 26);
+  Btn_Save->setGeometry(100, clockTop + 37, 76, 26);
   connect(Btn_Back, &QPushButton::clicked, this, &TCalVrn::Btn_BackClick);
   connect(Btn_Save, &QPushButton::clicked, this, &TCalVrn::Btn_SaveClick);
   Pnl_Set->hide();
@@ -398,7 +411,7 @@ QSize TCalVrn::Screen() const {
 app::SettingFlags TCalVrn::Flags() const {
   return {CB_small->isChecked(),   CB_Front->isChecked(), CB_Date1h->isChecked(),
           CB_Clock00->isChecked(), CB_Land->isChecked(),  CB_Auto->isChecked(),
-          CB_Icon->isChecked(),    CB_Tray->isChecked()};
+          CB_Icon->isChecked(),    CB_Tray->isChecked(),  CB_Ferien->isChecked()};
 }
 
 void TCalVrn::ShowFlags(const app::SettingFlags& flags) {
@@ -410,6 +423,7 @@ void TCalVrn::ShowFlags(const app::SettingFlags& flags) {
   CB_Auto->setChecked(flags.autostart);
   CB_Icon->setChecked(flags.icon);
   CB_Tray->setChecked(flags.tray);
+  CB_Ferien->setChecked(flags.schoolHolidays);
   CB_smallClick();
 }
 
@@ -643,6 +657,10 @@ void TCalVrn::CB_smallClick() {
 
 void TCalVrn::CB_Clock00Click() {
   ApplyClockRule();
+}
+
+void TCalVrn::CB_FerienToggled(bool show) {
+  if (Kalender1 != nullptr) Kalender1->DateCal()->MoCal()->SetShowSchoolHolidays(show);
 }
 
 void TCalVrn::CB_TrayClick() {

@@ -101,6 +101,7 @@ class TCalVrn : public QWidget {
   void CB_smallClick();
   void CB_Clock00Click();
   void CB_TrayClick();
+  void CB_FerienToggled(bool show);
   void Pnl_BigClick();
   void Pnl_Big1Click();
   void Pnl_Hide1Click();
@@ -198,6 +199,7 @@ class TCalVrn : public QWidget {
   QCheckBox* CB_Auto = nullptr;
   QCheckBox* CB_Icon = nullptr;
   QCheckBox* CB_Tray = nullptr;
+  QCheckBox* CB_Ferien = nullptr;
   QLabel* Lbl_Now = nullptr;
   QLabel* Lbl_Sec = nullptr;
   QPushButton* Btn_Back = nullptr;

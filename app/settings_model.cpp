@@ -41,6 +41,8 @@ bool ReadFlags(const platform::KeyValueStore& store, SettingFlags& flags) {
 
 // The value written after all the others; a key from before it lacks it.
 constexpr char kTrayName[] = "Tray";
+// And the one after it.
+constexpr char kSchoolHolidaysName[] = "Schulferien";
 
 // Reads every value of an existing key in its order and stops at the first
 // one that is missing or mistyped; "Land" counts only with "LandSave".
@@ -58,7 +60,12 @@ void ReadStored(const platform::KeyValueStore& store, Settings& read) {
     // into the date edit's default region without a word.
     if (!engine::RegionNameOfCode(*land).empty()) read.land = *land;
   }
-  if (const auto tray = store.ReadInt(kTrayName)) read.flags.tray = *tray != 0;
+  const auto tray = store.ReadInt(kTrayName);
+  if (!tray) return;
+  read.flags.tray = *tray != 0;
+  if (const auto school = store.ReadInt(kSchoolHolidaysName)) {
+    read.flags.schoolHolidays = *school != 0;
+  }
 }
 
 }  // namespace
@@ -99,7 +106,7 @@ ReadResult ReadSettings(const platform::KeyValueStore& store, const Settings& cu
 
 bool KeepsKey(const SettingFlags& flags) {
   return flags.small || flags.date1h || flags.clock00 || flags.landSave || flags.autostart ||
-         flags.icon || flags.tray;
+         flags.icon || flags.tray || !flags.schoolHolidays;
 }
 
 SettingFlags RestoreFlags(const platform::KeyValueStore& store, const SettingFlags& current) {
@@ -146,6 +153,7 @@ SaveResult SaveSettings(platform::KeyValueStore& store, const SaveInput& input) 
   }
   if (input.flags.landSave) entries.push_back({"Land", input.land});
   entries.push_back({kTrayName, input.flags.tray ? 1 : 0});
+  entries.push_back({kSchoolHolidaysName, input.flags.schoolHolidays ? 1 : 0});
   result.written = true;
   result.failed = !store.Replace(entries);
   return result;

@@ -24,6 +24,9 @@ struct SettingFlags {
   bool autostart = false;
   bool icon = false;
   bool tray = false;  // "Tray": the week number in the desktop's tray
+  // "Schulferien": school holidays marked on the month sheet; on unless
+  // switched off, stored after "Tray".
+  bool schoolHolidays = true;
   bool operator==(const SettingFlags&) const = default;
 };
 
@@ -72,7 +75,8 @@ WindowPositions FirstStartPositions(Size screen, Size window);  // 1920x1080 -> 
 WindowPositions ClampPositions(WindowPositions positions, Size screen);  // x_B 1891 of 1920 -> 0
 
 // KeepsKey: whether a save keeps the key: some tick other than "Front"
-// (the tray's tick keeps it too, or ticking only that one could not be kept).
+// (the tray's tick keeps it too, or ticking only that one could not be kept),
+// or the school holidays switched off, which is the choice to remember.
 bool KeepsKey(const SettingFlags& flags);  // only front -> false
 
 // RestoreFlags: the ticks as the store holds them (read with the same stop

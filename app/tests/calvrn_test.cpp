@@ -142,6 +142,24 @@ class TCalVrnTest : public QObject {
     QVERIFY(Child<QPlainTextEdit>(*window, "Memo1")->toolTip().startsWith("version: 4.284.54.16"));
   }
 
+  // The school holidays' tick switches the sheet's bars and is stored.
+  void schoolHolidaysTickReachesTheSheetAndTheStore() {
+    platform::MemoryStore store;
+    const auto window = MakeWindow(store);
+    window->show();
+    auto* tick = window->findChild<QCheckBox*>("CB_Ferien");
+    QVERIFY(tick != nullptr);
+    QCOMPARE(tick->text(), QStringLiteral("Schulferien anzeigen"));
+    QVERIFY(tick->isChecked());
+    TMoCal* sheet = window->findChild<TMoCal*>();
+    QVERIFY(sheet != nullptr);
+    QVERIFY(sheet->ShowSchoolHolidays());
+    tick->setChecked(false);
+    QVERIFY(!sheet->ShowSchoolHolidays());
+    QTest::mouseClick(window->findChild<QPushButton*>("Btn_Save"), Qt::LeftButton);
+    QCOMPARE(store.ReadInt("Schulferien"), 0);
+  }
+
   void firstStartCentresTheWindowAndWritesTheKey() {
     platform::MemoryStore store;
     const auto window = MakeWindow(store);

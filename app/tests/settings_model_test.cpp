@@ -171,7 +171,8 @@ TEST(SettingsModel, ASaveWritesEveryValue) {
                                                               {"y_B", 2},
                                                               {"x_S", 50},
                                                               {"y_S", 60},
-                                                              {"Tray", 0}};
+                                                              {"Tray", 0},
+                                                              {"Schulferien", 1}};
   EXPECT_EQ(store.Values(), expected);
 }
 
@@ -302,6 +303,35 @@ TEST(SettingsModel, TheTraysTickIsWrittenAndKeepsTheKeyAlone) {
   EXPECT_TRUE(result.written);
   EXPECT_EQ(store.ReadInt("Tray"), 1);
   EXPECT_TRUE(ReadSettings(store, {}, kScreen, kWindow).settings.flags.tray);
+}
+
+// The school holidays' tick came after the tray's: a key without it reads
+// whole and keeps the tick on; switched off, it is stored and keeps the key.
+TEST(SettingsModel, TheSchoolHolidaysTickIsReadAfterTheTraysAndOnByDefault) {
+  EXPECT_TRUE(SettingFlags{}.schoolHolidays);
+  MemoryStore store = StoreWith({true, true}, {100, 200, 300, 400});
+  std::map<std::string, platform::StoredValue> values = store.Values();
+  values.erase("Schulferien");
+  MemoryStore old;
+  for (const auto& [name, value] : values) old.Set(name, value);
+  const ReadResult read = ReadSettings(old, {}, kScreen, kWindow);
+  EXPECT_TRUE(read.settings.flags.schoolHolidays);
+  EXPECT_TRUE(read.settings.flags.small);
+  EXPECT_EQ(read.settings.positions, (WindowPositions{100, 200, 300, 400}));
+
+  SettingFlags off;
+  off.schoolHolidays = false;
+  EXPECT_TRUE(KeepsKey(off));
+  MemoryStore saved;
+  const SaveResult result =
+      SaveSettings(saved, {off, {1, 2, 3, 4}, true, 5, 6, "D-NI", "", SaveKind::Explicit});
+  EXPECT_TRUE(result.written);
+  EXPECT_EQ(saved.ReadInt("Schulferien"), 0);
+  EXPECT_FALSE(ReadSettings(saved, {}, kScreen, kWindow).settings.flags.schoolHolidays);
+  EXPECT_FALSE(RestoreFlags(saved, {}).schoolHolidays);
+  // Without the tray's value the stop rule leaves the current tick.
+  saved.Set("Tray", std::string("kaputt"));
+  EXPECT_TRUE(ReadSettings(saved, {}, kScreen, kWindow).settings.flags.schoolHolidays);
 }
 
 }  // namespace
