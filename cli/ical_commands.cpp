@@ -17,6 +17,7 @@ namespace {
 struct IcalOptions {
   std::string years;
   RegionOption region;
+  bool schoolHolidays = false;
   bool legalOnly = false;
   bool weeks = false;
   std::string file;
@@ -33,7 +34,7 @@ void RunIcal(const IcalOptions& options, const Io& io) {
   }
   const engine::Region region = options.region.Resolve();
   const std::vector<engine::HolidayEvent> events = engine::HolidayEventsOfYears(
-      range.first, range.last, region, {options.legalOnly, options.weeks});
+      range.first, range.last, region, {options.legalOnly, options.weeks, options.schoolHolidays});
   const std::string text = exports::IcalendarText(
       events, engine::HolidayCalendarName(range.first, range.last, region, options.legalOnly),
       exports::CurrentUtcStamp());
@@ -61,6 +62,8 @@ void SetupIcalCommands(CLI::App& app, const Io& io) {
       ->required();
   command->add_flag("-g,--gesetzlich", options->legalOnly, "Nur gesetzliche Feiertage");
   command->add_flag("--kw", options->weeks, "Dazu jeden Montag einen Termin \"KW nn\"");
+  command->add_flag("--ferien", options->schoolHolidays,
+                    "Dazu die Schulferien des Landes (Schulferien: OpenHolidays, ODbL 1.0)");
   CLI::Option* output = command
                             ->add_option("-o,--ausgabe", options->file,
                                          "In diese Datei schreiben statt auf die Ausgabe")

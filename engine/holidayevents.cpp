@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "engine/holidayevents.h"
 
+#include <algorithm>
+
 #include <cstdio>
 
 #include "engine/daynumber.h"
 #include "engine/easter.h"
 #include "engine/holidays.h"
+#include "engine/schoolholidays.h"
 #include "engine/week.h"
 
 namespace engine {
@@ -143,6 +146,39 @@ std::string HolidayEventUid(const CivilDate& date, std::string_view scope, std::
   return uid;
 }
 
+namespace {
+
+// The school holidays that begin in the years, merged in date order after the
+// other events of their first day.
+std::vector<HolidayEvent> WithSchoolHolidays(std::vector<HolidayEvent> events, int firstYear,
+                                             int lastYear, const Region& region,
+                                             const HolidayEventOptions& options) {
+  if (!options.schoolHolidays) return events;
+  const int first = DayNumberOf({firstYear, 1, 1}, kGregorian);
+  const int last = DayNumberOf({lastYear, 12, 31}, kGregorian);
+  const std::size_t before = events.size();
+  for (const SchoolHoliday& school : SchoolHolidaysBetween(first, last, region.code)) {
+    if (school.firstDay < first) continue;  // it began the year before
+    HolidayEvent event;
+    event.date = CivilDateOf(school.firstDay, kGregorian);
+    event.days = school.lastDay - school.firstDay + 1;
+    event.kind = HolidayEventKind::SchoolHoliday;
+    event.summary = std::string(school.name) + " " + region.DisplayName();
+    event.uid = HolidayEventUid(event.date, region.code, "schulferien " + std::string(school.name));
+    event.category = kSchoolHolidayCategory;
+    event.description =
+        SchoolHolidayText(school, region.DisplayName()) + ". Quelle: OpenHolidays, ODbL 1.0";
+    events.push_back(std::move(event));
+  }
+  if (events.size() == before) return events;
+  std::stable_sort(events.begin(), events.end(), [](const HolidayEvent& a, const HolidayEvent& b) {
+    return DayNumberOf(a.date, kGregorian) < DayNumberOf(b.date, kGregorian);
+  });
+  return events;
+}
+
+}  // namespace
+
 std::vector<HolidayEvent> HolidayEventsOfYears(int firstYear, int lastYear, const Region& region,
                                                HolidayEventOptions options) {
   std::vector<HolidayEvent> events;
@@ -154,7 +190,8 @@ std::vector<HolidayEvent> HolidayEventsOfYears(int firstYear, int lastYear, cons
   for (int year = firstYear; year <= lastYear; ++year) {
     AppendHolidaysOfYear(holidays, year, region, options.legalOnly);
   }
-  if (!options.weeks) return holidays;
+  if (!options.weeks)
+    return WithSchoolHolidays(std::move(holidays), firstYear, lastYear, region, options);
 
   // Merges the Mondays of the week-years into the holidays, both in date order.
   const int lastMonday = FirstMondayOfWeekYear(lastYear + 1) - 7;
@@ -174,7 +211,7 @@ std::vector<HolidayEvent> HolidayEventsOfYears(int firstYear, int lastYear, cons
     events.push_back(WeekEventOf(monday));
   }
   while (next < holidays.size()) events.push_back(std::move(holidays[next++]));
-  return events;
+  return WithSchoolHolidays(std::move(events), firstYear, lastYear, region, options);
 }
 
 std::string HolidayCalendarName(int firstYear, int lastYear, const Region& region, bool legalOnly) {

@@ -16,19 +16,21 @@
 
 namespace engine {
 
-enum class HolidayEventKind { LegalHoliday, NamedDay, Week };
+enum class HolidayEventKind { LegalHoliday, NamedDay, Week, SchoolHoliday };
 
 // The categories of the three kinds.
 inline constexpr std::string_view kLegalHolidayCategory = "Gesetzlicher Feiertag";
 inline constexpr std::string_view kNamedDayCategory = "Gedenktag";
 inline constexpr std::string_view kWeekCategory = "Kalenderwoche";
+inline constexpr std::string_view kSchoolHolidayCategory = "Schulferien";
 
 // The most years one call turns into events.
 inline constexpr int kMaxHolidayEventYears = 100;
 
-// One all-day event; it ends before the next day.
+// One all-day event over `days` days; it ends before the day after them.
 struct HolidayEvent {
-  CivilDate date;  // Gregorian
+  CivilDate date;  // Gregorian, the first day
+  int days = 1;
   HolidayEventKind kind = HolidayEventKind::NamedDay;
   std::string uid;            // "20261003-d-ni-tag-der-deutschen-einheit@razaduvovi"
   std::string summary;        // "Tag der deutschen Einheit", "KW 53"
@@ -39,6 +41,8 @@ struct HolidayEvent {
 struct HolidayEventOptions {
   bool legalOnly = false;  // only the legal holidays
   bool weeks = false;      // an event "KW nn" on the Monday of every week
+  // the school holidays that begin in the years, each one event over its days
+  bool schoolHolidays = false;
 };
 
 // HolidayEventsOfYears: the events of the years first..last (both in 1..3000,

@@ -145,7 +145,7 @@ std::string IcalendarText(const std::vector<engine::HolidayEvent>& events,
     // The end is the next day, also after 31.12.3000: a date of RFC 5545
     // reaches to the year 9999.
     const engine::CivilDate end =
-        engine::CivilDateOf(engine::DayNumberOf(event.date, kGregorian) + 1, kGregorian);
+        engine::CivilDateOf(engine::DayNumberOf(event.date, kGregorian) + event.days, kGregorian);
     AppendProperty(out, "DTSTART;VALUE=DATE", DateValue(event.date));
     AppendProperty(out, "DTEND;VALUE=DATE", DateValue(end));
     AppendText(out, "SUMMARY", event.summary, Escape::Text);

@@ -353,6 +353,8 @@ for r in D-NI D-BY D-MV D-SH A-W D HR XY; do
 done
 c ferien 2025-2026 --land D-NW --json
 c ferien 2040 --land D-NI
+ci ical 2024 --land D-NI --ferien
+ci ical 2025-2026 --land A-W -g --ferien --kw
 c ferien 3001
 c ferien
 

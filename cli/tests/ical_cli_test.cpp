@@ -188,7 +188,7 @@ void ExpectEvents(const std::string& text, const std::vector<engine::HolidayEven
     EXPECT_TRUE(got.end.is_date) << want.uid;
     EXPECT_EQ(DateText(got.start), DateText(want.date)) << want.uid;
     icaltimetype next = got.start;
-    icaltime_adjust(&next, 1, 0, 0, 0);
+    icaltime_adjust(&next, want.days, 0, 0, 0);
     EXPECT_EQ(DateText(got.end), DateText(next)) << want.uid;
   }
 }
@@ -311,6 +311,16 @@ TEST_F(IcalCli, WritesTheRegionsHolidaysToStandardOutput) {
       {{"ical", "2026-2027", "--land", "D-BY"}, 2026, 2027, "D-BY", {false, false}},
       {{"ical", "2026", "--land", "niedersachsen", "--kw"}, 2026, 2026, "D-NI", {false, true}},
       {{"ical", "2026-2026", "-l", "A-W", "-g"}, 2026, 2026, "A-W", {true, false}},
+      {{"ical", "2024", "--land", "D-NI", "--ferien", "--kw"},
+       2024,
+       2024,
+       "D-NI",
+       {false, true, true}},
+      {{"ical", "2025-2026", "--land", "A-W", "-g", "--ferien"},
+       2025,
+       2026,
+       "A-W",
+       {true, false, true}},
       {{"ical", "2020-2119", "--land", "dk", "--gesetzlich", "--kw"},
        2020,
        2119,

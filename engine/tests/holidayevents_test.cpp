@@ -292,3 +292,39 @@ TEST(HolidayEvents, CalendarName) {
 
 }  // namespace
 }  // namespace engine
+
+namespace engine {
+namespace {
+
+TEST(HolidayEvents, SchoolHolidaysSpanTheirDaysInDateOrder) {
+  const Region region = RegionOfCode("D-NI");
+  const std::vector<HolidayEvent> without = HolidayEventsOfYears(2024, 2024, region);
+  HolidayEventOptions options;
+  options.schoolHolidays = true;
+  const std::vector<HolidayEvent> with = HolidayEventsOfYears(2024, 2024, region, options);
+  std::size_t school = 0;
+  for (std::size_t i = 0; i < with.size(); ++i) {
+    if (i > 0) {
+      ASSERT_LE(DayNumberOf(with[i - 1].date, CalendarKind::Gregorian),
+                DayNumberOf(with[i].date, CalendarKind::Gregorian));
+    }
+    if (with[i].kind != HolidayEventKind::SchoolHoliday) continue;
+    ++school;
+    EXPECT_EQ(with[i].category, kSchoolHolidayCategory);
+    EXPECT_EQ(with[i].date.year, 2024);  // the Christmas holidays of 2023/24 began in 2023
+    if (with[i].summary == "Herbstferien Niedersachsen") {
+      EXPECT_EQ(with[i].date, (CivilDate{2024, 10, 4}));
+      EXPECT_EQ(with[i].days, 16);
+      EXPECT_EQ(with[i].description,
+                "Herbstferien Niedersachsen 04.10.–19.10.2024. Quelle: OpenHolidays, ODbL 1.0");
+    }
+  }
+  EXPECT_EQ(school, 8u);
+  EXPECT_EQ(with.size(), without.size() + school);
+  for (const HolidayEvent& event : without) EXPECT_EQ(event.days, 1);
+  EXPECT_EQ(HolidayEventsOfYears(2024, 2024, RegionOfCode("HR"), options).size(),
+            HolidayEventsOfYears(2024, 2024, RegionOfCode("HR")).size());
+}
+
+}  // namespace
+}  // namespace engine
