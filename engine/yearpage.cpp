@@ -30,6 +30,7 @@ YearPageMonth MonthOf(int year, int month, const Region& region, CalendarKind ki
     day.sunday = cell.column == 7;
     if (!day.inMonth) continue;
     day.legalHoliday = cell.legalHoliday;
+    day.schoolHoliday = !cell.schoolHoliday.empty();
     // The moon marks go on the one day of each month on which the phase is
     // reached, the same day the day description names.
     const std::string_view phase = cell.facts.moonPhase;
@@ -54,7 +55,9 @@ YearPage YearPageOf(int year, const Region& region, CalendarKind kind) {
   page.title = "Jahreskalender " + std::to_string(page.year) + " – " + page.regionName;
   if (kind == CalendarKind::Julian) page.title += " (julianischer Kalender)";
   for (int month = 1; month <= 12; ++month) {
-    page.months[static_cast<std::size_t>(month - 1)] = MonthOf(page.year, month, region, kind);
+    YearPageMonth& shown = page.months[static_cast<std::size_t>(month - 1)];
+    shown = MonthOf(page.year, month, region, kind);
+    for (const YearPageDay& day : shown.days) page.schoolHolidays |= day.schoolHoliday;
   }
   for (const HolidayRow& row : HolidayRowsOfYear(page.year, region, kind)) {
     page.holidays.push_back({row.date, std::string(row.weekday), row.names, row.legal});

@@ -25,7 +25,8 @@ struct YearPageDay {
   bool inMonth = false;  // belongs to the month (and to the supported range)
   bool saturday = false;
   bool sunday = false;
-  bool legalHoliday = false;  // a legal holiday of the region
+  bool legalHoliday = false;   // a legal holiday of the region
+  bool schoolHoliday = false;  // in the region's school holidays
   bool newMoon = false;
   bool fullMoon = false;
 };
@@ -63,6 +64,7 @@ struct YearPage {
   std::array<YearPageMonth, 12> months;
   std::vector<YearPageHoliday> holidays;  // in day order
   std::vector<YearPageBridge> bridges;    // in day order; none in the Julian calendar
+  bool schoolHolidays = false;            // some day of the page is in school holidays
 };
 
 // YearPageOf: the page of a year (moved into 1..3000) in a region and

@@ -34,7 +34,8 @@ const QColor kSundayColor{255, 0, 0};          // red
 const QColor kLegalHolidayColor{255, 0, 255};  // fuchsia
 const QColor kRuleColor{160, 160, 160};
 const QColor kWeekColor{96, 96, 96};
-const QColor kBridgeColor{0, 96, 160};  // a calm blue beside the holidays
+const QColor kBridgeColor{0, 96, 160};            // a calm blue beside the holidays
+const QColor kSchoolHolidayShade{208, 226, 248};  // a pale blue band behind the days
 
 using platform::Q;
 
@@ -110,6 +111,8 @@ void DrawMonth(QPainter& painter, const engine::YearPageMonth& month, const QRec
       const engine::YearPageDay& day = month.days[static_cast<std::size_t>(row * 7 + column)];
       if (!day.inMonth) continue;
       const QRect cell(box.left() + (column + 1) * cellWidth, top, cellWidth, rowHeight);
+      // School holidays shade their days as a band behind the numbers.
+      if (day.schoolHoliday) painter.fillRect(cell.adjusted(0, 3, 0, -3), kSchoolHolidayShade);
       SetDayStyle(painter, day, 32);
       const QString number = QString::number(day.day);
       painter.drawText(cell, Qt::AlignCenter, number);
@@ -122,7 +125,7 @@ void DrawMonth(QPainter& painter, const engine::YearPageMonth& month, const QRec
   }
 }
 
-void DrawLegend(QPainter& painter, const QRect& box) {
+void DrawLegend(QPainter& painter, const QRect& box, bool schoolHolidays) {
   painter.setFont(FontOf(30));
   const QFontMetrics metrics = painter.fontMetrics();
   int x = box.left();
@@ -143,6 +146,11 @@ void DrawLegend(QPainter& painter, const QRect& box) {
   x += 26;
   label(Qt::black, false, QStringLiteral("Neumond"));
   label(kWeekColor, false, QStringLiteral("KW: Kalenderwoche"));
+  if (schoolHolidays) {
+    painter.fillRect(QRect(x, y - 14, 44, 28), kSchoolHolidayShade);
+    x += 54;
+    label(Qt::black, false, QStringLiteral("Schulferien (OpenHolidays, ODbL 1.0)"));
+  }
 }
 
 void DrawHolidays(QPainter& painter, const engine::YearPage& page, const QRect& box) {
@@ -248,7 +256,8 @@ bool PaintYearPage(const engine::YearPage& page, QPagedPaintDevice& device) {
                     monthWidth - 40, monthHeight - 30);
     DrawMonth(painter, page.months[static_cast<std::size_t>(i)], box);
   }
-  DrawLegend(painter, QRect(0, kHeight - kLegendHeight, monthsWidth, kLegendHeight));
+  DrawLegend(painter, QRect(0, kHeight - kLegendHeight, monthsWidth, kLegendHeight),
+             page.schoolHolidays);
   DrawHolidays(painter, page,
                QRect(kWidth - kListWidth, monthsTop, kListWidth, kHeight - monthsTop));
   return painter.end();

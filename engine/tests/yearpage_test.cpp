@@ -225,5 +225,20 @@ TEST(YearPage, BridgeDaysOfTheRegion) {
   EXPECT_TRUE(YearPageOf(2026, "XY", CalendarKind::Gregorian).bridges.empty());
 }
 
+TEST(YearPage, SchoolHolidaysShadeTheirDays) {
+  const YearPage page = YearPageOf(2024, "D-NI", CalendarKind::Gregorian);
+  EXPECT_TRUE(page.schoolHolidays);
+  const YearPageMonth& october = page.months[9];
+  int shaded = 0;
+  for (const YearPageDay& day : october.days) {
+    if (!day.inMonth) continue;
+    EXPECT_EQ(day.schoolHoliday, day.day >= 4 && day.day <= 19) << day.day;
+    shaded += day.schoolHoliday ? 1 : 0;
+  }
+  EXPECT_EQ(shaded, 16);
+  EXPECT_FALSE(YearPageOf(2040, "D-NI", CalendarKind::Gregorian).schoolHolidays);
+  EXPECT_FALSE(YearPageOf(2024, "D-NI", CalendarKind::Julian).schoolHolidays);
+}
+
 }  // namespace
 }  // namespace engine
