@@ -19,7 +19,7 @@ struct BridgeOptions {
 };
 
 std::string DateOf(int day) {
-  return engine::FormatDateText(engine::CivilDateOf(day, engine::CalendarKind::Gregorian));
+  return engine::JDToDate(day, engine::CalendarKind::Gregorian).date;
 }
 
 void RunBrueckentage(const BridgeOptions& options, const Io& io) {

@@ -73,7 +73,7 @@ void RunTag(const DayOptions& options, const Io& io) {
           {"name", std::string(school->name)},
           {"von", engine::FormatDateText(engine::CivilDateOf(school->firstDay, kind))},
           {"bis", engine::FormatDateText(engine::CivilDateOf(school->lastDay, kind))},
-          {"quelle", "Schulferien: OpenHolidays, ODbL 1.0"}};
+          {"quelle", std::string(engine::kSchoolHolidaySource)}};
     }
   }
   PrintJson(io, json);

@@ -8,6 +8,7 @@
 
 #include "cli/common.h"
 #include "engine/holidayevents.h"
+#include "engine/schoolholidays.h"
 #include "export/icalendar.h"
 #include "export/wholefile.h"
 
@@ -62,8 +63,9 @@ void SetupIcalCommands(CLI::App& app, const Io& io) {
       ->required();
   command->add_flag("-g,--gesetzlich", options->legalOnly, "Nur gesetzliche Feiertage");
   command->add_flag("--kw", options->weeks, "Dazu jeden Montag einen Termin \"KW nn\"");
-  command->add_flag("--ferien", options->schoolHolidays,
-                    "Dazu die Schulferien des Landes (Schulferien: OpenHolidays, ODbL 1.0)");
+  command->add_flag(
+      "--ferien", options->schoolHolidays,
+      "Dazu die Schulferien des Landes (" + std::string(engine::kSchoolHolidaySource) + ")");
   CLI::Option* output = command
                             ->add_option("-o,--ausgabe", options->file,
                                          "In diese Datei schreiben statt auf die Ausgabe")

@@ -12,9 +12,6 @@
 namespace cli {
 namespace {
 
-// The attribution the data's licence (ODbL 1.0) asks for wherever they show.
-constexpr std::string_view kSource = "Schulferien: OpenHolidays, ODbL 1.0";
-
 struct SchoolHolidayOptions {
   std::string years;
   RegionOption region;
@@ -22,7 +19,7 @@ struct SchoolHolidayOptions {
 };
 
 std::string DateOf(int day) {
-  return engine::FormatDateText(engine::CivilDateOf(day, engine::CalendarKind::Gregorian));
+  return engine::JDToDate(day, engine::CalendarKind::Gregorian).date;
 }
 
 void RunFerien(const SchoolHolidayOptions& options, const Io& io) {
@@ -44,7 +41,7 @@ void RunFerien(const SchoolHolidayOptions& options, const Io& io) {
                    {"von", range.first},
                    {"bis", range.last},
                    {"ferien", list},
-                   {"quelle", std::string(kSource)}});
+                   {"quelle", std::string(engine::kSchoolHolidaySource)}});
     return;
   }
   if (holidays.empty()) {
@@ -54,7 +51,7 @@ void RunFerien(const SchoolHolidayOptions& options, const Io& io) {
   for (const engine::SchoolHoliday& h : holidays) {
     io.out << engine::SchoolHolidayText(h, region.DisplayName()) << '\n';
   }
-  io.out << kSource << '\n';
+  io.out << engine::kSchoolHolidaySource << '\n';
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ struct BridgeStretch {
   int firstFree = 0;  // the whole free stretch the leave gives
   int lastFree = 0;
   int freeDays = 0;
+  std::string_view weekday;  // of the first leave day, "Fr"
+  std::string gain;          // "1 Urlaubstag → 4 freie Tage"
   // "Fr 15.05.2026: 1 Urlaubstag → 4 freie Tage, 14.05.–17.05.2026"
   std::string text;
 };

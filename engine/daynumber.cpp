@@ -93,6 +93,14 @@ std::string FormatDateText(const CivilDate& date) {
   return text + year;
 }
 
+std::string DaySpanText(int firstDay, int lastDay) {
+  const CivilDate from = CivilDateOf(firstDay, CalendarKind::Gregorian);
+  const CivilDate to = CivilDateOf(lastDay, CalendarKind::Gregorian);
+  if (firstDay == lastDay) return FormatDateText(to);
+  const std::string start = FormatDateText(from);
+  return (from.year == to.year ? start.substr(0, 6) : start) + "–" + FormatDateText(to);
+}
+
 FieldResult ValidateDayText(std::string_view field) {
   return ValidateTwoDigitField(field, '4', ReadDayField(field));
 }

@@ -20,6 +20,11 @@ namespace engine {
 // FormatDateText: DD.MM.YYYY with leading zeros.
 std::string FormatDateText(const CivilDate& date);  // {1, 1, 3} -> "03.01.0001"
 
+// DaySpanText: the Gregorian days first..last with the year written once,
+// unless the stretch crosses a year's end; one day alone is its date.
+std::string DaySpanText(int firstDay, int lastDay);  // "04.10.–19.10.2024",
+                                                     // "23.12.2024–04.01.2025"
+
 // ---- The text interface of the controls ------------------------------------
 
 // Result code and day number text. Codes: 1 valid; 0 invalid date; -2

@@ -133,16 +133,8 @@ std::string SchoolHolidayText(const SchoolHoliday& holiday, std::string_view reg
     text += ' ';
     text += regionName;
   }
-  const CivilDate from = CivilDateOf(holiday.firstDay, kGregorian);
-  const CivilDate to = CivilDateOf(holiday.lastDay, kGregorian);
   text += ' ';
-  if (holiday.firstDay != holiday.lastDay) {
-    // "04.10.–19.10.2024": the year once, unless the stretch crosses a year's end.
-    const std::string start = FormatDateText(from);
-    text += from.year == to.year ? start.substr(0, 6) : start;
-    text += "–";
-  }
-  text += FormatDateText(to);
+  text += DaySpanText(holiday.firstDay, holiday.lastDay);
   return text;
 }
 

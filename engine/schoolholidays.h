@@ -26,6 +26,10 @@
 
 namespace engine {
 
+// The source the table's licence (ODbL 1.0) asks to name wherever the school
+// holidays are shown or passed on.
+inline constexpr std::string_view kSchoolHolidaySource = "Schulferien: OpenHolidays, ODbL 1.0";
+
 // One stretch of school holidays of a region, both days included; a single
 // free day has firstDay == lastDay. The name views the constant table.
 struct SchoolHoliday {

@@ -64,18 +64,13 @@ YearPage YearPageOf(int year, const Region& region, CalendarKind kind) {
   }
   if (kind == CalendarKind::Gregorian) {
     for (const BridgeStretch& bridge : BridgeDaysOfYear(page.year, region.code)) {
-      // "Fr 15.05.2026: 1 Urlaubstag → 4 freie Tage, 14.05.–17.05.2026" becomes
-      // the date and "1 Urlaubstag → 4 freie Tage (14.05.–17.05.)".
+      // The page is of one year: the free days without their years.
       const auto day = [](int dayNumber) {
         return FormatDateText(CivilDateOf(dayNumber, CalendarKind::Gregorian));
       };
-      const std::string leave = std::to_string(bridge.leaveDays) +
-                                (bridge.leaveDays == 1 ? " Urlaubstag" : " Urlaubstage");
-      const std::string from = day(bridge.firstFree).substr(0, 6);
-      const std::string to = day(bridge.lastFree).substr(0, 6);
-      page.bridges.push_back({day(bridge.firstLeave), bridge.text.substr(0, 2),
-                              leave + " → " + std::to_string(bridge.freeDays) + " freie Tage (" +
-                                  from + "–" + to + ")"});
+      page.bridges.push_back({day(bridge.firstLeave), std::string(bridge.weekday),
+                              bridge.gain + " (" + day(bridge.firstFree).substr(0, 6) + "–" +
+                                  day(bridge.lastFree).substr(0, 6) + ")"});
     }
   }
   return page;

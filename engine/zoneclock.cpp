@@ -117,32 +117,10 @@ constexpr int kAustrianZoneTimeFirst = 2411734;  // 01.01.1891
 constexpr int kMoscowSummerFirstYear = 2011;
 constexpr int kMoscowSummerLastYear = 2014;
 
-ZoneClock ClockAt(int dayNumber, std::string_view region, int enteredSeconds, int row);
-
-}  // namespace
-
-ZoneClock ComputeZoneClock(std::string_view date, std::string_view region, std::string_view time,
-                           int row) {
-  return ComputeZoneClock(ReadDate(date), region, time, row);
-}
-
-ZoneClock ComputeZoneClock(int dayNumber, std::string_view region, std::string_view time, int row) {
-  const std::optional<int> entered = ClockSeconds(time);
-  if (!entered) return {};
-  return ClockAt(dayNumber, region, *entered, row);
-}
-
-ZoneClock ComputeZoneClock(int dayNumber, std::string_view region, TimeOfDay time, int row) {
-  return ClockAt(dayNumber, region, 3600 * time.hour + 60 * time.minute + time.second, row);
-}
-
-namespace {
-
 // The clock of a time given in seconds since midnight (0 .. 86400).
-ZoneClock ClockAt(int dayNumber, std::string_view region, int enteredSeconds, int row) {
+ZoneClock ClockAt(int dayNumber, std::string_view region, int entered, int row) {
   ZoneClock clock;
   const int jd = IsDayNumberInRange(dayNumber) ? dayNumber : 0;
-  const std::optional<int> entered = enteredSeconds;
   if (jd == 0 || row < 0 || row > 5) return clock;
   const DstResult legalTime = DstState(jd, region);
   if (legalTime.state == kDstInvalid) return clock;
@@ -151,9 +129,9 @@ ZoneClock ClockAt(int dayNumber, std::string_view region, int enteredSeconds, in
   const int offsetSeconds = 3600 * clock.zoneOffset;
 
   // The legal time of the date; a time on a zone row gives UTC first.
-  int legalSeconds = *entered;
+  int legalSeconds = entered;
   if (row >= 1) {
-    const int utc = Wrap(*entered - 3600 * kClockRowOffsets[static_cast<std::size_t>(row - 1)]);
+    const int utc = Wrap(entered - 3600 * kClockRowOffsets[static_cast<std::size_t>(row - 1)]);
     legalSeconds = Wrap(utc + offsetSeconds);
   }
   const int utcTotal = legalSeconds - offsetSeconds;  // -10800 .. 86400
@@ -273,5 +251,20 @@ ZoneClock ClockAt(int dayNumber, std::string_view region, int enteredSeconds, in
 }
 
 }  // namespace
+
+ZoneClock ComputeZoneClock(std::string_view date, std::string_view region, std::string_view time,
+                           int row) {
+  return ComputeZoneClock(ReadDate(date), region, time, row);
+}
+
+ZoneClock ComputeZoneClock(int dayNumber, std::string_view region, std::string_view time, int row) {
+  const std::optional<int> entered = ClockSeconds(time);
+  if (!entered) return {};
+  return ClockAt(dayNumber, region, *entered, row);
+}
+
+ZoneClock ComputeZoneClock(int dayNumber, std::string_view region, TimeOfDay time, int row) {
+  return ClockAt(dayNumber, region, 3600 * time.hour + 60 * time.minute + time.second, row);
+}
 
 }  // namespace engine

@@ -3,6 +3,7 @@
 
 #include "engine/civildate.h"
 #include "engine/daynumber.h"
+#include "engine/schoolholidays.h"
 #include "engine/version.h"
 
 namespace interest {
@@ -26,10 +27,10 @@ std::string VersionCaption(std::string_view version) {
 
 std::string AboutText() {
   return "TQvVersion " + std::string(engine::kProgramVersion) +
-         " - Versionsanzeige von Ra Zaduvovi, frei nutzbar unter der MIT-Lizenz"
+         " - Versionsanzeige von Ra Zaduvovi, frei nutzbar unter der MIT-Lizenz; " +
          // The school holiday table is shipped under the ODbL, which asks
          // for its source wherever the program names itself.
-         "; Schulferien: OpenHolidays, ODbL 1.0";
+         std::string(engine::kSchoolHolidaySource);
 }
 
 int CurrentYear() {
