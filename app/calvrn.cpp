@@ -291,7 +291,11 @@ void TCalVrn::KalenderCreate() {
   Kalender1->DateCal()->SetEditHeight(21);
   Kalender1->SetModus(QStringLiteral("D"));
   Kalender1->SetCalendar(QStringLiteral("G"));
-  Kalender1->SetLand(QString::fromLatin1(kStartLand));
+  KalenderSetLand(QString::fromLatin1(kStartLand));
+  // "Now" and "today" are the legal time of the calendar's region, whatever
+  // zone the machine is set to.
+  connect(Kalender1, &TKalender::regionChanged, this,
+          [](const QString& code) { engine::SetHomeRegion(code.toStdString()); });
   Kalender1->SetVisible(true);
   Kalender1->SetShowBtn(true);
   Kalender1->SetShowCal(true);
@@ -311,6 +315,7 @@ QString TCalVrn::KalenderLand() const {
 
 void TCalVrn::KalenderSetLand(const QString& code) {
   Kalender1->SetLand(code);
+  engine::SetHomeRegion(Kalender1->Land().toStdString());
 }
 
 void TCalVrn::KalenderToday() {

@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "cli/common.h"
+#include "engine/chosenday.h"
+#include "engine/environment.h"
 #include "engine/workhours.h"
 #include "engine/zoneclock.h"
 
@@ -37,11 +39,22 @@ std::string CaptionText(const engine::ClockRow& row) {
 }
 
 void RunUhr(const ClockOptions& options, const Io& io) {
-  CheckedDayNumber(options.date, engine::CalendarKind::Gregorian);
-  CheckedTime(options.time, "Uhrzeit");
+  std::string date = options.date;
+  std::string time = options.time;
+  if (date.empty() && time.empty()) {
+    if (!options.row.empty()) throw UsageError("--zeile gilt nur mit DATUM und ZEIT.");
+    // The current moment, as legal time of the region: the same on a
+    // machine set to UTC as on one set to Berlin.
+    const engine::LocalDateTime now = engine::Now(options.region.Resolve());
+    date = engine::FormatDateText({now.year, now.month, now.day});
+    time = engine::TimeOfDayText({now.hour, now.minute, now.second});
+  } else if (time.empty()) {
+    throw UsageError("DATUM und ZEIT zusammen angeben, oder beide weglassen für jetzt.");
+  }
+  CheckedDayNumber(date, engine::CalendarKind::Gregorian);
+  CheckedTime(time, "Uhrzeit");
   const int row = CheckedRow(options.row);
-  const engine::ZoneClock clock =
-      engine::ComputeZoneClock(options.date, options.region.Code(), options.time, row);
+  const engine::ZoneClock clock = engine::ComputeZoneClock(date, options.region.Code(), time, row);
   if (clock.code != 1) throw std::runtime_error("Uhrzeit nicht berechenbar");
   if (options.json) {
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
@@ -117,8 +130,9 @@ void SetupClockCommands(CLI::App& app, const Io& io) {
   auto clock = std::make_shared<ClockOptions>();
   CLI::App* uhr = app.add_subcommand(
       "uhr", "Uhrzeit in MSK, MEZ, MESZ, UTC, mittlerer und wahrer Ortszeit und als JD");
-  uhr->add_option("DATUM", clock->date, "Datum TT.MM.JJJJ (gregorianisch)")->required();
-  uhr->add_option("ZEIT", clock->time, "gesetzliche Zeit hh:mm oder hh:mm:ss")->required();
+  uhr->add_option("DATUM", clock->date,
+                  "Datum TT.MM.JJJJ (gregorianisch); ohne DATUM und ZEIT: jetzt im Land");
+  uhr->add_option("ZEIT", clock->time, "gesetzliche Zeit hh:mm oder hh:mm:ss");
   uhr->add_option("--zeile", clock->row,
                   "ZEIT ist die Zeit der Zeile 1..5 (MSK-Sommerzeit, MSK, MESZ, MEZ, UTC)")
       ->type_name("1..5");

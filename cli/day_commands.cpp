@@ -7,6 +7,8 @@
 #include "engine/civildate.h"
 #include "engine/daydescription.h"
 #include "engine/dayfacts.h"
+#include "engine/daynumber.h"
+#include "engine/region.h"
 #include "engine/schoolholidays.h"
 
 namespace cli {
@@ -46,11 +48,16 @@ nlohmann::ordered_json FactsJson(const engine::DayFacts& facts, const engine::Re
 
 void RunTag(const DayOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
-  const int jd = CheckedDayNumber(options.date, kind);
   const engine::Region region = options.region.Resolve();
+  // Without a date, today: the legal date in the region, not the machine's.
+  const int today = engine::TodayJD(region);
+  const int jd = options.date.empty() ? today : CheckedDayNumber(options.date, kind);
+  if (!engine::IsDayNumberInRange(jd) ||
+      (kind == engine::CalendarKind::Julian && jd > engine::kLastJulianDayNumber)) {
+    throw UsageError("Heute liegt nicht im Bereich 01.01.0001 bis 31.12.3000.");
+  }
   const engine::DayFacts facts = engine::DayFactsOfJD(jd, region, kind);
-  const engine::DayDescription description =
-      engine::DescribeDay(facts, region, kind, engine::TodayJD());
+  const engine::DayDescription description = engine::DescribeDay(facts, region, kind, today);
   if (!options.json) {
     for (const std::string& line : description.lines) io.out << line << '\n';
     return;
@@ -84,7 +91,7 @@ void RunTag(const DayOptions& options, const Io& io) {
 void SetupDayCommands(CLI::App& app, const Io& io) {
   auto options = std::make_shared<DayOptions>();
   CLI::App* command = app.add_subcommand("tag", "Beschreibung eines Tages mit Feiertagen");
-  command->add_option("DATUM", options->date, "Datum TT.MM.JJJJ")->required();
+  command->add_option("DATUM", options->date, "Datum TT.MM.JJJJ; ohne Datum heute im Land");
   AddRegionOption(*command, options->region);
   AddCalendarOption(*command, options->calendar);
   AddJsonFlag(*command, options->json);

@@ -9,7 +9,9 @@
 
 #include "cli/common.h"
 #include "engine/daydescription.h"
+#include "engine/daynumber.h"
 #include "engine/monthsheet.h"
+#include "engine/region.h"
 
 namespace cli {
 namespace {
@@ -30,7 +32,8 @@ constexpr const char* kReset = "\x1b[0m";
 
 engine::CivilDate MonthOf(const MonthOptions& options, engine::CalendarKind kind) {
   if (options.month.empty()) {
-    engine::CivilDate today = engine::CivilDateOf(engine::TodayJD(), kind);
+    engine::CivilDate today =
+        engine::CivilDateOf(engine::TodayJD(engine::RegionOfCode(options.region.Code())), kind);
     today.day = 1;
     return today;
   }
@@ -50,8 +53,8 @@ void RunMonat(const MonthOptions& options, const Io& io) {
   const engine::CalendarKind kind = options.calendar.Kind();
   const std::string code = options.region.Code();
   const engine::CivilDate month = MonthOf(options, kind);
-  const engine::MonthSheet sheet =
-      engine::MonthSheetOf(month.year, month.month, code, kind, engine::TodayJD());
+  const engine::MonthSheet sheet = engine::MonthSheetOf(
+      month.year, month.month, code, kind, engine::TodayJD(engine::RegionOfCode(code)));
 
   io.out << sheet.monthName << ' ' << engine::FormatDateText(month).substr(6)
          << (kind == engine::CalendarKind::Julian ? " (julianisch)" : "") << " - "

@@ -284,8 +284,8 @@ bool TDate::SetTimeText(const QString& text) {
   return true;
 }
 
-void TDate::SetTimeNow() {
-  const engine::LocalDateTime now = engine::Now();
+void TDate::SetTimeNow(const engine::Region& region) {
+  const engine::LocalDateTime now = engine::Now(region);
   edits_[0]->setText(TwoDigits(now.hour));
   edits_[1]->setText(TwoDigits(now.minute));
   edits_[2]->setText(TwoDigits(now.second));

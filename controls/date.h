@@ -13,6 +13,7 @@
 
 #include "dateentry/fieldrules.h"
 #include "engine/chosenday.h"
+#include "engine/region.h"
 
 namespace controls {
 // The date field's rules are the controls' vocabulary; they live below, where
@@ -68,8 +69,9 @@ class TDate : public QWidget {
   // SetTimeText: in modes "T" and "TM", takes "hh:mm" or "hh:mm:ss"; caps
   // the hour at 23, minute and second at 59.
   bool SetTimeText(const QString& text);  // "25:10" -> true, 23:10:00
-  // SetTimeNow: the current local time of day (engine clock) into the fields.
-  void SetTimeNow();
+  // SetTimeNow: the current legal time of day in the region (engine clock)
+  // into the fields.
+  void SetTimeNow(const engine::Region& region);
 
   // The typed forms: a date into mode "D", a time of day into "T" and "TM"
   // (each ignored in the other modes), and the time of day the sub-fields

@@ -537,7 +537,7 @@ void TDateEdt::DateUpdate(int dayNumber, bool keepList) {
   if (time) {
     time_->SetTimeOfDay(*time);
   } else {
-    time_->SetTimeNow();
+    time_->SetTimeNow(region);
   }
   const int year = facts_.civil.year;
   day_->Edt(1)->setText(Q(controls::ZeroPadded(DateMode::A, 1, facts_.dayOfYear)));
@@ -648,7 +648,7 @@ bool TDateEdt::eventFilter(QObject* watched, QEvent* event) {
       const QScopedValueRollback user(userChange_, true);
       if (view == View::Time) {
         timeTyped_ = true;
-        time_->SetTimeNow();
+        time_->SetTimeNow(engine::RegionOfCode(land_));
         return true;
       }
       if (calEnabled_) CheckView(view, false);

@@ -233,6 +233,11 @@ int TodayJD() {
   return DayNumberOf(CivilDate{now.year, now.month, now.day}, CalendarKind::Gregorian);
 }
 
+int TodayJD(const Region& region) {
+  const LocalDateTime now = Now(region);
+  return DayNumberOf(CivilDate{now.year, now.month, now.day}, CalendarKind::Gregorian);
+}
+
 std::string TodayText(CalendarKind kind) {
   return FormatDateText(CivilDateOf(TodayJD(), kind));
 }

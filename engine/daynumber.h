@@ -16,6 +16,10 @@
 #include "engine/civildate.h"
 
 namespace engine {
+struct Region;
+}  // namespace engine
+
+namespace engine {
 
 // FormatDateText: DD.MM.YYYY with leading zeros.
 std::string FormatDateText(const CivilDate& date);  // {1, 1, 3} -> "03.01.0001"
@@ -96,8 +100,10 @@ int DayOfYear(std::string_view date, CalendarKind kind);  // "31.12.2024", G -> 
 // DaysInMonth: 28..31 by the Gregorian leap rule, 0 for a month outside 1..12.
 int DaysInMonth(int month, int year);  // DaysInMonth(2, 1900) == 28
 
-// TodayJD: the day number of today's local date (the engine's clock).
+// TodayJD: the day number of today's legal date in the home region, or in
+// a region (the engine's clock).
 int TodayJD();
+int TodayJD(const Region& region);
 
 // TodayText: today's date text in the calendar.
 std::string TodayText(CalendarKind kind);

@@ -2,29 +2,26 @@
 #include "engine/environment.h"
 
 #include <chrono>
-#include <ctime>
 #include <utility>
 
 namespace engine {
 namespace {
 
-LocalDateTime SystemNow() {
+// The system clock counts UTC since 1970 on every platform C++20 knows;
+// reading it needs neither the machine's zone nor its zone database.
+UtcMoment SystemNow() {
   using namespace std::chrono;
-  const auto now = system_clock::now();
-  const std::time_t seconds = system_clock::to_time_t(now);
-  const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-  // std::localtime is the one portable way to the local zone before C++20's
-  // time-zone database is available; the engine is only used from one thread.
-  const std::tm* local = std::localtime(&seconds);
-  if (local == nullptr) return LocalDateTime{};
-  return LocalDateTime{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday,
-                       local->tm_hour,        local->tm_min,     local->tm_sec,
-                       static_cast<int>(ms)};
+  return {duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count()};
 }
 
-std::function<LocalDateTime()>& InstalledClock() {
-  static std::function<LocalDateTime()> clock;
+std::function<UtcMoment()>& InstalledClock() {
+  static std::function<UtcMoment()> clock;
   return clock;
+}
+
+Region& Home() {
+  static Region home = RegionOfCode("D");
+  return home;
 }
 
 char& Separator() {
@@ -34,13 +31,34 @@ char& Separator() {
 
 }  // namespace
 
-LocalDateTime Now() {
+UtcMoment NowUtc() {
   const auto& clock = InstalledClock();
   return clock ? clock() : SystemNow();
 }
 
-void SetClock(std::function<LocalDateTime()> clock) {
+void SetClock(std::function<UtcMoment()> clock) {
   InstalledClock() = std::move(clock);
+}
+
+std::function<UtcMoment()> FixedLegalClock(const LocalDateTime& legal, std::string_view region) {
+  const UtcMoment moment = UtcMomentOfLegal(legal, RegionOfCode(region));
+  return [moment] { return moment; };
+}
+
+void SetHomeRegion(std::string_view code) {
+  if (!code.empty()) Home() = RegionOfCode(code);
+}
+
+std::string HomeRegion() {
+  return Home().code;
+}
+
+LocalDateTime Now() {
+  return Now(Home());
+}
+
+LocalDateTime Now(const Region& region) {
+  return LegalTimeAt(NowUtc(), region);
 }
 
 char DecimalSeparator() {

@@ -138,6 +138,34 @@ const char* SwitchTextOf(int state, int code) {
 
 }  // namespace
 
+int SwitchSecondOfDay(int jd, const Region& where) {
+  constexpr int kHour = 3600;
+  const CivilDate date = CivilDateOf(jd, kGregorian);
+  const RegionFacts region = FactsOf(where);
+  // Summer time of 1916 began at 23:00 on 30.04., the eve of its first day.
+  if (date.year == 1916 && date.month == 5 && date.day == 1) return -kHour;
+  // Austria changed its clocks at midnight in 1980, both ways.
+  if (region.austrian && date.year == 1980) return 0;
+  const SummerTime summer = SummerTimeOf(date.year, region);
+  if (jd == summer.doubleBegin) return (date.year == 1947 ? 3 : 2) * kHour;
+  if (jd == summer.doubleEnd) return 3 * kHour;
+  const int code = jd == summer.begin ? summer.beginCode : jd == summer.end ? summer.endCode : 0;
+  switch (code) {
+    case kSwitchEnd0201:
+      return 2 * kHour;
+    case kSwitchEnd0302:
+      return 3 * kHour;
+    case kSwitchBegin0203:
+      return 2 * kHour;
+    case kSwitchBegin0304:
+      return 3 * kHour;
+    case kSwitchEnd0100:
+      return kHour;
+    default:
+      return 2 * kHour;
+  }
+}
+
 int NthWeekdayOfMonth(int month, int year, int n, int weekday) {
   if (month < 1 || month > 12 || n < 1 || n > 5 || weekday < 1 || weekday > 7) return 0;
   const int first = Day(1, month, year);

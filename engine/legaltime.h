@@ -48,6 +48,14 @@ struct DstResult {
 DstResult DstState(int jd, const Region& region);
 DstResult DstState(int jd, std::string_view code);  // the same for a code, looked up first
 
+// SwitchSecondOfDay: when the clocks were changed on a day whose state
+// differs from the day before's: seconds from the day's midnight, counted
+// in the time in force before the switch (7200 for 02:00 MEZ -> 03:00 MESZ;
+// -3600 when the switch was at 23:00 of the day before, as on 30.04.1916).
+// Austria's states and 1980 are told here too, unlike in switchCode.
+// Meaningless on a day without a switch.
+int SwitchSecondOfDay(int jd, const Region& region);
+
 // NthWeekdayOfMonth: the day number of the n-th (1..5) weekday (1 Monday ..
 // 7 Sunday) of a Gregorian month; 0 when an argument is out of range or the
 // month has no such day.

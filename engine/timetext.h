@@ -48,7 +48,8 @@ TimeSum AddTimeTexts(
 // to four hours.
 std::string ShiftHours(std::string_view time, int hours);  // ("00:30:00", -1) -> "23:30:00.000"
 
-// CurrentTimeText: the local time of day of the engine's clock as hh:mm:ss.
+// CurrentTimeText: the legal time of day in the home region (the engine's
+// clock) as hh:mm:ss.
 std::string CurrentTimeText();  // "09:05:00"
 
 // OffsetHours: the hours of a zone offset ±hh:mm[:ss] (no sign counts as

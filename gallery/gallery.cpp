@@ -783,7 +783,7 @@ int main(int argc, char** argv) {
   }
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   engine::SetDecimalSeparator(',');
-  engine::SetClock([] { return engine::LocalDateTime{2026, 12, 8, 9, 30, 15, 0}; });
+  engine::SetClock(engine::FixedLegalClock({2026, 12, 8, 9, 30, 15, 0}));
   const QDir out(QString::fromLocal8Bit(argv[1]));
   if (!out.mkpath(".")) {
     std::fprintf(stderr, "Fehler: Ordner %s nicht anlegbar\n", argv[1]);

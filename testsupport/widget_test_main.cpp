@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   engine::SetDecimalSeparator(',');
-  engine::SetClock([] { return widget_tests::kTestNow; });
+  engine::SetClock(engine::FixedLegalClock(widget_tests::kTestNow));
 
   std::string only;
   std::vector<char*> args{argv[0]};

@@ -159,7 +159,7 @@ void TClockPage::RowEdited(int row) {
 }
 
 void TClockPage::ClockShowClicked() {
-  const engine::LocalDateTime now = engine::Now();
+  const engine::LocalDateTime now = engine::Now(engine::RegionOfCode(day_.region));
   const engine::TimeOfDay time = EnteredTime({now.hour, now.minute, now.second});
   // The date edit takes the time first; its refresh then recomputes the
   // page, and the page recomputes itself in case no panel listens.

@@ -90,7 +90,7 @@ class TCalVrnTest : public QObject {
 
  private slots:
   void cleanup() {
-    engine::SetClock([] { return widget_tests::kTestNow; });
+    engine::SetClock(engine::FixedLegalClock(widget_tests::kTestNow));
     platform::SetUrlOpener({});
   }
 
@@ -373,10 +373,10 @@ class TCalVrnTest : public QObject {
     };
     for (const auto& c : kCases) {
       // The day of the last refresh is today, so only the first seconds count.
-      engine::SetClock([] { return engine::LocalDateTime{2026, 12, 9, 0, 0, 1, 0}; });
+      engine::SetClock(engine::FixedLegalClock({2026, 12, 9, 0, 0, 1, 0}));
       Tick(timer);
       kalender->SetDate(QStringLiteral("01.05.2026"));
-      engine::SetClock([now = c.now] { return now; });
+      engine::SetClock(engine::FixedLegalClock(c.now));
       Tick(timer);
       QCOMPARE(window->ShownDate(), QString::fromUtf8(c.shown));
       QCOMPARE(Child<QLabel>(*window, "Lbl_Sec")->text(), QString::fromUtf8(c.sec));
@@ -390,9 +390,34 @@ class TCalVrnTest : public QObject {
     const auto window = MakeWindow(store);
     window->show();
     QCOMPARE(window->ShownDate(), QStringLiteral("08.12.2026"));
-    engine::SetClock([] { return engine::LocalDateTime{2026, 12, 10, 7, 45, 0, 0}; });
+    engine::SetClock(engine::FixedLegalClock({2026, 12, 10, 7, 45, 0, 0}));
     Tick(Child<QTimer>(*window, "Timer3"));
     QCOMPARE(window->ShownDate(), QStringLiteral("10.12.2026"));
+  }
+
+  // Midnight is Germany's, not the machine's: a machine clock at 23:30 UTC
+  // on New Year's Eve is already New Year's Day, under any TZ setting.
+  void theDayTurnsAtMidnightOfTheRegion() {
+    const QByteArray savedZone = qgetenv("TZ");
+    for (const char* zone : {"UTC", "America/New_York", "Europe/Berlin"}) {
+      qputenv("TZ", zone);
+      platform::MemoryStore store = StoreWith(0, 0, 0, 1, 0);
+      const auto window = MakeWindow(store);
+      window->show();
+      engine::SetClock([] { return engine::UtcMomentOfUtc({2026, 12, 31, 22, 59, 59, 0}); });
+      Tick(Child<QTimer>(*window, "Timer3"));
+      QCOMPARE(Child<QLabel>(*window, "Lbl_Now")->text(), QStringLiteral("31.12.2026, 23:59:59"));
+      engine::SetClock([] { return engine::UtcMomentOfUtc({2026, 12, 31, 23, 30, 0, 0}); });
+      Tick(Child<QTimer>(*window, "Timer3"));
+      QCOMPARE(window->ShownDate(), QStringLiteral("01.01.2027"));
+      QCOMPARE(Child<QLabel>(*window, "Lbl_Now")->text(), QStringLiteral("01.01.2027, 00:30:00"));
+      engine::SetClock(engine::FixedLegalClock(widget_tests::kTestNow));
+    }
+    if (savedZone.isNull()) {
+      qunsetenv("TZ");
+    } else {
+      qputenv("TZ", savedZone);
+    }
   }
 
   void theMidnightTimerRunsOnlyWithItsTick() {

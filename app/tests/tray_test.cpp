@@ -68,7 +68,7 @@ void Tick(QTimer* timer) {
 }
 
 void SetNow(engine::LocalDateTime now) {
-  engine::SetClock([now] { return now; });
+  engine::SetClock(engine::FixedLegalClock(now));
 }
 
 // Relative luminance of a colour after WCAG 2.
@@ -132,7 +132,7 @@ class TTrayTest : public QObject {
 
  private slots:
   void cleanup() {
-    engine::SetClock([] { return widget_tests::kTestNow; });
+    engine::SetClock(engine::FixedLegalClock(widget_tests::kTestNow));
     platform::SetSystemTrayProbe({});
     platform::SetClipboardWriter({});
   }

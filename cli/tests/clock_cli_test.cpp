@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/tests/cli_run.h"
+#include "engine/environment.h"
+#include "engine/tests/clock_scope.h"
 
 namespace cli {
 namespace {
@@ -22,6 +24,36 @@ TEST(ClockCli, Rows) {
             "23:30:00 UTC = Westeuropäische Zeit\n"
             "00:08:58 MOZ Mittlere Ortszeit\n"
             "23:59:55 WOZ Wahre Ortszeit\n");
+}
+
+// Without date and time, the clock shows the current moment as legal time of
+// the region: a machine clock at 10:00 UTC in July is 12:00 MESZ.
+TEST(ClockCli, NowIsTheLegalTimeOfTheRegion) {
+  const engine::ClockScope clock(engine::UtcMomentOfUtc({2026, 7, 1, 10, 0, 0, 0}));
+  for (const char* region : {"D-NI", "A-W", "HR", "DK"}) {
+    const CliRun now = Cli({"uhr", "--land", region});
+    const CliRun given = Cli({"uhr", "01.07.2026", "12:00:00", "--land", region});
+    ASSERT_EQ(now.code, 0) << now.err;
+    EXPECT_EQ(now.out, given.out) << region;
+  }
+  const engine::ClockScope newYear(engine::UtcMomentOfUtc({2026, 12, 31, 23, 30, 0, 0}));
+  const CliRun json = Cli({"uhr", "--json"});
+  ASSERT_EQ(json.code, 0) << json.err;
+  const auto doc = nlohmann::json::parse(json.out);
+  EXPECT_EQ(doc["datum"], "01.01.2027");
+  EXPECT_EQ(doc["gesetzliche_zeit"], "00:30:00");
+  EXPECT_EQ(doc["utc"], "23:30:00");
+  EXPECT_EQ(doc["zone"], "MEZ");
+}
+
+TEST(ClockCli, DateWithoutTimeIsRefused) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"uhr", "01.07.2026"}, {"uhr", "--zeile", "3"}}) {
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.code, 2) << args.back();
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("Fehler"), std::string::npos) << r.err;
+  }
 }
 
 TEST(ClockCli, Json) {
@@ -106,7 +138,7 @@ TEST(ClockCli, InvalidInputExitsWithTwo) {
       {{"uhr", "15.01.2024", "12:00", "--zeile", "6"}, "Zeile \"6\" gibt es nicht"},
       {{"uhr", "15.01.2024", "12:00", "--zeile", "x"}, "Zeile \"x\" gibt es nicht"},
       {{"uhr", "31.02.2024", "12:00"}, "Der Februar 2024 hat nur 29 Tage."},
-      {{"uhr", "15.01.2024"}, "ungültiger Aufruf"},
+      {{"uhr", "15.01.2024"}, "DATUM und ZEIT zusammen angeben"},
       {{"arbeitszeit", "22:00"}, "Entweder ENDE oder --stunden DAUER angeben"},
       {{"arbeitszeit", "22:00", "06:00", "--stunden", "08:00"}, "Entweder ENDE oder --stunden"},
       {{"arbeitszeit", "22:00", "6:00"}, "Ende \"6:00\" ist keine Uhrzeit"},

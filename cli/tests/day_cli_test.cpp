@@ -3,9 +3,27 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/tests/cli_run.h"
+#include "engine/environment.h"
+#include "engine/tests/clock_scope.h"
 
 namespace cli {
 namespace {
+
+// Without a date, today: 23:30 UTC on New Year's Eve is already New Year's
+// Day in Germany and Austria.
+TEST(DayCli, WithoutADateTodayInTheRegion) {
+  const engine::ClockScope clock(engine::UtcMomentOfUtc({2026, 12, 31, 23, 30, 0, 0}));
+  for (const char* region : {"D-NI", "A-W"}) {
+    const CliRun today = Cli({"tag", "--land", region});
+    const CliRun given = Cli({"tag", "01.01.2027", "--land", region});
+    ASSERT_EQ(today.code, 0) << today.err;
+    EXPECT_EQ(today.out, given.out) << region;
+    EXPECT_NE(today.out.find("01.01.2027"), std::string::npos) << today.out;
+  }
+  const CliRun julian = Cli({"tag", "-k", "J", "--json"});
+  ASSERT_EQ(julian.code, 0) << julian.err;
+  EXPECT_EQ(nlohmann::json::parse(julian.out)["datum"], "19.12.2026");
+}
 
 TEST(DayCli, JsonHoldsTheFactsOfTheDay) {
   const CliRun r = Cli({"tag", "03.10.2024", "--json"});

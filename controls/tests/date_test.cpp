@@ -515,7 +515,7 @@ class TDateTest : public QObject {
   void setTimeNowReadsTheEngineClock() {
     TDate date;
     date.SetModus("T");
-    date.SetTimeNow();
+    date.SetTimeNow(engine::RegionOfCode("D-NI"));
     QCOMPARE(date.Time(), QString("09:30:15"));
   }
 

@@ -10,7 +10,11 @@ namespace engine {
 
 class ClockScope {
  public:
-  explicit ClockScope(const LocalDateTime& now) {
+  // ClockScope: now is that legal time in the region.
+  explicit ClockScope(const LocalDateTime& legal, std::string_view region = "D-NI") {
+    SetClock(FixedLegalClock(legal, region));
+  }
+  explicit ClockScope(UtcMoment now) {
     SetClock([now] { return now; });
   }
   ~ClockScope() { SetClock({}); }

@@ -168,7 +168,7 @@ TEST(ZinsModel, HintsOfTheFlagsFollowTheSelection) {
 }
 
 TEST(ZinsModel, DateHintDescribesTheDay) {
-  engine::SetClock([] { return engine::LocalDateTime{2026, 12, 8, 9, 30, 15, 0}; });
+  engine::SetClock(engine::FixedLegalClock({2026, 12, 8, 9, 30, 15, 0}));
   const std::string hint = interest::DateHint("03.10.2024", "D-NI");
   EXPECT_NE(hint.find("Donnerstag"), std::string::npos) << hint;
   EXPECT_NE(hint.find("Tag der deutschen Einheit"), std::string::npos) << hint;

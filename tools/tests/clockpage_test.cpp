@@ -228,6 +228,30 @@ class TClockPageTest : public QObject {
     QCOMPARE(chosen.count(), 1);
   }
 
+  // The page reads the clock as UTC and shows the region's legal time: the
+  // same page whatever zone the machine is set to.
+  void clockShowIsTheSameInEveryMachineZone() {
+    const QByteArray savedZone = qgetenv("TZ");
+    engine::SetClock([] { return engine::UtcMomentOfUtc({2026, 7, 1, 10, 0, 0, 0}); });
+    for (const char* zone : {"UTC", "America/New_York", "Europe/Berlin"}) {
+      qputenv("TZ", zone);
+      for (const char* region : {"D-NI", "A-W"}) {
+        RoundTrip trip("01.07.2026", region, "08:00:00");
+        QTest::mouseClick(trip.page.findChild<TLinkLabel*>("Lbl_ClockShow"), Qt::LeftButton);
+        QCOMPARE(trip.edit.K_Time(), QString("12:00:00"));
+        QCOMPARE(trip.page.Row(3)->K_Time(), QString("12:00:00"));  // MESZ, the legal time
+        QCOMPARE(trip.page.Row(5)->K_Time(), QString("10:00:00"));  // UTC
+        QVERIFY(Red(trip.page, 3));
+      }
+    }
+    engine::SetClock(engine::FixedLegalClock(widget_tests::kTestNow));
+    if (savedZone.isNull()) {
+      qunsetenv("TZ");
+    } else {
+      qputenv("TZ", savedZone);
+    }
+  }
+
   void secondsCheckBoxCutsAndRestores() {
     TClockPage page;
     page.Refresh(testsupport::DayOf("15.07.2024", "D-NI", "12:34:56"));
