@@ -6,6 +6,7 @@ packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-d
   libbenchmark-dev libcli11-dev nlohmann-json3-dev libical-dev pkg-config fonts-dejavu-core)
 # libical-dev: the tests read every iCalendar file back and hold the writer against libical's
 packages+=(poppler-utils) # pdftotext, pdfinfo, pdftoppm: the year calendar's PDF read back in tests and the gallery
+packages+=(khal calcurse) # two calendar programs import the iCalendar files in tests, as users' programs would
 case "${1:-}" in
   --dev) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream) ;; # sanitizer and fuzzing builds, desktop-file validators
   --screenshot) packages+=(xvfb x11-apps imagemagick) ;; # pictures of the real windows
