@@ -5,67 +5,16 @@
 #include <ostream>
 
 #include "cli/common.h"
-#include "engine/version.h"
+#include "cli/reference.h"
 
 namespace cli {
-namespace {
-
-// German labels for CLI11's help texts.
-void GermanHelp(CLI::App& app) {
-  auto formatter = app.get_formatter();
-  formatter->label("Usage", "Aufruf");
-  formatter->label("OPTIONS", "OPTIONEN");
-  formatter->label("SUBCOMMAND", "BEFEHL");
-  formatter->label("SUBCOMMANDS", "BEFEHLE");
-  formatter->label("Positionals", "Argumente");
-  formatter->label("REQUIRED", "(Pflicht)");
-  formatter->label("TEXT", "TEXT");
-  formatter->label("INT", "ZAHL");
-  formatter->label("Needs", "Benötigt");
-  formatter->label("Excludes", "Schließt aus");
-  formatter->column_width(34);
-  app.option_defaults()->group("Optionen");
-  app.set_help_flag("-h,--help", "Diese Hilfe anzeigen");
-}
-
-}  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            bool colour) {
   int status = 0;
   const Io io{out, err, colour, &status};
-  CLI::App app{
-      "Ra Zaduvovi: Kalender von 01.01.0001 bis 31.12.3000 (julianisch und gregorianisch).\n"
-      "Datumsangaben als TT.MM.JJJJ; ungültige Eingaben enden mit Code 2, korrigierte Werte "
-      "(pruefe) mit Code 3.",
-      "razaduvovi-cli"};
-  GermanHelp(app);
-  app.set_version_flag("--version", "razaduvovi-cli " + std::string(engine::kProgramVersion),
-                       "Version anzeigen");
-  app.require_subcommand(1);
-  SetupDayNumberCommands(app, io);
-  SetupDayCommands(app, io);
-  SetupCheckCommands(app, io);
-  SetupHolidayCommands(app, io);
-  SetupMonthCommands(app, io);
-  SetupEasterCommands(app, io);
-  SetupFormatCommands(app, io);
-  SetupNumberCommands(app, io);
-  SetupTimeCommands(app, io);
-  SetupDeadlineCommands(app, io);
-  SetupPeriodCommands(app, io);
-  SetupClockCommands(app, io);
-  SetupIsinCommands(app, io);
-  SetupInterestCommands(app, io);
-  SetupShiftCommands(app, io);
-  SetupIcalCommands(app, io);
-  SetupYearCalendarCommands(app, io);
-  SetupBridgeCommands(app, io);
-  SetupSchoolHolidayCommands(app, io);
-  for (CLI::App* command : app.get_subcommands({})) {
-    command->group("Befehle");
-    GermanHelp(*command);
-  }
+  CLI::App app;
+  SetupCli(app, io);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
