@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
   libbenchmark-dev libcli11-dev nlohmann-json3-dev libical-dev pkg-config fonts-dejavu-core)
 # libical-dev: the tests read every iCalendar file back and hold the writer against libical's
+packages+=(lintian man-db groff-base) # the Debian package checked as Debian checks it; manual pages rendered
 packages+=(poppler-utils) # pdftotext, pdfinfo, pdftoppm: the year calendar's PDF read back in tests and the gallery
 packages+=(khal calcurse) # two calendar programs import the iCalendar files in tests, as users' programs would
 case "${1:-}" in
