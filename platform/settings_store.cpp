@@ -88,6 +88,12 @@ QSettings::Status StatusOf(const QSettings& settings, const QString& location) {
   return QSettings::NoError;
 }
 
+// After a write or a removal the file is the store's own again, whatever
+// its size and time.
+void Forget(const QString& location) {
+  FilesThatFailed().erase(QFileInfo(location).absoluteFilePath());
+}
+
 // A store that cannot be read or parsed is treated as absent.
 bool Readable(const QSettings& settings, const QString& location) {
   return StatusOf(settings, location) == QSettings::NoError && !settings.allKeys().isEmpty();
@@ -150,7 +156,9 @@ bool SettingsStore::Replace(const std::vector<StoredEntry>& entries) {
       }
     }
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    if (settings->status() != QSettings::NoError) return false;
+    Forget(location_);
+    return true;
   };
   if (write()) return true;
   // QSettings will not write over a file it could not parse; such a file
@@ -167,6 +175,7 @@ bool SettingsStore::Remove() {
     settings->remove(QString());
     settings->sync();
   }
+  Forget(location_);
   if (IsRegistry(location_)) return true;
   return !QFileInfo::exists(location_) || QFile::remove(location_);
 }

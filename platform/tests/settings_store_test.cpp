@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace platform {
@@ -140,6 +142,28 @@ TEST_F(SettingsStoreTest, HoldsSeesAValueOfAnyType) {
   }
   EXPECT_FALSE(store.Holds("Tray"));
   EXPECT_EQ(store.ReadText("Front"), std::nullopt);  // a list is no text
+}
+
+// A save over a damaged file that came out as long as it, within the same
+// instant, was still taken for the damaged file.
+TEST_F(SettingsStoreTest, ASaveOverADamagedFileIsReadAsSaved) {
+  const QByteArray damaged("[General\nsmal=1\nx");
+  const QByteArray saved("[General]\nsmal=1\n");
+  ASSERT_EQ(damaged.size(), saved.size());
+  WriteFile(damaged);
+  const QDateTime modified = QFileInfo(File()).lastModified();
+  SettingsStore store(File());
+  ASSERT_TRUE(store.Unreadable());
+  ASSERT_TRUE(store.Replace({{"smal", 1}}));
+  {
+    QFile file(File());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_EQ(file.readAll(), saved);
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+  }
+  const SettingsStore again(File());
+  EXPECT_FALSE(again.Unreadable());
+  EXPECT_EQ(again.ReadInt("smal"), 1);
 }
 
 }  // namespace
