@@ -441,6 +441,7 @@ void TCalVrn::ReadSettings(bool firstShow) {
                                                  {kBigWidth, kBigHeight});
   ShowFlags(read.settings.flags);
   positions_ = read.settings.positions;
+  storeDamaged_ = read.damaged;
   if (read.firstStart) {
     bigMode_ = true;
     move(positions_.xB, positions_.yB);
@@ -474,6 +475,7 @@ bool TCalVrn::SaveSettings(app::SaveKind kind) {
       (programPath_.isEmpty() ? QCoreApplication::applicationFilePath() : programPath_)
           .toStdString();
   input.kind = kind;
+  input.storeDamaged = storeDamaged_;
   const app::SaveResult result = app::SaveSettings(store_, input);
   positions_ = result.positions;
   if (result.written) bigMode_ = !CB_small->isChecked();
@@ -751,7 +753,8 @@ void TCalVrn::TrayClick() {
 
 void TCalVrn::Timer1Timer() {
   Timer1->stop();
-  if (!bigMode_) Btn_SaveClick();
+  // This save is the program's, not the user's: a damaged key stays as it is.
+  if (!bigMode_ && !storeDamaged_) Btn_SaveClick();
 }
 
 void TCalVrn::Timer2Timer() {

@@ -210,6 +210,8 @@ class TCalVrn : public QWidget {
 
   bool bigMode_ = true;
   bool toggleFlag_ = false;  // the next toggle of the strip enters move mode
+  // The store did not read (settings_model.h): only "Speichern" writes it.
+  bool storeDamaged_ = false;
   bool firstShow_ = true;
   bool suppress_ = false;      // a button opened something; "D" then does nothing
   bool laidOutSmall_ = false;  // the green panel has taken "G"'s action

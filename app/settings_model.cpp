@@ -29,16 +29,6 @@ constexpr PositionName kPositionNames[] = {
     {"y_S", &WindowPositions::yS},
 };
 
-// Reads the flags in order; false when a value stopped the reading.
-bool ReadFlags(const platform::KeyValueStore& store, SettingFlags& flags) {
-  for (const FlagName& flag : kFlagNames) {
-    const auto value = store.ReadInt(flag.name);
-    if (!value) return false;
-    flags.*flag.field = *value != 0;
-  }
-  return true;
-}
-
 // The value written after all the others; a key from before it lacks it.
 constexpr char kTrayName[] = "Tray";
 // And the one after it.
@@ -46,26 +36,35 @@ constexpr char kSchoolHolidaysName[] = "Schulferien";
 
 // Reads every value of an existing key in its order and stops at the first
 // one that is missing or mistyped; "Land" counts only with "LandSave".
-void ReadStored(const platform::KeyValueStore& store, Settings& read) {
-  if (!ReadFlags(store, read.flags)) return;
+// False when a value stands there with another type than the program writes
+// (a text where a number belongs): the key was not left so by the program.
+bool ReadStored(const platform::KeyValueStore& store, Settings& read) {
+  // A value that did not read is fine only when it is not there at all.
+  const auto missing = [&store](const char* name) { return !store.Holds(name); };
+  for (const FlagName& flag : kFlagNames) {
+    const auto value = store.ReadInt(flag.name);
+    if (!value) return missing(flag.name);
+    read.flags.*flag.field = *value != 0;
+  }
   for (const PositionName& position : kPositionNames) {
     const auto value = store.ReadInt(position.name);
-    if (!value) return;
+    if (!value) return missing(position.name);
     read.positions.*position.field = *value;
   }
   if (read.flags.landSave) {
     const auto land = store.ReadText("Land");
-    if (!land) return;
+    if (!land) return missing("Land");
     // Only a region the table knows is applied; anything else would turn
     // into the date edit's default region without a word.
     if (!engine::RegionNameOfCode(*land).empty()) read.land = *land;
   }
   const auto tray = store.ReadInt(kTrayName);
-  if (!tray) return;
+  if (!tray) return missing(kTrayName);
   read.flags.tray = *tray != 0;
-  if (const auto school = store.ReadInt(kSchoolHolidaysName)) {
-    read.flags.schoolHolidays = *school != 0;
-  }
+  const auto school = store.ReadInt(kSchoolHolidaysName);
+  if (!school) return missing(kSchoolHolidaysName);
+  read.flags.schoolHolidays = *school != 0;
+  return true;
 }
 
 }  // namespace
@@ -96,9 +95,10 @@ ReadResult ReadSettings(const platform::KeyValueStore& store, const Settings& cu
   Settings& read = result.settings;
   if (!store.Exists()) {
     result.firstStart = true;
+    result.damaged = store.Unreadable();
     read.positions = FirstStartPositions(screen, window);
   } else {
-    ReadStored(store, read);
+    result.damaged = !ReadStored(store, read);
   }
   read.positions = ClampPositions(read.positions, screen);
   return result;
@@ -126,6 +126,9 @@ SettingFlags RestoreFlags(const platform::KeyValueStore& store, const SettingFla
 SaveResult SaveSettings(platform::KeyValueStore& store, const SaveInput& input) {
   SaveResult result;
   result.positions = input.positions;
+  // A key that did not read may still mean something to its user (a
+  // hand-edited file, one of a later version): only his own save replaces it.
+  if (input.storeDamaged && input.kind != SaveKind::Explicit) return result;
   if (!KeepsKey(input.flags)) {
     if (input.kind == SaveKind::Explicit) {
       result.deleted = true;

@@ -54,6 +54,10 @@ struct Settings {
 struct ReadResult {
   Settings settings;
   bool firstStart = false;  // no stored key: positions computed from the screen
+  // damaged: the key is there but not as the program leaves it: it cannot
+  // be parsed, or a value has another type. Nothing but an explicit save
+  // may write it then.
+  bool damaged = false;
 };
 
 // ReadSettings: reads the flags, the positions, "Land" (with "LandSave")
@@ -62,7 +66,9 @@ struct ReadResult {
 // rest; without a key computes the first-start positions. Positions are
 // then held on the screen, and "Land" is kept only while "LandSave" is set
 // and the region table knows it. A key written before "Tray" existed lacks
-// only that last value, so everything else of it is read.
+// only that last value, so everything else of it is read. A key that cannot
+// be parsed reads as none (first-start positions), and is marked damaged,
+// as is one where the reading stopped at a value of another type.
 ReadResult ReadSettings(const platform::KeyValueStore& store, const Settings& current, Size screen,
                         Size window);  // no key, 1920x1080, 192x252 -> xB 864, yB 414, xS 1440
 
@@ -99,6 +105,7 @@ struct SaveInput {
   std::string land;  // the region now shown; written only with landSave
   std::string programPath;
   SaveKind kind = SaveKind::Explicit;
+  bool storeDamaged = false;  // the last reading found the key damaged
 };
 
 struct SaveResult {
@@ -108,9 +115,9 @@ struct SaveResult {
   bool failed = false;  // the store refused the write or the deletion
 };
 
-// SaveSettings: deletes the key when no tick keeps it (SaveKind decides what
-// that means), otherwise takes the window's place into its positions and
-// replaces the key with the program path, the five flags, the four
+// SaveSettings: writes a damaged key only on an explicit save; deletes the
+// key when no tick keeps it (SaveKind decides what that means), otherwise takes the window's place
+// into its positions and replaces the key with the program path, the five flags, the four
 // positions, with "LandSave" "Land", and last "Tray".
 SaveResult SaveSettings(platform::KeyValueStore& store, const SaveInput& input);
 

@@ -33,6 +33,12 @@ class KeyValueStore {
   // Exists: whether the key holds any value; a corrupt or unreadable store
   // holds none.
   virtual bool Exists() const = 0;
+  // Unreadable: the key is there but cannot be read or parsed (a damaged
+  // file, one without read permission); it holds no values then. Such a key
+  // may still mean something to its user, so only his own save writes it.
+  virtual bool Unreadable() const = 0;
+  // Holds: whether some value, of whatever type, stands under the name.
+  virtual bool Holds(std::string_view name) const = 0;
   // ReadInt: the integer under the name; nothing when missing or not an
   // integer. A text of decimal digits counts as an integer.
   virtual std::optional<std::int32_t> ReadInt(std::string_view name) const = 0;  // "smal" -> 1
@@ -49,25 +55,37 @@ class KeyValueStore {
 // a text never an integer, as in a typed registry.
 class MemoryStore : public KeyValueStore {
  public:
-  bool Exists() const override { return !values_.empty(); }
+  bool Exists() const override { return !unreadable && !values_.empty(); }
+  bool Unreadable() const override { return unreadable; }
+  bool Holds(std::string_view name) const override {
+    return !unreadable && values_.count(std::string(name)) != 0;
+  }
   std::optional<std::int32_t> ReadInt(std::string_view name) const override {
     const auto found = values_.find(std::string(name));
-    if (found == values_.end() || !std::holds_alternative<std::int32_t>(found->second)) return {};
+    if (unreadable || found == values_.end() ||
+        !std::holds_alternative<std::int32_t>(found->second)) {
+      return {};
+    }
     return std::get<std::int32_t>(found->second);
   }
   std::optional<std::string> ReadText(std::string_view name) const override {
     const auto found = values_.find(std::string(name));
-    if (found == values_.end() || !std::holds_alternative<std::string>(found->second)) return {};
+    if (unreadable || found == values_.end() ||
+        !std::holds_alternative<std::string>(found->second)) {
+      return {};
+    }
     return std::get<std::string>(found->second);
   }
   bool Replace(const std::vector<StoredEntry>& entries) override {
     ++writes;
+    unreadable = false;
     values_.clear();
     for (const StoredEntry& entry : entries) values_[entry.name] = entry.value;
     return true;
   }
   bool Remove() override {
     ++removals;
+    unreadable = false;
     values_.clear();
     return true;
   }
@@ -77,6 +95,9 @@ class MemoryStore : public KeyValueStore {
 
   int writes = 0;
   int removals = 0;
+  // unreadable: the store stands for a key that cannot be parsed; a write or
+  // a removal ends that, as a real one replaces the damaged file.
+  bool unreadable = false;
 
  private:
   std::map<std::string, StoredValue> values_;

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "platform/settings_store.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QVariant>
+#include <map>
 #include <memory>
 
 namespace platform {
@@ -47,20 +49,76 @@ std::unique_ptr<QSettings> Open(const QString& location, bool native) {
   return settings;
 }
 
+// QSettings parses a file once per process and hands the parsed keys to
+// every later QSettings on it while its size and time stay the same; only
+// the one that parsed it reports the error. What that one found is kept
+// here under the same rule, so that a damaged file reads as damaged every
+// time. (The window reads its store from the main thread only.)
+struct Stamp {
+  qint64 size = 0;
+  QDateTime modified;
+  bool operator==(const Stamp&) const = default;
+};
+
+Stamp StampOf(const QFileInfo& file) {
+  return {file.size(), file.lastModified()};
+}
+
+std::map<QString, Stamp>& FilesThatFailed() {
+  static std::map<QString, Stamp> files;
+  return files;
+}
+
+QSettings::Status StatusOf(const QSettings& settings, const QString& location) {
+  // QSettings reads the file at the first access, not when it is made: until
+  // then its status is always NoError.
+  (void)settings.allKeys();
+  if (IsRegistry(location)) return settings.status();
+  const QFileInfo file(location);
+  const QString path = file.absoluteFilePath();
+  std::map<QString, Stamp>& failed = FilesThatFailed();
+  if (settings.status() != QSettings::NoError) {
+    failed[path] = StampOf(file);
+    return settings.status();
+  }
+  const auto found = failed.find(path);
+  if (found == failed.end()) return QSettings::NoError;
+  if (file.exists() && found->second == StampOf(file)) return QSettings::FormatError;
+  failed.erase(found);
+  return QSettings::NoError;
+}
+
+// After a write or a removal the file is the store's own again, whatever
+// its size and time.
+void Forget(const QString& location) {
+  FilesThatFailed().erase(QFileInfo(location).absoluteFilePath());
+}
+
 // A store that cannot be read or parsed is treated as absent.
-bool Readable(const QSettings& settings) {
-  return settings.status() == QSettings::NoError && !settings.allKeys().isEmpty();
+bool Readable(const QSettings& settings, const QString& location) {
+  return StatusOf(settings, location) == QSettings::NoError && !settings.allKeys().isEmpty();
 }
 
 }  // namespace
 
 bool SettingsStore::Exists() const {
-  return Readable(*Open(location_, native_));
+  return Readable(*Open(location_, native_), location_);
+}
+
+bool SettingsStore::Unreadable() const {
+  if (StatusOf(*Open(location_, native_), location_) == QSettings::NoError) return false;
+  // A file that is not there is no key at all, however QSettings took it.
+  return IsRegistry(location_) || QFileInfo::exists(location_);
+}
+
+bool SettingsStore::Holds(std::string_view name) const {
+  const auto settings = Open(location_, native_);
+  return Readable(*settings, location_) && settings->contains(KeyOf(name));
 }
 
 std::optional<std::int32_t> SettingsStore::ReadInt(std::string_view name) const {
   const auto settings = Open(location_, native_);
-  if (!Readable(*settings)) return {};
+  if (!Readable(*settings, location_)) return {};
   const QVariant value = settings->value(KeyOf(name));
   if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::UInt ||
       value.typeId() == QMetaType::LongLong) {
@@ -79,7 +137,7 @@ std::optional<std::int32_t> SettingsStore::ReadInt(std::string_view name) const 
 
 std::optional<std::string> SettingsStore::ReadText(std::string_view name) const {
   const auto settings = Open(location_, native_);
-  if (!Readable(*settings)) return {};
+  if (!Readable(*settings, location_)) return {};
   const QVariant value = settings->value(KeyOf(name));
   if (value.typeId() != QMetaType::QString) return {};
   return value.toString().toStdString();
@@ -98,7 +156,9 @@ bool SettingsStore::Replace(const std::vector<StoredEntry>& entries) {
       }
     }
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    if (settings->status() != QSettings::NoError) return false;
+    Forget(location_);
+    return true;
   };
   if (write()) return true;
   // QSettings will not write over a file it could not parse; such a file
@@ -115,6 +175,7 @@ bool SettingsStore::Remove() {
     settings->remove(QString());
     settings->sync();
   }
+  Forget(location_);
   if (IsRegistry(location_)) return true;
   return !QFileInfo::exists(location_) || QFile::remove(location_);
 }

@@ -4,8 +4,8 @@
 // elsewhere the user's configuration file RaZaduvovi.conf. Every write
 // replaces the whole content at once (the file through a temporary file that
 // is renamed), so a crash during a save never leaves half a file. A store
-// that cannot be read or parsed counts as absent; removing the key removes
-// the file too.
+// that cannot be read or parsed holds no values and says so (Unreadable);
+// a write replaces it whole, and removing the key removes the file too.
 #pragma once
 
 #include <QString>
@@ -22,6 +22,8 @@ class SettingsStore : public KeyValueStore {
   explicit SettingsStore(QString iniFile);  // "/tmp/x/RaZaduvovi.conf"
 
   bool Exists() const override;
+  bool Unreadable() const override;
+  bool Holds(std::string_view name) const override;
   std::optional<std::int32_t> ReadInt(std::string_view name) const override;
   std::optional<std::string> ReadText(std::string_view name) const override;
   bool Replace(const std::vector<StoredEntry>& entries) override;

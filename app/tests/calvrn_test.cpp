@@ -660,11 +660,110 @@ class TCalVrnTest : public QObject {
       window->move(600, 7);
       window->close();
     }
+    // "abc" is no number: the file is the user's until he saves.
+    QCOMPARE(store.ReadText("x_B"), std::optional<std::string>("abc"));
+    {
+      const auto window = MakeWindow(store);
+      window->show();
+      window->SetLand(QStringLiteral("A-NÖ"));
+      window->move(600, 7);
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+    }
     QCOMPARE(store.ReadText("Land"), std::optional<std::string>("A-NÖ"));
     const auto next = MakeWindow(store);
     next->show();
     QCOMPARE(next->Land(), QStringLiteral("A-NÖ"));
     QCOMPARE(next->pos(), QPoint(600, 7));
+  }
+
+  // A store with a value of another type was written over by Timer1, the
+  // strip's panels and closing, before the user had saved anything.
+  void aDamagedStoreIsWrittenOnlyBySpeichern() {
+    platform::MemoryStore store = StoreWith(1, 1, 0, 0, 0);
+    store.Set("x_B", std::string("abc"));
+    const int writes = store.writes;
+    {
+      const auto window = MakeWindow(store);
+      window->show();
+      QVERIFY(!window->BigMode());  // "smal" came before the damage and counts
+      Tick(Child<QTimer>(*window, "Timer1"));
+      window->Kalender1ChangeVis(true);
+      ClickPanel(Child<QLabel>(*window, "Pnl_Hide1"));
+      window->Kalender1ChangeVis(false);
+      ClickPanel(Child<QLabel>(*window, "Pnl_Hide"));
+      ClickPanel(Child<QLabel>(*window, "Pnl_Big"));
+      QVERIFY(window->BigMode());
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Back"), Qt::LeftButton);
+      window->close();
+    }
+    {
+      const auto window = MakeWindow(store);
+      window->show();
+      // Going away with the session, without a close.
+    }
+    QCOMPARE(store.writes, writes);
+    QCOMPARE(store.removals, 0);
+    QCOMPARE(store.ReadText("x_B"), std::optional<std::string>("abc"));
+
+    const auto window = MakeWindow(store);
+    window->show();
+    window->move(300, 310);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+    QCOMPARE(store.writes, writes + 1);
+    QCOMPARE(store.ReadInt("x_S"), std::optional<std::int32_t>(300));
+    // Saved once, the key is the program's again and follows the window.
+    window->move(320, 330);
+    window->close();
+    QCOMPARE(store.writes, writes + 2);
+    QCOMPARE(store.ReadInt("y_S"), std::optional<std::int32_t>(330));
+  }
+
+  // A settings file that does not parse was taken for no file: the first
+  // start wrote its defaults over it, or closing did.
+  void anUnreadableSettingsFileStaysByteForByteUntilSpeichern() {
+    const QByteArray kContents[] = {
+        QByteArray("\xff\xfe\x00\x01[[[\n=\n", 9),
+        QByteArray("[General\nsmal=1\nx_B=5\n"),
+        QByteArray("\xef\xbb\xbf[General]\nsmal=1\nFront=0\nDate1h=0\nClock00=0\nLandSave=0\n"
+                   "x_B=5\ny_B=6\nx_S=7\ny_S=8\n"),
+        QByteArray("[General]\nsmal=ja\nFront=0\n"),
+    };
+    for (const QByteArray& content : kContents) {
+      QTemporaryDir directory;
+      QVERIFY(directory.isValid());
+      const QString file = directory.filePath("RaZaduvovi.conf");
+      {
+        QFile conf(file);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(content);
+      }
+      const auto bytes = [&file] {
+        QFile conf(file);
+        return conf.open(QIODevice::ReadOnly) ? conf.readAll() : QByteArray("(fehlt)");
+      };
+      platform::SettingsStore store(file);
+      for (const bool close : {true, false}) {
+        const auto window = MakeWindow(store);
+        window->show();
+        QVERIFY(window->BigMode());
+        Tick(Child<QTimer>(*window, "Timer1"));
+        window->move(300, 310);
+        if (close) window->close();
+      }
+      QCOMPARE(bytes(), content);
+
+      const auto window = MakeWindow(store);
+      window->show();
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Set"), Qt::LeftButton);
+      Child<QCheckBox>(*window, "CB_Date1h")->setChecked(true);
+      QTest::mouseClick(Child<QPushButton>(*window, "Btn_Save"), Qt::LeftButton);
+      QVERIFY(bytes() != content);
+      QCOMPARE(store.ReadInt("Date1h"), std::optional<std::int32_t>(1));
+      QVERIFY(!store.Unreadable());
+    }
   }
 
   // A refused save passed without a word, as if the settings were kept.

@@ -334,5 +334,63 @@ TEST(SettingsModel, TheSchoolHolidaysTickIsReadAfterTheTraysAndOnByDefault) {
   EXPECT_TRUE(ReadSettings(saved, {}, kScreen, kWindow).settings.flags.schoolHolidays);
 }
 
+// A key that could not be parsed, or held a value of another type, was
+// written over unasked: by the first start, the window's moves and closing.
+TEST(SettingsModel, ADamagedKeyIsWrittenOnlyByTheUsersSave) {
+  MemoryStore unparsable = StoreWith({true}, {1, 2, 3, 4});
+  unparsable.unreadable = true;
+  MemoryStore textForNumber = StoreWith({true}, {1, 2, 3, 4});
+  textForNumber.Set("x_B", std::string("abc"));
+  MemoryStore numberForText = StoreWith({true, false, false, false, true}, {1, 2, 3, 4}, "D-BY");
+  numberForText.Set("Land", 7);
+  MemoryStore lastValue = StoreWith({true}, {1, 2, 3, 4});
+  lastValue.Set("Schulferien", std::string("ja"));
+  for (MemoryStore* store : {&unparsable, &textForNumber, &numberForText, &lastValue}) {
+    const ReadResult read = ReadSettings(*store, {}, kScreen, kWindow);
+    EXPECT_TRUE(read.damaged);
+    EXPECT_EQ(read.firstStart, store == &unparsable);
+    const std::map<std::string, platform::StoredValue> before = store->Values();
+    for (const SaveKind kind : {SaveKind::FirstStart, SaveKind::Automatic}) {
+      for (const SettingFlags& flags : {SettingFlags{}, SettingFlags{true, true, true}}) {
+        SaveInput input{flags, read.settings.positions, true, 5, 6, "D-NI", "", kind};
+        input.storeDamaged = true;
+        const SaveResult result = SaveSettings(*store, input);
+        EXPECT_FALSE(result.written || result.deleted || result.failed);
+        EXPECT_EQ(result.positions, read.settings.positions);
+      }
+    }
+    EXPECT_EQ(store->writes, 1);  // the one of StoreWith
+    EXPECT_EQ(store->removals, 0);
+    EXPECT_EQ(store->Values(), before);
+    EXPECT_TRUE(store->Unreadable() == (store == &unparsable));
+
+    SaveInput input{{true}, read.settings.positions, true, 5, 6, "D-NI", "", SaveKind::Explicit};
+    input.storeDamaged = true;
+    EXPECT_TRUE(SaveSettings(*store, input).written);
+    const ReadResult after = ReadSettings(*store, {}, kScreen, kWindow);
+    EXPECT_FALSE(after.damaged || after.firstStart);
+    EXPECT_EQ(after.settings.positions,
+              (WindowPositions{5, 6, read.settings.positions.xS, read.settings.positions.yS}));
+  }
+}
+
+// What a program of this or an earlier version leaves, or no key at all, is
+// not damaged: the window keeps writing it on its own.
+TEST(SettingsModel, MissingValuesAndUnknownRegionsAreNoDamage) {
+  EXPECT_FALSE(ReadSettings(MemoryStore{}, {}, kScreen, kWindow).damaged);
+  for (const char* name : {"Schulferien", "Tray", "y_S", "smal", ""}) {
+    MemoryStore whole = StoreWith({true, false, false, false, true}, {1, 2, 3, 4}, "D-BY");
+    std::map<std::string, platform::StoredValue> values = whole.Values();
+    values.erase(name);
+    MemoryStore store;
+    for (const auto& [key, value] : values) store.Set(key, value);
+    EXPECT_FALSE(ReadSettings(store, {}, kScreen, kWindow).damaged) << name;
+  }
+  MemoryStore unknown = StoreWith({true, false, false, false, true}, {1, 2, 3, 4}, "X-YZ");
+  const ReadResult read = ReadSettings(unknown, {}, kScreen, kWindow);
+  EXPECT_FALSE(read.damaged);
+  EXPECT_EQ(read.settings.land, "");
+}
+
 }  // namespace
 }  // namespace app

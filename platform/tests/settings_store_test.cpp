@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace platform {
@@ -99,6 +101,69 @@ TEST_F(SettingsStoreTest, AWriteLeavesOnlyTheStore) {
   ASSERT_TRUE(store.Replace({{"smal", 0}, {"x_B", 11}}));
   const QStringList files = QDir(directory.path()).entryList(QDir::Files | QDir::Hidden);
   EXPECT_EQ(files, QStringList{"RaZaduvovi.conf"});
+}
+
+// A file that QSettings cannot parse holds nothing but is there: the window
+// must know that, or it writes its defaults over it.
+TEST_F(SettingsStoreTest, AFileThatDoesNotParseIsUnreadableNotAbsent) {
+  const struct {
+    QByteArray content;
+    bool unreadable;
+  } kCases[] = {
+      {QByteArray("\xff\xfe\x00\x01[[[\n=\n", 9), true},
+      {QByteArray("[General\nsmal"), true},
+      {QByteArray("\xef\xbb\xbf[General]\nsmal=1\n"), true},  // QSettings takes no byte-order mark
+      {QByteArray(""), false},                                // an empty file is no key at all
+      {QByteArray("[General]\nsmal=ja\n"), false},            // parses: only a value is off
+  };
+  for (const auto& c : kCases) {
+    WriteFile(c.content);
+    // QSettings reports a parse error only once per file and process; the
+    // store says it each time it is asked, through any store on the file.
+    for (int time = 0; time < 3; ++time) {
+      const SettingsStore store(File());
+      EXPECT_EQ(store.Unreadable(), c.unreadable) << c.content.toHex().constData() << time;
+      if (c.unreadable) {
+        EXPECT_FALSE(store.Exists());
+        EXPECT_FALSE(store.Holds("smal"));
+        EXPECT_EQ(store.ReadInt("smal"), std::nullopt);
+      }
+    }
+  }
+  EXPECT_FALSE(SettingsStore(directory.filePath("none.conf")).Unreadable());
+}
+
+TEST_F(SettingsStoreTest, HoldsSeesAValueOfAnyType) {
+  WriteFile("[General]\nsmal=ja\nFront=1, 2\nx_B=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1)\n");
+  const SettingsStore store(File());
+  for (const char* name : {"smal", "Front", "x_B"}) {
+    EXPECT_TRUE(store.Holds(name)) << name;
+    EXPECT_EQ(store.ReadInt(name), std::nullopt) << name;
+  }
+  EXPECT_FALSE(store.Holds("Tray"));
+  EXPECT_EQ(store.ReadText("Front"), std::nullopt);  // a list is no text
+}
+
+// A save over a damaged file that came out as long as it, within the same
+// instant, was still taken for the damaged file.
+TEST_F(SettingsStoreTest, ASaveOverADamagedFileIsReadAsSaved) {
+  const QByteArray damaged("[General\nsmal=1\nx");
+  const QByteArray saved("[General]\nsmal=1\n");
+  ASSERT_EQ(damaged.size(), saved.size());
+  WriteFile(damaged);
+  const QDateTime modified = QFileInfo(File()).lastModified();
+  SettingsStore store(File());
+  ASSERT_TRUE(store.Unreadable());
+  ASSERT_TRUE(store.Replace({{"smal", 1}}));
+  {
+    QFile file(File());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_EQ(file.readAll(), saved);
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+  }
+  const SettingsStore again(File());
+  EXPECT_FALSE(again.Unreadable());
+  EXPECT_EQ(again.ReadInt("smal"), 1);
 }
 
 }  // namespace
