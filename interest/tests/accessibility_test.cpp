@@ -49,6 +49,7 @@ class TQvZinsAccessibilityTest : public QObject {
     window.w->RentClick();
     QStringList unnamed = Unnamed(window.w);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n') + "\n" + Outline(window.w)));
+    if (qEnvironmentVariableIsSet("RAZ_A11Y_OUTLINE")) qInfo().noquote() << Outline(window.w);
     window.w->Btn_PercentClick();
     unnamed = Unnamed(window.w);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n') + "\n" + Outline(window.w)));
