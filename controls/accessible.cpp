@@ -4,8 +4,10 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QVariant>
 #include <QWidget>
 
@@ -173,6 +175,47 @@ void MarkAsButton(QWidget* widget, std::function<void()> press) {
 void MarkAsDecoration(QWidget* widget) {
   InstallAccessibility();
   widget->setProperty(kDecorationProperty, true);
+}
+
+void AddMnemonics(QMenu* menu) {
+  if (menu == nullptr) return;
+  // A single "&" before a character is a mnemonic; "&&" is a literal "&".
+  const auto mnemonicOf = [](const QString& text) -> QChar {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+      if (text[i] != QLatin1Char('&')) continue;
+      // "&&" is a literal "&"; so is one before a blank, which Qt would
+      // otherwise take for a mnemonic of the blank.
+      if (text[i + 1] == QLatin1Char('&')) {
+        ++i;
+        continue;
+      }
+      if (text[i + 1].isLetterOrNumber()) return text[i + 1].toLower();
+    }
+    return {};
+  };
+  QList<QChar> taken;
+  const QList<QAction*> actions = menu->actions();
+  for (const QAction* action : actions) {
+    const QChar own = mnemonicOf(action->text());
+    if (!own.isNull()) taken << own;
+  }
+  for (QAction* action : actions) {
+    if (action->isSeparator() || !action->isVisible()) continue;
+    if (action->menu() != nullptr) AddMnemonics(action->menu());
+    const QString text = action->text();
+    if (text.isEmpty() || !mnemonicOf(text).isNull()) continue;
+    QString escaped = text;
+    escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
+    for (qsizetype i = 0; i < escaped.size(); ++i) {
+      const QChar c = escaped[i].toLower();
+      if (!c.isLetterOrNumber() || taken.contains(c)) continue;
+      if (i > 0 && escaped[i - 1] == QLatin1Char('&')) continue;  // a literal "&" before it
+      taken << c;
+      escaped.insert(i, QLatin1Char('&'));
+      action->setText(escaped);
+      break;
+    }
+  }
 }
 
 QString AccessibleText(const QString& text) {

@@ -12,6 +12,7 @@
 #include <QString>
 #include <functional>
 
+class QMenu;
 class QWidget;
 
 namespace controls {
@@ -28,6 +29,12 @@ void MarkAsButton(QWidget* widget, std::function<void()> press);
 // disabled field behind two spin halves); assistive technology sees a
 // border, nothing to type in.
 void MarkAsDecoration(QWidget* widget);
+
+// AddMnemonics: gives every entry of `menu` and of its sub-menus that has
+// none a mnemonic, the first letter or digit of its text not yet taken in
+// its menu (the underline is the only visible change; a literal "&" stays
+// one). Entries without a free letter stay as they are.
+void AddMnemonics(QMenu* menu);  // "Datum kopieren", "Drucken" -> "&Datum kopieren", "D&rucken"
 
 // AccessibleText: a hint or caption as one line of a name: line breaks
 // ("\r\n", "\n\r", "\n") become single blanks.

@@ -721,6 +721,7 @@ void TMoCal::PopUpDayMenu(int cell, const QPoint& globalPos) {
     dayItems_[i]->setData(Q(items[i].link));
     dayItems_[i]->setVisible(items[i].visible);
   }
+  controls::AddMnemonics(dayMenu_);
   dayMenu_->popup(globalPos);
 }
 
@@ -733,6 +734,7 @@ void TMoCal::PopUpYearMenu(const QPoint& globalPos) {
     yearItems_[i]->setData(Q(item.link));
     yearItems_[i]->setVisible(item.visible);
   }
+  controls::AddMnemonics(yearMenu_);
   yearMenu_->popup(globalPos);
 }
 

@@ -239,6 +239,8 @@ void TBeam::CreateMenu() {
     const std::string address(entry.address);
     connect(item, &QAction::triggered, this, [address] { platform::OpenUrl(address); });
   }
+  // The keyboard reaches every entry by its underlined letter.
+  controls::AddMnemonics(searchMenu_);
 }
 
 void TBeam::SetChosen(const engine::ChosenDay& day) {

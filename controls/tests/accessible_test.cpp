@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -118,6 +119,33 @@ class TAccessibleTest : public QObject {
              QStringLiteral("in Normalgröße anzeigen, auch dort Kalender schließen"));
     Press(&panel);
     QCOMPARE(presses, 1);
+  }
+
+  void EveryMenuEntryGetsItsOwnLetter() {
+    QMenu menu;
+    QAction* first = menu.addAction(QStringLiteral("Datum kopieren"));
+    QAction* second = menu.addAction(QStringLiteral("Drucken"));
+    QAction* own = menu.addAction(QStringLiteral("&Kopieren"));
+    QAction* third = menu.addAction(QStringLiteral("KW kopieren"));
+    QAction* ampersand = menu.addAction(QStringLiteral("Sonne & Mond"));
+    menu.addSeparator();
+    QAction* hidden = menu.addAction(QStringLiteral("Summe"));
+    hidden->setVisible(false);
+    QMenu* sub = menu.addMenu(QStringLiteral("weitere"));
+    QAction* inner = sub->addAction(QStringLiteral("Datum"));
+    controls::AddMnemonics(&menu);
+    QCOMPARE(first->text(), QStringLiteral("&Datum kopieren"));
+    QCOMPARE(second->text(), QStringLiteral("D&rucken"));
+    QCOMPARE(own->text(), QStringLiteral("&Kopieren"));
+    QCOMPARE(third->text(), QStringLiteral("K&W kopieren"));
+    QCOMPARE(ampersand->text(), QStringLiteral("&Sonne && Mond"));
+    QCOMPARE(hidden->text(), QStringLiteral("Summe"));
+    QCOMPARE(sub->menuAction()->text(), QStringLiteral("w&eitere"));
+    // A sub-menu has letters of its own.
+    QCOMPARE(inner->text(), QStringLiteral("&Datum"));
+    // A second pass changes nothing.
+    controls::AddMnemonics(&menu);
+    QCOMPARE(second->text(), QStringLiteral("D&rucken"));
   }
 
   void AccessibleTextIsOneLine() {
