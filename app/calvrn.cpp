@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "controls/accessible.h"
 #include "controls/hints.h"
 #include "controls/mocal.h"
 #include "engine/daynumber.h"
@@ -43,6 +44,9 @@ constexpr char kStartLand[] = "D-NI";
 constexpr char kTrayHint[] = "Kalenderwoche als Symbol im Infobereich der Taskleiste anzeigen";
 constexpr char kNoTrayHint[] =
     "Diese Arbeitsoberfläche hat keinen Infobereich (System-Tray) für Symbole.";
+// The window's title; the calendar pop-up is "Kalender", and a screen
+// reader's list of windows must tell the two apart.
+constexpr char kWindowTitle[] = "Ra Zaduvovi – Datum";
 constexpr char kPnlBigHint[] = "in Normalgröße anzeigen,\r\nauch dort Kalender schließen";
 
 const QColor kRed(255, 0, 0);
@@ -89,8 +93,9 @@ void SetTinyPanel(QLabel* panel, const QColor* colour, const QString& caption,
 }  // namespace
 
 TCalVrn::TCalVrn(platform::KeyValueStore& store, QWidget* parent) : QWidget(parent), store_(store) {
+  controls::InstallAccessibility();
   setObjectName(QStringLiteral("CalVrn"));
-  setWindowTitle(QStringLiteral("Kalender"));
+  setWindowTitle(QString::fromUtf8(kWindowTitle));
   // The window's pixel sizes were made for a small font.
   QFont small = font();
   small.setPointSizeF(8);
@@ -137,6 +142,7 @@ void TCalVrn::CreateControls() {
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setAccessibleName(QStringLiteral("Über Ra Zaduvovi"));
   Memo1->setGeometry(4, 32, 184, 100);
   Memo1->setReadOnly(true);
   // The memo never keeps the focus: it is read, not typed in.
@@ -170,15 +176,21 @@ void TCalVrn::CreateControls() {
   // The strip's buttons: "D" and "G" right of the date field, reachable in
   // move mode, and "G" and "V" over the date field while the pop-up is open.
   Pnl_Btn = MakePanel(this, "Pnl_Btn", QRect(90, 0, 32, 20));
+  // The tiny panels are buttons to a screen reader, named by their hints;
+  // marked before their first text, which a screen reader would already read.
   Pnl_Hide = MakePanel(Pnl_Btn, "Pnl_Hide", QRect(0, 0, 16, 20));
+  controls::MarkAsButton(Pnl_Hide, [this] { Pnl_HideClick(); });
   Pnl_Hide->setText(QStringLiteral("D"));
   Pnl_Hide->setToolTip(QStringLiteral("nur Datumsfeld anzeigen"));
   Pnl_Big = MakePanel(Pnl_Btn, "Pnl_Big", QRect(16, 0, 16, 20));
+  controls::MarkAsButton(Pnl_Big, [this] { Pnl_BigClick(); });
   Pnl_Big->setText(QStringLiteral("G"));
   Pnl_Big->setToolTip(QString::fromUtf8(kPnlBigHint));
   Pnl_Contr = MakePanel(this, "Pnl_Contr", Pnl_Kal->geometry());
   Pnl_Big1 = MakePanel(Pnl_Contr, "Pnl_Big1", QRect(0, 0, 16, 20));
+  controls::MarkAsButton(Pnl_Big1, [this] { Pnl_Big1Click(); });
   Pnl_Hide1 = MakePanel(Pnl_Contr, "Pnl_Hide1", QRect(16, 0, 16, 20));
+  controls::MarkAsButton(Pnl_Hide1, [this] { Pnl_Hide1Click(); });
   Pnl_Hide1->setText(QStringLiteral("V"));
   Pnl_Hide1->setToolTip(QStringLiteral("Datumsfeld verschieben"));
   Pnl_Contr->hide();
@@ -555,7 +567,7 @@ void TCalVrn::LayoutBig() {
   // Never on top in its normal size, whatever "immer im Vordergrund" says.
   SetFrame(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                Qt::WindowCloseButtonHint,
-           QStringLiteral("Kalender"), kBigWidth, kBigHeight);
+           QString::fromUtf8(kWindowTitle), kBigWidth, kBigHeight);
   Pnl_Btn->hide();
   SetTinyPanel(Pnl_Big1, nullptr, QString(), QString());
   SetTinyPanel(Pnl_Hide1, nullptr, QString(), QString());
@@ -574,7 +586,7 @@ void TCalVrn::LayoutSmall() {
   toggleFlag_ = true;
   Qt::WindowFlags flags = Qt::FramelessWindowHint;
   if (CB_Front->isChecked()) flags |= Qt::WindowStaysOnTopHint;
-  SetFrame(flags, QStringLiteral("Kalender"), kSmallWidth, kSmallHeight);
+  SetFrame(flags, QString::fromUtf8(kWindowTitle), kSmallWidth, kSmallHeight);
   Pnl_Set->hide();
   SetBigControlsVisible(false);
   Pnl_Btn->show();
@@ -597,7 +609,7 @@ void TCalVrn::ToggleSmall() {
   } else {
     Qt::WindowFlags flags = Qt::FramelessWindowHint;
     if (CB_Front->isChecked()) flags |= Qt::WindowStaysOnTopHint;
-    SetFrame(flags, QStringLiteral("Kalender"), kSmallWidth, kSmallHeight);
+    SetFrame(flags, QString::fromUtf8(kWindowTitle), kSmallWidth, kSmallHeight);
     toggleFlag_ = true;
   }
   suppress_ = false;

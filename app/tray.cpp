@@ -11,6 +11,7 @@
 #include <QSystemTrayIcon>
 #include <algorithm>
 
+#include "controls/accessible.h"
 #include "platform/clipboard.h"
 
 namespace {
@@ -130,6 +131,7 @@ TTray::TTray(QObject* parent) : QObject(parent), menu_(std::make_unique<QMenu>()
           &TTray::Act_CopyWeekClick);
   menu_->addSeparator();
   connect(AddAction("Act_Quit", "Beenden"), &QAction::triggered, this, &TTray::QuitRequested);
+  controls::AddMnemonics(menu_.get());
   icon_->setContextMenu(menu_.get());
   connect(icon_, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason reason) {

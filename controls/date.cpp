@@ -158,6 +158,8 @@ TDate::TDate(QWidget* parent) : QWidget(parent) {
       const bool up = half == asc_[f];
       connect(half, &TSpinHalf::Pressed, this, [this, f, up] { StartSpin(f, up); });
       connect(half, &TSpinHalf::Released, this, &TDate::StopSpin);
+      // A press without the mouse is one step, as a short hold would be.
+      connect(half, &TSpinHalf::Stepped, this, &TDate::Timer_DcTimer);
     }
   }
   ApplyLayout();
@@ -208,6 +210,9 @@ void TDate::ApplyLayout() {
     edit->setReadOnly(false);
     edit->setToolTip(QString());
     edit->setFocusPolicy(Qt::StrongFocus);
+    // Read by a screen reader beside the digits: "Tag", "Monat", "Jahr".
+    edit->setAccessibleName(
+        QString::fromUtf8(rule.unit.data(), static_cast<int>(rule.unit.size())));
     edit->setText(QString::fromLatin1(rule.initial));
     edit->show();
 

@@ -3,11 +3,13 @@
 
 #include <QLineEdit>
 
+#include "controls/accessible.h"
 #include "controls/spinhalf.h"
 #include "dateentry/fieldrules.h"
 
 TDblBtn::TDblBtn(QWidget* parent) : QWidget(parent) {
   edit_ = new QLineEdit(this);
+  controls::MarkAsDecoration(edit_);
   edit_->setObjectName(QStringLiteral("SwitchEdt"));
   edit_->setEnabled(false);
   edit_->setFocusPolicy(Qt::NoFocus);

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "controls/accessible.h"
 #include "controls/colors.h"
 #include "controls/hints.h"
 #include "engine/daynumber.h"
@@ -86,28 +87,205 @@ class TMoCalCell : public QLabel {
   bool schoolHoliday_ = false;
 };
 
-// What assistive technology learns of a day cell: a selectable table cell
-// named by its full date (the cell's accessible name), not a static text.
-class TMoCalCellAccessible : public QAccessibleWidget {
+// What assistive technology learns of the sheet: the day cells are a table
+// of six weeks by seven weekdays (Qt's own calendar offers the same to a
+// screen reader), each cell named by its full date and what its colours
+// say, pressable like a click; the weekday and week-number labels are the
+// table's column and row heads.
+class TMoCalAccessibility {
  public:
-  explicit TMoCalCellAccessible(TMoCalCell* cell) : QAccessibleWidget(cell, QAccessible::Cell) {}
+  static QAccessibleInterface* Create(QObject* object);
 
-  QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    state.selectable = true;
-    state.selected = static_cast<const TMoCalCell*>(widget())->Selected();
-    return state;
+  static TMoCal* SheetOf(const QWidget* widget) {
+    for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+      if (auto* sheet = qobject_cast<TMoCal*>(const_cast<QWidget*>(w))) return sheet;
+    }
+    return nullptr;
   }
+  static QWidget* Grid(const TMoCal* sheet) { return sheet->panel1_; }
+  static int CellCount() { return 42; }
+  static QWidget* Cell(const TMoCal* sheet, int index) {
+    return sheet->cells_[static_cast<std::size_t>(index)];
+  }
+  static int IndexOf(const TMoCal* sheet, const QObject* cell) {
+    return sheet->CellIndexOf(const_cast<QObject*>(cell));
+  }
+  static QWidget* ColumnHead(const TMoCal* sheet, int column) {
+    return sheet->weekDays_[static_cast<std::size_t>(column)];
+  }
+  static QWidget* RowHead(const TMoCal* sheet, int row) {
+    return sheet->weeks_[static_cast<std::size_t>(row)];
+  }
+  static const engine::MonthCell& Day(const TMoCal* sheet, int index) {
+    return sheet->view_.sheet.cells[static_cast<std::size_t>(index)];
+  }
+  static QString RowName(const TMoCal* sheet, int row) {
+    return platform::Q(
+        controls::WeekRowName(sheet->view_.weeks[static_cast<std::size_t>(row)].text));
+  }
+  static QString MonthText(const TMoCal* sheet) {
+    if (!sheet->shown_) return {};
+    return (sheet->showMonth_->text() + QLatin1Char(' ') + sheet->showYear_->text()).simplified();
+  }
+  static bool Shown(const TMoCal* sheet) { return sheet->shown_; }
+  static void Press(TMoCal* sheet, int index) {
+    if (sheet->shown_) sheet->ClickCell(index);
+  }
+  static int Selected(const TMoCal* sheet) { return sheet->selectedCell_; }
 };
 
 namespace {
 
-QAccessibleInterface* MoCalAccessibleFactory(const QString&, QObject* object) {
-  if (auto* cell = dynamic_cast<TMoCalCell*>(object)) return new TMoCalCellAccessible(cell);
-  return nullptr;
+QAccessibleInterface* InterfaceOf(QWidget* widget) {
+  return widget != nullptr ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+}
+
+// The grid of day cells: the table.
+class TMoCalGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+ public:
+  TMoCalGridAccessible(QWidget* grid, TMoCal* sheet)
+      : QAccessibleWidget(grid, QAccessible::Table), sheet_(sheet) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  // "Tage des Monats, Dezember 2026"
+  QString text(QAccessible::Text t) const override {
+    QString text = QAccessibleWidget::text(t);
+    const QString month = TMoCalAccessibility::MonthText(sheet_);
+    if (t == QAccessible::Name && !month.isEmpty()) text += QStringLiteral(", ") + month;
+    return text;
+  }
+
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int row, int column) const override {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return nullptr;
+    return InterfaceOf(TMoCalAccessibility::Cell(sheet_, row * 7 + column));
+  }
+  int selectedCellCount() const override {
+    return TMoCalAccessibility::Selected(sheet_) >= 0 ? 1 : 0;
+  }
+  QList<QAccessibleInterface*> selectedCells() const override {
+    const int selected = TMoCalAccessibility::Selected(sheet_);
+    if (selected < 0) return {};
+    return {InterfaceOf(TMoCalAccessibility::Cell(sheet_, selected))};
+  }
+  QString columnDescription(int column) const override {
+    if (column < 0 || column >= columnCount()) return {};
+    return TMoCalAccessibility::ColumnHead(sheet_, column)->accessibleName();
+  }
+  QString rowDescription(int row) const override {
+    if (row < 0 || row >= rowCount()) return {};
+    return TMoCalAccessibility::RowName(sheet_, row);
+  }
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  int columnCount() const override { return 7; }
+  int rowCount() const override { return 6; }
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  // One day is chosen at a time; a whole week or weekday is no choice.
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+ private:
+  TMoCal* sheet_;
+};
+
+// A day cell: a selectable, pressable table cell.
+class TMoCalCellAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {
+ public:
+  TMoCalCellAccessible(QWidget* cell, TMoCal* sheet, int index)
+      : QAccessibleWidget(cell, QAccessible::Cell), sheet_(sheet), index_(index) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TableCellInterface) {
+      return static_cast<QAccessibleTableCellInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  // "Freitag, 25. Dezember 2026, 1. Weihnachtstag, gesetzlicher Feiertag, ausgewählt"
+  QString text(QAccessible::Text t) const override {
+    QString text = QAccessibleWidget::text(t);
+    if (t == QAccessible::Name && TMoCalAccessibility::Shown(sheet_) && !text.isEmpty()) {
+      text += platform::Q(controls::CellStateWords(TMoCalAccessibility::Day(sheet_, index_)));
+    }
+    return text;
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.selectable = true;
+    state.selected = isSelected();
+    return state;
+  }
+
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    names.prepend(pressAction());
+    return names;
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) return TMoCalAccessibility::Press(sheet_, index_);
+    QAccessibleWidget::doAction(action);
+  }
+  QStringList keyBindingsForAction(const QString& action) const override {
+    if (action == pressAction()) return {QStringLiteral("Return")};
+    return QAccessibleWidget::keyBindingsForAction(action);
+  }
+
+  bool isSelected() const override { return TMoCalAccessibility::Selected(sheet_) == index_; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override {
+    return {InterfaceOf(TMoCalAccessibility::ColumnHead(sheet_, columnIndex()))};
+  }
+  QList<QAccessibleInterface*> rowHeaderCells() const override {
+    return {InterfaceOf(TMoCalAccessibility::RowHead(sheet_, rowIndex()))};
+  }
+  int columnIndex() const override { return index_ % 7; }
+  int rowIndex() const override { return index_ / 7; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override {
+    return InterfaceOf(TMoCalAccessibility::Grid(sheet_));
+  }
+
+ private:
+  TMoCal* sheet_;
+  int index_;
+};
+
+QAccessibleInterface* MoCalAccessibleFactory(const QString& className, QObject* object) {
+  if (object == nullptr || !object->isWidgetType()) return nullptr;
+  if (className != QLatin1String(object->metaObject()->className())) return nullptr;
+  return TMoCalAccessibility::Create(object);
 }
 
 }  // namespace
+
+QAccessibleInterface* TMoCalAccessibility::Create(QObject* object) {
+  auto* widget = static_cast<QWidget*>(object);
+  TMoCal* sheet = SheetOf(widget->parentWidget());
+  if (sheet == nullptr) return nullptr;
+  if (widget == sheet->panel1_) return new TMoCalGridAccessible(widget, sheet);
+  const int cell = sheet->CellIndexOf(widget);
+  if (cell >= 0) return new TMoCalCellAccessible(widget, sheet, cell);
+  for (QLabel* head : sheet->weekDays_) {
+    if (head == widget) return new QAccessibleWidget(widget, QAccessible::ColumnHeader);
+  }
+  for (QLabel* head : sheet->weeks_) {
+    if (head == widget) return new QAccessibleWidget(widget, QAccessible::RowHeader);
+  }
+  return nullptr;
+}
 
 namespace {
 
@@ -180,6 +358,7 @@ using platform::Q;
 
 TMoCal::TMoCal(QWidget* parent) : QWidget(parent) {
   static const bool kFactoryInstalled = [] {
+    controls::InstallAccessibility();
     QAccessible::installFactory(MoCalAccessibleFactory);
     return true;
   }();
@@ -229,6 +408,8 @@ void TMoCal::CreateHeads() {
 
   for (int column = 0; column < 7; ++column) {
     QLabel* head = make(panelTop_, "", QString());
+    // Kept before its first text: a screen reader asks for the label at once.
+    weekDays_[static_cast<std::size_t>(column)] = head;
     head->setObjectName(QStringLiteral("Lbl_WeekDay%1").arg(column + 1));
     head->setAlignment(Qt::AlignCenter);
     head->setGeometry(ColumnEdge(column), kBevel, ColumnEdge(column + 1) - ColumnEdge(column),
@@ -239,12 +420,12 @@ void TMoCal::CreateHeads() {
     head->setText(Q(name.substr(0, 2)));
     head->setToolTip(Q(name));
     head->setAccessibleName(Q(name));
-    weekDays_[static_cast<std::size_t>(column)] = head;
   }
 
   QFont plain = font();
   for (int row = 0; row < 6; ++row) {
     QLabel* week = make(panelLeft_, "", QString());
+    weeks_[static_cast<std::size_t>(row)] = week;
     week->setObjectName(QStringLiteral("Lbl_Week%1").arg(row + 1));
     week->setFont(plain);
     week->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -252,7 +433,6 @@ void TMoCal::CreateHeads() {
     week->setGeometry(kBevel, RowEdge(row), kPanelLeft.width() - 2 * kBevel,
                       RowEdge(row + 1) - RowEdge(row));
     week->setToolTip(QStringLiteral("Kalenderwoche"));
-    weeks_[static_cast<std::size_t>(row)] = week;
   }
 
   today_ = new QLabel(QStringLiteral("heute"), panelLeftTop_);
@@ -263,6 +443,7 @@ void TMoCal::CreateHeads() {
   today_->setAlignment(Qt::AlignCenter);
   today_->setGeometry(2, 2, kPanelLeftTop.width() - 4, kPanelLeftTop.height() - 4);
   today_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  controls::MarkAsButton(panelLeftTop_, [this] { ClickToday(); });
   panelLeftTop_->setAccessibleName(QStringLiteral("heute"));
   panelLeftTop_->installEventFilter(this);
   controls::InstallHintFilter(panelLeftTop_);
@@ -271,6 +452,7 @@ void TMoCal::CreateHeads() {
 void TMoCal::CreateCells() {
   for (int i = 0; i < 42; ++i) {
     auto* cell = new TMoCalCell(panel1_);
+    cells_[static_cast<std::size_t>(i)] = cell;
     cell->setObjectName(QStringLiteral("Lbl_Day%1").arg(i + 1));
     const int column = i % 7;
     const int row = i / 7;
@@ -282,7 +464,6 @@ void TMoCal::CreateCells() {
     cell->setFocusPolicy(Qt::NoFocus);
     cell->installEventFilter(this);
     controls::InstallHintFilter(cell);
-    cells_[static_cast<std::size_t>(i)] = cell;
   }
 }
 
@@ -336,6 +517,7 @@ void TMoCal::Render() {
   for (std::size_t row = 0; row < weeks_.size(); ++row) {
     weeks_[row]->setText(Q(view_.weeks[row].text));
     weeks_[row]->setToolTip(Q(view_.weeks[row].hint));
+    weeks_[row]->setAccessibleName(Q(controls::WeekRowName(view_.weeks[row].text)));
   }
   QFont plain = font();
   QFont bold = font();
@@ -379,9 +561,34 @@ void TMoCal::RenderSelection() {
       if (view_.sheet.cells[i].inMonth) focusable = static_cast<int>(i);
     }
   }
+  const int selected =
+      focusable >= 0 && view_.sheet.cells[static_cast<std::size_t>(focusable)].selected ? focusable
+                                                                                        : -1;
+  if (selected != selectedCell_) {
+    const int before = selectedCell_;
+    selectedCell_ = selected;
+    AnnounceSelection(before, selected);
+  }
   // Only the selected cell takes the Tab stop, so the sheet is one stop.
   for (std::size_t i = 0; i < cells_.size(); ++i) {
     cells_[i]->setFocusPolicy(static_cast<int>(i) == focusable ? Qt::StrongFocus : Qt::NoFocus);
+  }
+}
+
+void TMoCal::AnnounceSelection(int before, int after) {
+  for (int index : {before, after}) {
+    if (index < 0) continue;
+    QWidget* cell = cells_[static_cast<std::size_t>(index)];
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent state(cell, changed);
+    QAccessible::updateAccessibility(&state);
+    QAccessibleEvent name(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+  }
+  if (after >= 0) {
+    QAccessibleEvent selection(cells_[static_cast<std::size_t>(after)], QAccessible::Selection);
+    QAccessible::updateAccessibility(&selection);
   }
 }
 
@@ -514,6 +721,7 @@ void TMoCal::PopUpDayMenu(int cell, const QPoint& globalPos) {
     dayItems_[i]->setData(Q(items[i].link));
     dayItems_[i]->setVisible(items[i].visible);
   }
+  controls::AddMnemonics(dayMenu_);
   dayMenu_->popup(globalPos);
 }
 
@@ -526,6 +734,7 @@ void TMoCal::PopUpYearMenu(const QPoint& globalPos) {
     yearItems_[i]->setData(Q(item.link));
     yearItems_[i]->setVisible(item.visible);
   }
+  controls::AddMnemonics(yearMenu_);
   yearMenu_->popup(globalPos);
 }
 

@@ -5,7 +5,9 @@
 // (`CalPanelLeft`) and the 42 day cells (`CalPanel1`, `Lbl_Day1`..`Lbl_Day42`,
 // Monday first). Everything shown comes from the Qt-free model
 // (mocal_model.h); the widget only paints it and forwards the mouse and the
-// keyboard. A click on a day selects it and raises `OnClick`; a right click
+// keyboard. Assistive technology reads the day cells as a table of six
+// weeks by seven weekdays, the weekdays and week numbers as its heads, each
+// day pressable. A click on a day selects it and raises `OnClick`; a right click
 // offers the day menu `DayMenu`, a right click on the year the year menu
 // `YearMenu`. Every web link goes through platform::OpenUrl.
 #pragma once
@@ -79,12 +81,16 @@ class TMoCal : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Assistive technology reads the day cells as a table (mocal.cpp).
+  friend class TMoCalAccessibility;
+
   void CreatePanels();
   void CreateHeads();
   void CreateCells();
   void CreateMenus();
   void Render();
   void RenderSelection();
+  void AnnounceSelection(int before, int after);
   void PlaceHeads();
   int CellIndexOf(QObject* watched) const;
   void ClickCell(int cell);
@@ -123,4 +129,5 @@ class TMoCal : public QWidget {
   QMenu* yearMenu_ = nullptr;
   std::array<QAction*, 8> dayItems_{};
   std::array<QAction*, 6> yearItems_{};
+  int selectedCell_ = -1;  // the cell shown selected, -1 for none
 };

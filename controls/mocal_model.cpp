@@ -234,6 +234,21 @@ std::array<MenuItem, 6> YearMenuOf(int sheetDay, CalendarKind kind, std::string_
   return items;
 }
 
+std::string CellStateWords(const engine::MonthCell& cell) {
+  std::string words;
+  if (cell.today) words += ", heute";
+  if (cell.selected) words += ", ausgewählt";
+  if (!cell.inMonth) words += ", nicht in diesem Monat";
+  return words;
+}
+
+std::string WeekRowName(std::string_view weekText) {
+  std::size_t first = weekText.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  std::size_t last = weekText.find_last_not_of(' ');
+  return std::string(weekText.substr(first, last - first + 1)) + ". Kalenderwoche";
+}
+
 SheetView SheetViewOf(int dayNumber, std::string_view code, CalendarKind kind, int today,
                       std::string_view tour) {
   SheetView view;

@@ -106,6 +106,15 @@ std::string AccessibleCellName(
     engine::CalendarKind kind);  // "Freitag, 3. Oktober 2025, Tag der Deutschen Einheit,
                                  //  gesetzlicher Feiertag"
 
+// CellStateWords: what the look of a cell says beyond its name, for a
+// screen reader: ", heute", ", ausgewählt", ", nicht in diesem Monat",
+// in that order, those that apply; "" for none.
+std::string CellStateWords(
+    const engine::MonthCell& cell);  // today, selected -> ", heute, ausgewählt"
+
+// WeekRowName: a week-number head as a row head is read: "" for an empty head.
+std::string WeekRowName(std::string_view weekText);  // "49" -> "49. Kalenderwoche"
+
 // DayMenuOf: the eight items of the day menu for a cell in range; `timeText`
 // is the sheet's "hh:mm:ss". The look-ups name the Gregorian date of the day.
 std::array<MenuItem, 8> DayMenuOf(const engine::MonthCell& cell, std::string_view code,

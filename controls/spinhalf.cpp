@@ -5,9 +5,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/accessible.h"
 #include "controls/hints.h"
 
 TSpinHalf::TSpinHalf(QWidget* parent) : QWidget(parent) {
+  controls::MarkAsButton(this, [this] { Press(); });
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   controls::InstallHintFilter(this);
@@ -22,6 +24,14 @@ void TSpinHalf::SetLowered(bool lowered) {
 void TSpinHalf::SetHint(const QString& hint) {
   setToolTip(hint);
   setAccessibleName(hint);
+}
+
+void TSpinHalf::Press() {
+  if (!isEnabled()) return;
+  emit Pressed();
+  emit Stepped();
+  emit Released();
+  emit Clicked();
 }
 
 void TSpinHalf::paintEvent(QPaintEvent*) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "interest/qvzins.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "controls/accessible.h"
 #include "controls/date.h"
 #include "controls/dateedt.h"
 #include "controls/fonts.h"
@@ -89,9 +91,13 @@ std::string CodeOf(const QComboBox* list) {
   return S(list->currentData().toString());
 }
 
-// The caption and the first hint the model keeps under a control's name.
+// The caption and the first hint the model keeps under a control's name,
+// and the name a screen reader says for it.
 void SetFixedTexts(QWidget* widget) {
   const std::string name = S(widget->objectName());
+  for (const interest::NamedText& spoken : interest::AccessibleNames()) {
+    if (spoken.name == name) widget->setAccessibleName(Q(spoken.text));
+  }
   auto* button = qobject_cast<QPushButton*>(widget);
   for (const interest::NamedText& caption : interest::Captions()) {
     if (button != nullptr && caption.name == name) button->setText(Q(caption.text));
@@ -104,6 +110,8 @@ void SetFixedTexts(QWidget* widget) {
 }  // namespace
 
 TQvZins::TQvZins(QWidget* parent) : QWidget(parent, Qt::Window) {
+  // Before the first list is filled: a running screen reader asks at once.
+  controls::InstallAccessibility();
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromUtf8(kInterestCaption));
   BuildInterestFace();
@@ -111,6 +119,7 @@ TQvZins::TQvZins(QWidget* parent) : QWidget(parent, Qt::Window) {
   BuildTextPanel();
   SetDefaults();
   ConnectInputs();
+  LinkForKeyboard();
   ShowInterestFace();
 }
 
@@ -122,7 +131,9 @@ QLineEdit* TQvZins::MakeEdit(QWidget* parent, const char* name, int x, int y, in
   edit->setGeometry(x, y, width, kRowHeight);
   edit->setFont(controls::FixedFieldFont(9, false));
   edit->setReadOnly(true);
-  edit->setFocusPolicy(Qt::NoFocus);
+  // Results and dates are reached with Tab and read there; a click on one
+  // leaves the focus where it is, as its own action (copy, open) decides.
+  edit->setFocusPolicy(Qt::TabFocus);
   edit->setTextMargins(0, 0, 0, 0);
   controls::InstallHintFilter(edit);
   SetFixedTexts(edit);
@@ -328,10 +339,42 @@ void TQvZins::BuildTextPanel() {
     (*memo)->setReadOnly(true);
     (*memo)->setFont(controls::FixedFieldFont(9, false));
     (*memo)->setLineWrapMode(QPlainTextEdit::NoWrap);
+    SetFixedTexts(*memo);
   }
   textPanel_->hide();
   btnClip_ = MakeButton(this, "Btn_Clip", 135, 462, 250);
   btnClip_->hide();
+}
+
+void TQvZins::LinkForKeyboard() {
+  // The short labels beside the fields are their buddies: a screen reader
+  // names the field by the label and follows the link between them.
+  for (const interest::NamedText& link : interest::LabelledFields()) {
+    auto* label = findChild<QLabel*>(Q(link.name));
+    auto* field = findChild<QWidget*>(Q(link.text));
+    if (label != nullptr && field != nullptr) label->setBuddy(field);
+  }
+  // Tab goes row by row, from the left, through inputs and results alike.
+  for (const auto* order : {&interest::InterestTabOrder(), &interest::PercentTabOrder()}) {
+    QWidget* previous = nullptr;
+    for (std::string_view name : *order) {
+      auto* widget = findChild<QWidget*>(Q(name));
+      if (widget == nullptr) continue;
+      if (previous != nullptr) setTabOrder(previous, widget);
+      previous = widget;
+    }
+  }
+  // The window's own buttons, lists and fields, not those of the date editor.
+  for (QWidget* panel : {interestPanel_, percentPanel_}) {
+    for (QWidget* control : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (qobject_cast<QPushButton*>(control) != nullptr ||
+          qobject_cast<QComboBox*>(control) != nullptr ||
+          qobject_cast<QLineEdit*>(control) != nullptr) {
+        control->installEventFilter(this);
+      }
+    }
+  }
+  btnClip_->installEventFilter(this);
 }
 
 void TQvZins::SetDefaults() {
@@ -779,6 +822,9 @@ void TQvZins::FilterAmount(QLineEdit* field) {
 // ---- Events ------------------------------------------------------------------------
 
 bool TQvZins::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && KeyOnControl(watched, static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
   auto* field = qobject_cast<QLineEdit*>(watched);
   if (field == nullptr) return QWidget::eventFilter(watched, event);
   const bool dateField = field == start_ || field == end_ || field == payDate_;
@@ -828,6 +874,56 @@ bool TQvZins::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+bool TQvZins::KeyOnControl(QObject* watched, const QKeyEvent* event) {
+  const int key = event->key();
+  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+  if ((event->modifiers() | Qt::KeypadModifier) != Qt::KeypadModifier) return false;
+  // A button outside a dialog ignores Enter; here it presses it.
+  if (auto* button = qobject_cast<QPushButton*>(watched)) {
+    if (!enter) return false;
+    button->click();
+    return true;
+  }
+  // Enter on a closed list computes, as "berechnen" does.
+  if (auto* list = qobject_cast<QComboBox*>(watched)) {
+    if (!enter || list->view()->isVisible()) return false;
+    ComputeFace();
+    return true;
+  }
+  auto* field = qobject_cast<QLineEdit*>(watched);
+  if (field == nullptr) return false;
+  const bool press = enter || key == Qt::Key_Space;
+  // The keyboard's click on a date: its editor opens in place.
+  if ((field == start_ || field == end_ || field == payDate_) && (press || key == Qt::Key_F4)) {
+    PlaceDateEditor(field);
+    return true;
+  }
+  if (field == periodText_ && press) {
+    Edt_CalDiffTextClick();
+    return true;
+  }
+  // The percentage results: Space copies, as a click does, Enter computes.
+  if (field == basePercent_ || field == part_ || field == restPercent_ || field == rest_) {
+    if (key == Qt::Key_Space) {
+      CopyField(field);
+      return true;
+    }
+  }
+  if (enter && field->isReadOnly()) {
+    ComputeFace();
+    return true;
+  }
+  return false;
+}
+
+void TQvZins::ComputeFace() {
+  if (interestPanel_->isVisibleTo(this)) {
+    compute_->click();
+  } else {
+    PercentClick(lastTrigger_);
+  }
 }
 
 // ---- The date editor ---------------------------------------------------------------

@@ -30,6 +30,7 @@
 #include "interest/zins_model.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -101,6 +102,16 @@ class TQvZins : public QWidget {
   void BuildTextPanel();
   void SetDefaults();
   void ConnectInputs();
+  // LinkForKeyboard: the labels as buddies of their fields, the Tab order
+  // in reading order, Enter on buttons, lists and results.
+  void LinkForKeyboard();
+  // KeyOnControl: a key on a button, list or field that the window answers:
+  // Enter presses a button or computes the face; Enter, Space or F4 on a
+  // date opens its editor; true when the key was taken.
+  bool KeyOnControl(QObject* watched, const QKeyEvent* event);
+  // ComputeFace: what "berechnen" does on the interest face, the last kind
+  // of result on the percentage face.
+  void ComputeFace();
   std::array<QLabel*, 5> CurrencyLabels() const;  // beside each amount of the interest face
   void ShowEuro(bool shown);                      // the euro amounts and their "EUR"
 

@@ -136,6 +136,90 @@ const std::vector<NamedText>& FirstHints() {
   return kHints;
 }
 
+const std::vector<NamedText>& AccessibleNames() {
+  static const std::vector<NamedText> kNames = {
+      {"Edt_Capital", "Kapital"},
+      {"CB_Value", "Währung"},
+      {"Edt_rent", "Zinssatz pro Jahr in Prozent"},
+      {"Edt_Capital_EUR", "Kapital in EUR"},
+      {"Edt_Beginn", "seit (Anfangsdatum)"},
+      {"CB_Begin", "Anfangstag verzinsen"},
+      {"Edt_Ende", "bis (Enddatum)"},
+      {"CB_End", "Endtag verzinsen"},
+      {"CB_Rent", "Zinsberechnungsmethode"},
+      {"Edt_PayDate", "fällig am"},
+      {"CB_PayLand", "fällig in (Land)"},
+      {"CB_ValutaModus", "Art des Valutatages"},
+      {"Edt_Valuta", "Valuta"},
+      {"CB_Round", "Rundung"},
+      {"CB_RoundDeciInt", "Dezimalstellen der Zwischenergebnisse"},
+      {"CB_RoundDeciExt", "Dezimalstellen der Endergebnisse"},
+      {"Edt_YearT", "Zinsjahre"},
+      {"Edt_Year", "Zins pro Jahr"},
+      {"Edt_YearSum", "Zins für die Zinsjahre"},
+      {"Edt_NormalYearT", "Zinstage"},
+      {"Edt_NormalYear", "Zins pro Tag"},
+      {"Edt_NormalYearSum", "Zins für die Zinstage"},
+      {"Edt_LeapYearT", "Zinstage im Schaltjahr"},
+      {"Edt_LeapYear", "Zins pro Tag im Schaltjahr"},
+      {"Edt_LeapYearSum", "Zins für die Zinstage im Schaltjahr"},
+      {"Edt_RentSum", "Zinsen"},
+      {"Edt_RentSum_EUR", "Zinsen in EUR"},
+      {"Edt_Sum", "Summe"},
+      {"Edt_Sum_EUR", "Summe in EUR"},
+      {"Edt_CalDiffText", "Zeitdifferenz"},
+      {"Memo1", "Berechnung als Text"},
+      {"Memo2", "Zeitdifferenz als Text"},
+      {"CB_RoundP", "Rundung"},
+      {"CB_RoundDeciPerP", "Dezimalstellen des Prozentsatzes"},
+      {"CB_RoundDeciIntP", "Dezimalstellen der Zwischenergebnisse"},
+      {"CB_RoundDeciExtP", "Dezimalstellen der Endergebnisse"},
+      {"Edt_Perc1", "Betrag in Prozent"},
+      {"Edt_Cap1", "Betrag (100 %)"},
+      {"Edt_Perc2", "Anteil in Prozent"},
+      {"Edt_Cap2", "Anteil"},
+      {"Edt_Perc3", "Rest in Prozent"},
+      {"Edt_Cap3", "Rest"},
+  };
+  return kNames;
+}
+
+const std::vector<NamedText>& LabelledFields() {
+  static const std::vector<NamedText> kLabelled = {
+      {"Label1", "Edt_Capital"},     {"Label2", "Edt_rent"},         {"Label3", "Edt_Beginn"},
+      {"Label4", "Edt_Ende"},        {"Label6", "Edt_PayDate"},      {"Label7", "CB_PayLand"},
+      {"Label11", "CB_ValutaModus"}, {"Label8", "Edt_Valuta"},       {"Label9", "CB_Round"},
+      {"Label13", "Edt_YearT"},      {"Label14", "Edt_NormalYearT"}, {"Label15", "Edt_LeapYearT"},
+      {"Label10", "Edt_RentSum"},    {"Label5", "Edt_Sum"},          {"Label30", "CB_RoundP"},
+  };
+  return kLabelled;
+}
+
+const std::vector<std::string_view>& InterestTabOrder() {
+  static const std::vector<std::string_view> kOrder = {
+      "Edt_Capital",       "CB_Value",        "Edt_rent",        "Edt_Capital_EUR",
+      "Edt_Beginn",        "CB_Begin",        "Edt_Ende",        "CB_End",
+      "CB_Rent",           "Edt_PayDate",     "CB_PayLand",      "CB_ValutaModus",
+      "Edt_Valuta",        "CB_Round",        "CB_RoundDeciInt", "CB_RoundDeciExt",
+      "Button1",           "Memo1",           "Memo2",           "Edt_YearT",
+      "Edt_Year",          "Edt_YearSum",     "Edt_NormalYearT", "Edt_NormalYear",
+      "Edt_NormalYearSum", "Edt_LeapYearT",   "Edt_LeapYear",    "Edt_LeapYearSum",
+      "Edt_RentSum",       "Edt_RentSum_EUR", "Edt_Sum",         "Edt_Sum_EUR",
+      "Edt_CalDiffText",   "Btn_Text",        "Btn_Clip",        "Btn_Percent",
+      "Btn_info",
+  };
+  return kOrder;
+}
+
+const std::vector<std::string_view>& PercentTabOrder() {
+  static const std::vector<std::string_view> kOrder = {
+      "CB_RoundP", "CB_RoundDeciPerP", "CB_RoundDeciIntP", "CB_RoundDeciExtP", "Edt_Perc1",
+      "Edt_Cap1",  "Edt_Perc2",        "Edt_Cap2",         "Edt_Perc3",        "Edt_Cap3",
+      "BitBtn2",   "BitBtn3",          "BitBtn4",          "BitBtn1",
+  };
+  return kOrder;
+}
+
 std::string FlagHint(bool start, bool counted) {
   if (start) return counted ? "Anfangstag wird verzinst" : "Anfangstag wird NICHT verzinst";
   return counted ? "Endtag wird verzinst" : "Endtag wird NICHT verzinst";

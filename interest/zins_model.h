@@ -93,6 +93,20 @@ const std::vector<NamedText>& Captions();  // {"Button1", "berechnen"}, ...
 // The hints the window shows before any computation.
 const std::vector<NamedText>& FirstHints();  // {"CB_Value", "Währung"}, ...
 
+// The names a screen reader says for the fields and lists of both faces,
+// which on the window stand beside a short label or none; the field's
+// value is read after the name.
+const std::vector<NamedText>& AccessibleNames();  // {"Edt_Capital", "Kapital"}, ...
+
+// The labels that stand for a field or list (label name, field name): the
+// label is the field's buddy, so assistive technology links the two.
+const std::vector<NamedText>& LabelledFields();  // {"Label1", "Edt_Capital"}, ...
+
+// TabOrder: the fields, lists and buttons of each face in reading order,
+// row by row from the left, the results included.
+const std::vector<std::string_view>& InterestTabOrder();  // "Edt_Capital", "CB_Value", ...
+const std::vector<std::string_view>& PercentTabOrder();   // "CB_RoundP", ...
+
 // FlagHint: the hint of the list that says whether the first (start) or the
 // last day earns interest, for its selection.
 std::string FlagHint(bool start,

@@ -124,6 +124,7 @@ TDateCal::TDateCal(QWidget* parent, bool messagesAsEvent)
 
   lblLand_ = new QLineEdit(this);
   lblLand_->setObjectName("LblLand");
+  lblLand_->setAccessibleName(QStringLiteral("Region"));
   lblLand_->setReadOnly(true);
   lblLand_->setFrame(false);
   QPalette face = lblLand_->palette();

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "controls/accessible.h"
 #include "controls/dblbtn.h"
 #include "controls/hints.h"
 #include "controls/sepedt.h"
@@ -64,6 +65,8 @@ TBeamButton::TBeamButton(const QString& name, const QString& letter, QWidget* pa
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   setLineWidth(1);
   setFocusPolicy(Qt::StrongFocus);
+  // The letter alone says nothing; the owner names the button by its deed.
+  controls::MarkAsButton(this, [this] { emit Clicked(Qt::LeftButton); });
   setAccessibleName(letter);
   label_ = new QLabel(letter, this);
   label_->setObjectName(name + "Lbl");
@@ -124,15 +127,16 @@ void TBeam::CreateBar() {
     }
   };
   const auto button = [this, &place](const char* name, const char* letter, int left, int width,
-                                     const char* hint) {
+                                     const char* hint, const char* deed) {
     auto* made = new TBeamButton(name, letter, this);
+    made->setAccessibleName(QString::fromUtf8(deed));
     place(made, left, width, hint);
     made->SetLowered(false);
     connect(made, &TBeamButton::Clicked, this,
             [this, made](Qt::MouseButton mouse) { ButtonClicked(made, mouse); });
     return made;
   };
-  back_ = button("Back", "<", 3, 20, "vorher");
+  back_ = button("Back", "<", 3, 20, "vorher", "vorher");
 
   count_edit_ = new TSepEdt(this);
   count_edit_->setObjectName("SE_Count");
@@ -142,6 +146,7 @@ void TBeam::CreateBar() {
   count_edit_->SetMaxValue(999999);
   count_edit_->SetFloatValue(1);
   place(count_edit_, 27, 44, "Zeitraum");
+  count_edit_->setAccessibleName(QStringLiteral("Anzahl der Zeiteinheiten"));
   emptyMenu_ = new QMenu(this);
   emptyMenu_->setObjectName("PM_Bc");
   count_edit_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -152,6 +157,7 @@ void TBeam::CreateBar() {
   period_->setReadOnly(true);
   period_->setContextMenuPolicy(Qt::CustomContextMenu);
   place(period_, 72, 55, "Zeitraum");
+  period_->setAccessibleName(QStringLiteral("Zeiteinheit"));
 
   dblBtn_ = new TDblBtn(this);
   dblBtn_->setObjectName("DblBtn");
@@ -160,11 +166,13 @@ void TBeam::CreateBar() {
   dblBtn_->setToolTip(QStringLiteral("Zeitraum ändern"));
   for (TSpinHalf* half : {dblBtn_->Switch1Asc(), dblBtn_->Switch1Desc()}) {
     half->SetHint(QStringLiteral("Zeitraum ändern"));
+    // Both halves take the next unit; a screen reader says which it is.
+    half->setAccessibleName(QStringLiteral("Zeiteinheit wechseln"));
     connect(half, &TSpinHalf::Clicked, this, &TBeam::CycleUnit);
   }
   dblBtn_->raise();
 
-  forw_ = button("Forw", ">", 131, 20, "später");
+  forw_ = button("Forw", ">", 131, 20, "später", "später");
 
   saying_ = new QFrame(this);
   saying_->setObjectName("PnlSpr");
@@ -174,15 +182,19 @@ void TBeam::CreateBar() {
   controls::InstallHintFilter(saying_);
   saying_->installEventFilter(this);
   saying_->setCursor(Qt::PointingHandCursor);
+  controls::MarkAsButton(saying_, [] { platform::OpenUrl(tools::kSayingAuthorArticle); });
+  saying_->setAccessibleName(QStringLiteral("Spruch des Tages: Albert Einstein"));
 
-  kal_ = button("Kal", "K", 204, 14, "zum Kalender");
+  kal_ = button("Kal", "K", 204, 14, "zum Kalender", "Zum Kalender");
   kal_->hide();
   search_ = button("Search", "S", 204, 14,
                    "suche im internet:\n\rlinke Maustaste = MetaGer UNI Hannover\n\rrechte "
-                   "Maustaste = Auswahl");
-  copy_ = button("Copy", "C", 218, 14, "in die Zwischenablage kopieren");
+                   "Maustaste = Auswahl",
+                   "Suche im Internet");
+  copy_ = button("Copy", "C", 218, 14, "in die Zwischenablage kopieren", "Kopieren");
   progr_ = button("Progr", "P", 232, 14,
-                  "linke Maustaste = nächste Funktion\n\rrechte Maustaste = Auswahl");
+                  "linke Maustaste = nächste Funktion\n\rrechte Maustaste = Auswahl",
+                  "Nächste Funktion");
 
   seconds_ = new QCheckBox(QStringLiteral("Sekunden ausblenden"), this);
   seconds_->setObjectName("CBSek");
@@ -227,6 +239,8 @@ void TBeam::CreateMenu() {
     const std::string address(entry.address);
     connect(item, &QAction::triggered, this, [address] { platform::OpenUrl(address); });
   }
+  // The keyboard reaches every entry by its underlined letter.
+  controls::AddMnemonics(searchMenu_);
 }
 
 void TBeam::SetChosen(const engine::ChosenDay& day) {

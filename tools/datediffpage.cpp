@@ -17,9 +17,11 @@ const QString kExclusive = QStringLiteral("exklusiv");
 
 TDateDiffPage::TDateDiffPage(QWidget* parent) : TBeamPage(parent) {
   setObjectName("DateDiffPage");
-  const auto toggle = [this](const char* name, const QString& text, int left) {
+  const auto toggle = [this](const char* name, const QString& text, int left,
+                             const QString& spoken) {
     auto* edit = new QLineEdit(text, this);
     edit->setObjectName(name);
+    edit->setAccessibleName(spoken);
     edit->setReadOnly(true);
     edit->setGeometry(left, 4, 60, 20);
     auto* button = new TDblBtn(this);
@@ -28,18 +30,20 @@ TDateDiffPage::TDateDiffPage(QWidget* parent) : TBeamPage(parent) {
     button->setGeometry(left + 60, 4, 10, 20);
     for (TSpinHalf* half : {button->Switch1Asc(), button->Switch1Desc()}) {
       half->SetHint(QStringLiteral("Zeitraum ändern"));
+      half->setAccessibleName(spoken + QStringLiteral(" umschalten"));
       connect(half, &TSpinHalf::Clicked, this, [this, edit] { Toggle(edit); });
     }
     return edit;
   };
-  begin_ = toggle("Edt_Begin", kInclusive, 3);
-  end_ = toggle("Edt_End", kExclusive, 130);
+  begin_ = toggle("Edt_Begin", kInclusive, 3, QStringLiteral("Anfangstag"));
+  end_ = toggle("Edt_End", kExclusive, 130, QStringLiteral("Endtag"));
   compute_ = new QPushButton(QStringLiteral("berechnen"), this);
   compute_->setObjectName("Btn_Compute");
   compute_->setGeometry(3, 190, 90, 22);
   connect(compute_, &QPushButton::clicked, this, &TDateDiffPage::ComputeRequested);
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName("MemoBeam");
+  memo_->setAccessibleName(QStringLiteral("Zeitdifferenz"));
   memo_->setReadOnly(true);
   // The period's lines are long for the page: they wrap rather than scroll.
   memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

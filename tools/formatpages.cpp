@@ -57,6 +57,10 @@ TGroupFormatPage::TGroupFormatPage(bool written, QWidget* parent)
       auto* field = new TCopyField(this);
       field->setObjectName(Q(f.name));
       field->setToolTip(Q(f.hint));
+      // Named by its form, the hint's first line ("DD.MM.YYYY"); the date
+      // in that form is its value.
+      const std::string form = f.hint.substr(0, f.hint.find_first_of("\r\n"));
+      field->setAccessibleName(Q(form.empty() ? f.name.substr(4) : form));
       field->setFont(font);
       field->setGeometry(place.left, top, place.width, pitch - 1);
       if (f.name == "Fmt_DD.MM.YYYY") {
@@ -145,6 +149,7 @@ TTechFormatPage::TTechFormatPage(int page, QWidget* parent)
   offset_->setInputMask(QStringLiteral("#99:99"));
   offset_->setText(QStringLiteral("+01:00"));
   offset_->setToolTip(QStringLiteral("Differenz zu UTC\r\n+hh:mm oder -hh:mm"));
+  offset_->setAccessibleName(QStringLiteral("Differenz zu UTC"));
   controls::InstallHintFilter(offset_);
   offset_->setFont(FieldFont(this, 11));
   const int offsetLeft = time_->x() + time_->width() + 2;
@@ -177,6 +182,8 @@ TTechFormatPage::TTechFormatPage(int page, QWidget* parent)
     caption->setText(Q(rows_[i].caption));
     caption->setToolTip(Q(rows_[i].hint));
     caption->SetAddress(Q(rows_[i].article));
+    // The caption right of the value names it for a screen reader.
+    caption->setBuddy(value);
     value->setToolTip(Q(rows_[i].hint) + QStringLiteral("\n\r") + Q(tools::kDblClickHint));
     value->setVisible(rows_[i].used);
     caption->setVisible(rows_[i].used);

@@ -66,6 +66,10 @@ TIsinPage::TIsinPage(QWidget* parent) : TBeamPage(parent) {
   check_->setPalette(red);
   check_->setAlignment(Qt::AlignCenter);
   check_->setToolTip(QStringLiteral("Prüfziffer"));
+  check_->setAccessibleName(QStringLiteral("Prüfziffer"));
+  // The heads above the fields name them for a screen reader.
+  wknLabel_->setBuddy(wkn_);
+  isinLabel_->setBuddy(isin_);
   check_->setGeometry(214, 17, 25, 22);
   connect(check_, &TCopyField::DoubleClicked, this, &TIsinPage::Clear);
 }

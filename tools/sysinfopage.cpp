@@ -22,6 +22,8 @@ TSysInfoPage::TSysInfoPage(QWidget* parent) : TBeamPage(parent) {
     value->setObjectName(Q(names[i].name));
     value->setToolTip(QStringLiteral("DblClick = in die Zwischenablage"));
     value->setGeometry(80, top, 161, 21);
+    // The label names the value for a screen reader.
+    label->setBuddy(value);
     labels_[i] = label;
     values_[i] = value;
   }

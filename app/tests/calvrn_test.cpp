@@ -98,7 +98,7 @@ class TCalVrnTest : public QObject {
     platform::MemoryStore store;
     const auto window = MakeWindow(store);
     window->show();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Kalender"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Ra Zaduvovi – Datum"));
     const struct {
       const char* name;
       const char* text;

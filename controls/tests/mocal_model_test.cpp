@@ -491,6 +491,30 @@ TEST(MoCalModel, AccessibleNameSaysTheFullDate) {
             "Freitag, 1. Oktober 1582, Vor-Gregorianischer Kalender");
 }
 
+TEST(MoCalModel, CellStateWordsSayWhatTheColoursSay) {
+  engine::MonthCell cell;
+  cell.inMonth = true;
+  EXPECT_EQ(CellStateWords(cell), "");
+  cell.today = true;
+  cell.selected = true;
+  EXPECT_EQ(CellStateWords(cell), ", heute, ausgewählt");
+  cell.today = false;
+  cell.selected = false;
+  cell.inMonth = false;
+  EXPECT_EQ(CellStateWords(cell), ", nicht in diesem Monat");
+  // A sheet: the first cell of October 2025 is Monday 29 September.
+  const SheetView view = ViewOf(Day(2025, 10, 3));
+  EXPECT_EQ(CellStateWords(view.sheet.cells[0]), ", nicht in diesem Monat");
+  EXPECT_EQ(CellStateWords(view.sheet.cells[4]), ", ausgewählt");
+}
+
+TEST(MoCalModel, WeekRowNameReadsTheWeekNumber) {
+  EXPECT_EQ(WeekRowName("49"), "49. Kalenderwoche");
+  EXPECT_EQ(WeekRowName(" 1"), "1. Kalenderwoche");
+  EXPECT_EQ(WeekRowName(""), "");
+  EXPECT_EQ(WeekRowName("   "), "");
+}
+
 TEST(MoCalModel, TodayHint) {
   EXPECT_EQ(TodayHint("08.12.2026", "09:30:15"),
             "aktuelles Datum: 08.12.2026, 09:30:15\r\nlinke Maustaste = in das Datumsfeld\r\n"
