@@ -431,7 +431,10 @@ class Run:
         self.xdotool("windowfocus", window["id"], "key", "--clearmodifiers", key)
 
     def random_action(self, windows):
-        window = self.rng.choice(windows)
+        # An open menu or list takes every other action: a careless person
+        # picks something from it more often than beside it.
+        popups = [w for w in windows if w["popup"]]
+        window = self.rng.choice(popups if popups and self.rng.random() < 0.5 else windows)
         choice = self.rng.random()
         if choice < 0.30:
             self.count("Klick")
@@ -600,7 +603,12 @@ class Run:
                 return self.fail(problem)
             windows = self.x11.windows(self.program.pid)
             for window in windows:
-                self.seen.add(window["name"] or describe(window))
+                if is_main(window):
+                    self.seen.add("Hauptfenster %dx%d" % (window["width"], window["height"]))
+                elif not window["popup"]:
+                    self.seen.add(window["name"] or describe(window))
+                else:
+                    self.seen.add("Menü/Liste")
             if not windows:
                 time.sleep(0.1)
                 continue
