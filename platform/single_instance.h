@@ -5,8 +5,9 @@
 // live process, asks the first over the socket to show its window, and
 // ends. Every request is one line; the instance hangs up after it. "show\n"
 // asks for the window, "ping\n" is answered "pong\n" and changes nothing,
-// so that a watcher can tell a running program from a stuck one. A lock left by a process that died is taken over. When no lock can
-// be made at all, the program runs unguarded rather than not at all.
+// so that a watcher can tell a running program from a stuck one. A lock
+// left by a process that died is taken over. When no lock can be made at
+// all, the program runs unguarded rather than not at all.
 #pragma once
 
 #include <QObject>
