@@ -54,6 +54,8 @@ static_assert(static_cast<int>(TDateEdt::EditMode::Date) == static_cast<int>(Dat
 TDateEdt::TDateEdt(QWidget* parent) : QWidget(parent) {
   container_ = new QWidget(this);
   container_->setObjectName(QStringLiteral("DateEdtFields"));
+  // A widget tells of its end before it deletes its children.
+  containerGone_ = connect(container_, &QObject::destroyed, this, [this] { ReleaseFields(); });
   list_ = new TRegionList(container_);
   list_->SetDialogOwner(this);
   connect(list_, &TRegionList::regionChosen, this, &TDateEdt::ChooseListedRegion);
@@ -127,13 +129,22 @@ TDateEdt::~TDateEdt() {
   // The fields may stand on another window (PlaceOn); they go with this
   // control. Their last events (hiding, losing the focus) must not reach
   // this control while its fields are being destroyed one by one.
+  QObject::disconnect(containerGone_);
   if (container_ && container_->parent() != this) {
-    for (QObject* child : container_->findChildren<QObject*>()) {
-      child->removeEventFilter(this);
-      QObject::disconnect(child, nullptr, this, nullptr);
-    }
-    delete container_.data();
+    QWidget* const fields = container_;
+    ReleaseFields();
+    delete fields;
   }
+}
+
+void TDateEdt::ReleaseFields() {
+  if (!container_) return;
+  for (QObject* child : container_->findChildren<QObject*>()) {
+    child->removeEventFilter(this);
+    QObject::disconnect(child, nullptr, this, nullptr);
+  }
+  container_ = nullptr;
+  placedOn_ = nullptr;
 }
 
 TDate* TDateEdt::FieldOf(View view) const {

@@ -310,7 +310,13 @@ class TDateEdt : public QWidget {
   void Raise(void (TDateEdt::*signal)(QObject*));
   void AnnounceDay();
 
+  // ReleaseFields: the fields go (with this control, or with the window they
+  // were placed on, which deletes its children in its own order): none of
+  // their last events may reach this control, which from then on has none.
+  void ReleaseFields();
+
   QPointer<QWidget> container_;
+  QMetaObject::Connection containerGone_;
   QWidget* placedOn_ = nullptr;
   TRegionList* list_ = nullptr;
   TDate* jd_ = nullptr;

@@ -13,6 +13,10 @@ namespace platform {
 namespace {
 
 constexpr char kShowRequest[] = "show\n";
+// A question any client may ask to learn whether the running program still
+// serves its event loop; the answer comes from that loop. Nothing else happens.
+constexpr char kPingRequest[] = "ping\n";
+constexpr char kPingAnswer[] = "pong\n";
 // How long a second start waits for the first to take its request.
 constexpr int kRequestTimeoutMs = 1000;
 
@@ -68,7 +72,10 @@ void SingleInstance::Listen() {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
       connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
         if (!socket->canReadLine()) return;
-        if (socket->readLine(64) == kShowRequest) emit ShowRequested();
+        const QByteArray request = socket->readLine(64);
+        if (request == kShowRequest) emit ShowRequested();
+        if (request == kPingRequest) socket->write(kPingAnswer);
+        // Hanging up waits until the answer is written.
         socket->disconnectFromServer();
       });
     }

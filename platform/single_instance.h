@@ -3,8 +3,11 @@
 // lock file in the user's runtime directory and listens on a local socket
 // that only this user may reach; a second start finds the lock held by a
 // live process, asks the first over the socket to show its window, and
-// ends. A lock left by a process that died is taken over. When no lock can
-// be made at all, the program runs unguarded rather than not at all.
+// ends. Every request is one line; the instance hangs up after it. "show\n"
+// asks for the window, "ping\n" is answered "pong\n" and changes nothing,
+// so that a watcher can tell a running program from a stuck one. A lock
+// left by a process that died is taken over. When no lock can be made at
+// all, the program runs unguarded rather than not at all.
 #pragma once
 
 #include <QObject>

@@ -26,23 +26,33 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& /*context*/, const 
 }
 
 // Text needs the font database of a GUI application. The print program has
-// none, so it gets one without a window system.
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  qInstallMessageHandler(QuietMessages);
-  static int argc = 3;
-  static char name[] = "razaduvovi-print";
-  static char option[] = "-platform";
-  static char platform[] = "offscreen";
-  static char* argv[] = {name, option, platform, nullptr};
-  static const std::unique_ptr<QGuiApplication> application =
-      std::make_unique<QGuiApplication>(argc, argv);
-}
+// none, so it gets one without a window system for as long as it draws. It
+// ends before the program does: an application kept until the static
+// objects go would outlive Qt's own font caches, and the fonts it loaded
+// would never be given back.
+class GuiForDrawing {
+ public:
+  GuiForDrawing() {
+    if (QCoreApplication::instance() != nullptr) return;
+    qInstallMessageHandler(QuietMessages);
+    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+  }
+
+ private:
+  static inline char name_[] = "razaduvovi-print";
+  static inline char option_[] = "-platform";
+  static inline char platform_[] = "offscreen";
+  // Qt takes the options it reads out of the list: each application gets
+  // a whole list of its own, which lives as long as it does.
+  int argc_ = 3;
+  char* argv_[4] = {name_, option_, platform_, nullptr};
+  std::unique_ptr<QGuiApplication> application_;
+};
 
 }  // namespace
 
 bool WriteYearPagePdf(const engine::YearPage& page, const std::string& path, std::string& error) {
-  EnsureGuiApplication();
+  const GuiForDrawing gui;
   const QString target = QString::fromStdString(path);
   if (target.isEmpty() || QFileInfo(target).isDir()) {
     error = "\"" + path + "\" ist keine Datei, in die geschrieben werden kann.";

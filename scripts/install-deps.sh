@@ -9,7 +9,13 @@ packages+=(lintian man-db groff-base) # the Debian package checked as Debian che
 packages+=(poppler-utils) # pdftotext, pdfinfo, pdftoppm: the year calendar's PDF read back in tests and the gallery
 packages+=(khal calcurse) # two calendar programs import the iCalendar files in tests, as users' programs would
 case "${1:-}" in
-  --dev) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream) ;; # sanitizer and fuzzing builds, desktop-file validators
+  --dev)
+    packages+=(clang libclang-rt-14-dev desktop-file-utils appstream) # sanitizer and fuzzing builds, desktop-file validators
+    # scripts/random_use.sh: the program under its own X display, driven by
+    # xdotool from the system's python3; imagemagick's import takes the
+    # screenshot of a failed run.
+    packages+=(xvfb xdotool python3 imagemagick)
+    ;;
   --screenshot) packages+=(xvfb x11-apps imagemagick) ;; # pictures of the real windows
 esac
 

@@ -768,6 +768,32 @@ class TDateEdtTest : public QObject {
     QVERIFY(target.findChild<TDate*>("Date") == nullptr);
   }
 
+  // The window the fields were placed on may go before the date edit, its
+  // children in its own order: the focused field's last event then came to
+  // the edit while the other fields were gone or half gone. The edit lives
+  // on without fields.
+  void theFieldsMayGoWithTheWindowTheyWerePlacedOn() {
+    QWidget owner;
+    auto* edit = new TDateEdt(&owner);
+    auto target = std::make_unique<QWidget>();
+    target->resize(200, 60);
+    edit->PlaceOn(target.get(), 10, 5);
+    target->show();
+    target->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(target.get()));
+    QLineEdit* day = edit->DateField()->Edt(0);
+    day->setFocus();
+    QVERIFY(day->hasFocus());
+    QSignalSpy changes(edit, &TDateEdt::OnChange);
+    target.reset();
+    QVERIFY(!edit->SetDate("01.05.2024"));
+    QCOMPARE(edit->K_Time(), QString());
+    edit->SetModus("J");
+    edit->PlaceOn(&owner, 0, 0);
+    QCOMPARE(changes.count(), 0);
+    delete edit;
+  }
+
   // Spinning the day past the month's end and leaving corrects it once.
   void spinningPastTheMonthsEndIsCorrectedOnLeaving() {
     Host host;

@@ -42,6 +42,47 @@ TEST(SingleInstance, TheFirstStartRunsAndASecondAsksItToShow) {
   EXPECT_EQ(shown.count(), 1);
 }
 
+// The other process asking the instance in a directory one line.
+QProcess* StartAsk(const QString& directory, const char* line) {
+  auto* process = new QProcess;
+  process->start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--ask"), directory, QString::fromLatin1(line)});
+  return process;
+}
+
+// A watcher learns that the program still serves its events: the running
+// instance answers "ping" from its event loop, and shows no window for it.
+TEST(SingleInstance, APingIsAnsweredAndShowsNothing) {
+  QTemporaryDir directory;
+  ASSERT_TRUE(directory.isValid());
+  SingleInstance first(directory.path());
+  ASSERT_EQ(first.Claim(), Start::First);
+  QSignalSpy shown(&first, &SingleInstance::ShowRequested);
+
+  std::unique_ptr<QProcess> asker(StartAsk(directory.path(), "ping"));
+  QSignalSpy finished(asker.get(), &QProcess::finished);
+  ASSERT_TRUE(finished.wait(10000));
+  EXPECT_EQ(asker->exitCode(), 0);
+  EXPECT_EQ(asker->readAllStandardOutput().trimmed(), "[pong\n]");
+  EXPECT_EQ(shown.count(), 0);
+}
+
+// Other lines get no answer and change nothing; the instance only hangs up.
+TEST(SingleInstance, AnUnknownRequestIsOnlyHungUp) {
+  QTemporaryDir directory;
+  ASSERT_TRUE(directory.isValid());
+  SingleInstance first(directory.path());
+  ASSERT_EQ(first.Claim(), Start::First);
+  QSignalSpy shown(&first, &SingleInstance::ShowRequested);
+
+  std::unique_ptr<QProcess> asker(StartAsk(directory.path(), "pingpong"));
+  QSignalSpy finished(asker.get(), &QProcess::finished);
+  ASSERT_TRUE(finished.wait(10000));
+  EXPECT_EQ(asker->exitCode(), 0);
+  EXPECT_EQ(asker->readAllStandardOutput().trimmed(), "[]");
+  EXPECT_EQ(shown.count(), 0);
+}
+
 // A lock left by a killed instance must not keep the program from starting.
 TEST(SingleInstance, TheLockOfAKilledProcessIsTakenOver) {
   QTemporaryDir directory;

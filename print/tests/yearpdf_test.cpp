@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -120,6 +122,21 @@ TEST(YearPdf, ExistingFileIsReplacedWhole) {
   ASSERT_TRUE(WriteYearPagePdf(engine::YearPageOf(2026, "D-NI", G), path, error)) << error;
   EXPECT_TRUE(Contains(PdfText(path), "Niedersachsen"));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator{}), 1);
+}
+
+// The print program has no application of its own: the one that loads the
+// fonts lives only while a page is drawn, so that it ends before Qt's font
+// caches do and gives their fonts back. A second page gets a new one.
+TEST(YearPdf, TheApplicationForTheFontsEndsWithTheDrawing) {
+  ASSERT_EQ(QCoreApplication::instance(), nullptr);
+  const TempDir dir;
+  for (const char* name : {"first.pdf", "second.pdf"}) {
+    const std::string path = (dir.path / name).string();
+    std::string error;
+    ASSERT_TRUE(WriteYearPagePdf(engine::YearPageOf(2027, "D-BY", G), path, error)) << error;
+    EXPECT_EQ(QCoreApplication::instance(), nullptr) << name;
+    EXPECT_TRUE(Contains(PdfText(path), "Bayern")) << name;
+  }
 }
 
 }  // namespace
