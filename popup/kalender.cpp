@@ -121,8 +121,14 @@ void TKalender::DeactivationCheck() {
   if (QWidget* shown = QApplication::activePopupWidget()) {
     if (popup_->isAncestorOf(shown) || shown->parentWidget() != nullptr) return;
   }
-  QWidget* active = QApplication::activeWindow();
-  if (active != nullptr && active != popup_ && popup_->isAncestorOf(active)) return;
+  // The pop-up's own windows (the print preview, a message box, a file
+  // dialog) keep it open; isAncestorOf stops at their window borders, so
+  // their parents are followed instead.
+  for (const QWidget* owned : {QApplication::activeWindow(), QApplication::activeModalWidget()}) {
+    for (const QWidget* w = owned; w != nullptr; w = w->parentWidget()) {
+      if (w != owned && (w == popup_ || popup_->isAncestorOf(w))) return;
+    }
+  }
   Close();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Widget tests of the calendar component: the pop-up opening and closing,
 // the date edit's place in the host, the relayed properties and services.
+#include <QDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -111,6 +112,31 @@ class TKalenderTest : public QObject {
     QVERIFY(kal->CalOpen());  // deferred and checked again
     QTRY_VERIFY(!kal->CalOpen());
     QCOMPARE(vis.count(), 6);
+  }
+
+  // A window of the pop-up's own, such as the print preview, takes the
+  // activation without closing the pop-up; the pop-up closes once another
+  // window is active.
+  void OwnWindowKeepsThePopupOpen() {
+    QWidget host;
+    auto* kal = new TKalender(&host);
+    host.show();
+    kal->Open();
+    QVERIFY(QTest::qWaitForWindowActive(kal->CalendarPopup()));
+    auto* preview = new QDialog(kal->CalendarPopup()->findChild<QWidget*>());
+    preview->setModal(true);
+    preview->show();
+    preview->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(preview));
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(kal->CalendarPopup(), &deactivate);
+    QTest::qWait(20);
+    QVERIFY(kal->CalOpen());
+    delete preview;
+    host.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    QCoreApplication::sendEvent(kal->CalendarPopup(), &deactivate);
+    QTRY_VERIFY(!kal->CalOpen());
   }
 
   // Guards against closing with typed text losing the date check.
