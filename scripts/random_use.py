@@ -231,7 +231,7 @@ def describe(window):
 def is_main(window):
     size = (window["width"], window["height"])
     return (not window["dialog"] and not window["popup"] and
-            window["name"] in ("Kalender", "verschieben") and
+            window["name"] in ("Ra Zaduvovi – Datum", "verschieben") and
             size in (MAIN_SIZE, STRIP_SIZE, MOVE_SIZE))
 
 
