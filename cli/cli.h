@@ -20,9 +20,38 @@ namespace cli {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            bool colour = false);
 
-// IsTerminal: whether standard output is a terminal (the one question the
-// command line asks the system).
+// IsTerminal: whether standard output is a terminal. This and the two
+// below are the command line's own questions to the system (terminal.cpp).
 bool StandardOutputIsTerminal();
+
+// StandardStreams: readies standard output and error for the program's
+// UTF-8 text while it lives and leaves the console as it found it. Every
+// system gets the same bytes: "\n" ends a line on Windows too (the streams
+// are switched to binary, or the C runtime would write "\r\n"), and a
+// Windows console is switched to UTF-8 (code page 65001) so that umlauts and
+// "§" show as they are. Elsewhere it does nothing.
+class StandardStreams {
+ public:
+  StandardStreams();
+  ~StandardStreams();
+  StandardStreams(const StandardStreams&) = delete;
+  StandardStreams& operator=(const StandardStreams&) = delete;
+
+ private:
+  // What a Windows console had before, to give back.
+  unsigned console_code_page_ = 0;  // 0: not changed
+  unsigned long console_mode_ = 0;
+  bool console_mode_changed_ = false;
+};
+
+// Utf8Arguments: the program's arguments without its name, in UTF-8. On
+// Windows the narrow argv is in the ANSI code page, which cannot hold every
+// character typed; the wide one is converted instead.
+#ifdef _WIN32
+std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv);  // (2, {L"x", L"ä"}) -> {"ä"}
+#else
+std::vector<std::string> Utf8Arguments(int argc, char** argv);  // (2, {"x", "ä"}) -> {"ä"}
+#endif
 
 // The year calendar is drawn with Qt by the print program installed beside
 // the command line, so that no other command loads Qt. A runner starts such a
