@@ -6,7 +6,9 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,12 +26,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 // below are the command line's own questions to the system (terminal.cpp).
 bool StandardOutputIsTerminal();
 
-// StandardStreams: readies standard output and error for the program's
-// UTF-8 text while it lives and leaves the console as it found it. Every
-// system gets the same bytes: "\n" ends a line on Windows too (the streams
-// are switched to binary, or the C runtime would write "\r\n"), and a
-// Windows console is switched to UTF-8 (code page 65001) so that umlauts and
-// "§" show as they are. Elsewhere it does nothing.
+// StandardStreams: readies std::cout and std::cerr for the program's UTF-8
+// text while it lives, and leaves the console as it found it. Every system
+// gets the same bytes: "\n" ends a line on Windows too (the streams are
+// switched to binary, or the C runtime would write "\r\n"). A Windows
+// console gets the text as UTF-16 through WriteConsoleW, whole characters
+// at a time, so that umlauts and "§" show whatever its code page, and has
+// its colour sequences switched on. Elsewhere it does nothing.
 class StandardStreams {
  public:
   StandardStreams();
@@ -38,8 +41,10 @@ class StandardStreams {
   StandardStreams& operator=(const StandardStreams&) = delete;
 
  private:
-  // What a Windows console had before, to give back.
-  unsigned console_code_page_ = 0;  // 0: not changed
+  // On Windows: the console writers and what they replaced.
+  std::unique_ptr<std::streambuf> console_out_, console_err_;
+  std::streambuf* replaced_out_ = nullptr;
+  std::streambuf* replaced_err_ = nullptr;
   unsigned long console_mode_ = 0;
   bool console_mode_changed_ = false;
 };
