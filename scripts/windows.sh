@@ -11,7 +11,7 @@
 #     codes, stdout, stderr, written files). The rule for line ends: the
 #     command line writes "\n" on every system, also on Windows, where its
 #     streams are binary; nothing is normalised;
-#   - one answer through cmd.exe, and two in a console (a pseudo terminal),
+#   - two answers through cmd.exe and in a console (a pseudo terminal),
 #     whose code page (437) would show the UTF-8 bytes of "§" and umlauts
 #     as "┬º" and "├ñ": the program writes UTF-16 to a console instead.
 # ANZAHL: only the first ANZAHL calls of cli_answers.sh (all when not given).
@@ -34,8 +34,8 @@ cmake -S . -B build-windows -G Ninja "${toolchain[@]}" -DRAZ_ENGINE_ONLY=ON -DRA
   -DRAZ_WERROR=ON >/dev/null
 tests=(engine_tests dateentry_tests launch_tests cli_tests)
 cmake --build build-windows -j "$(nproc)" --target razaduvovi-cli launch_probe "${tests[@]}"
-# The native program to compare with; scripts/test.sh builds the rest of
-# build/ with the same settings.
+# The native program to compare with, in build/ as scripts/build.sh makes
+# it (in CI scripts/test.sh has built it already).
 cmake -S . -B build -G Ninja -DRAZ_WERROR=ON >/dev/null
 cmake --build build -j "$(nproc)" --target razaduvovi-cli
 echo "Gebaut nach $(elapsed)."
