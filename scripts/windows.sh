@@ -170,6 +170,7 @@ if ((retried > 5)); then
 fi
 echo "$calls Antworten von Linux und Windows verglichen, keine Abweichung ($((SECONDS - before)) s;" \
   "von Wine $retried Starts wiederholt)."
+((retried == 0)) || sed 's/^/  wiederholt: razaduvovi-cli /' "$work/windows/retried"
 
 # ---------------------------------------------------------------- cmd.exe and a console
 
