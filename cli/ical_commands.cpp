@@ -43,7 +43,8 @@ void RunIcal(const IcalOptions& options, const Io& io) {
     io.out << text;
     return;
   }
-  if (std::string why = exports::WriteFileWhole(options.file, text); !why.empty())
+  if (std::string why = exports::WriteFileWhole(exports::Utf8Path(options.file), text);
+      !why.empty())
     throw UsageError(why);
   io.out << events.size() << " Termine in \"" << options.file << "\" gespeichert.\n";
 }

@@ -8,6 +8,7 @@
 
 #include "cli/common.h"
 #include "engine/interestdays.h"
+#include "engine/numbertext.h"
 #include "engine/rounding.h"
 
 namespace cli {
@@ -49,7 +50,7 @@ long double ParseAmount(const std::string& text) {
   const std::size_t first = pointed[0] == '+' ? 1 : 0;
   long double value = 0.0L;
   const auto [end, status] =
-      std::from_chars(pointed.data() + first, pointed.data() + pointed.size(), value);
+      engine::ReadLongDouble(pointed.data() + first, pointed.data() + pointed.size(), value);
   if (status != std::errc{} || end != pointed.data() + pointed.size()) throw error;
   if (std::fabs(value) > engine::kRoundLimit) {
     throw UsageError("Der Betrag " + text +

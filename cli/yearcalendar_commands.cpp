@@ -58,10 +58,12 @@ void RunJahreskalender(const YearCalendarOptions& options, const Io& io) {
   io.out.flush();
   io.err.flush();
   const std::optional<int> code = Runner()(kPrintProgram, args);
+  // The build for Windows has no Qt and so no print program: the same
+  // message tells a user there why the command cannot be had.
   if (!code) {
-    throw UsageError(
-        "Der Jahreskalender wird vom Programm " + std::string(kPrintProgram) +
-        " gezeichnet, das neben razaduvovi-cli installiert sein muss; es wurde nicht gefunden.");
+    throw UsageError("Den Jahreskalender zeichnet das Programm " + std::string(kPrintProgram) +
+                     ", das hier fehlt: Es braucht Qt und gehört neben razaduvovi-cli (oder "
+                     "nach ../libexec/razaduvovi/); die Ausgabe für Windows hat es nicht.");
   }
   if (io.status != nullptr) *io.status = *code;
 }

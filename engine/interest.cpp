@@ -279,7 +279,7 @@ long double FieldAmount(std::string_view text) {
   std::string digits = NumericCharsOnly(text);
   std::replace(digits.begin(), digits.end(), ',', '.');
   long double value = 0.0L;
-  const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  const auto [end, status] = ReadLongDouble(digits.data(), digits.data() + digits.size(), value);
   if (status == std::errc::result_out_of_range) return HUGE_VALL;
   if (status != std::errc{}) return 0.0L;
   return value;

@@ -2,6 +2,10 @@
 #include "engine/numbertext.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cfloat>
+#include <clocale>
+#include <cstdlib>
 
 #include "engine/environment.h"
 
@@ -105,6 +109,40 @@ void AppendZeroPadded(std::string& text, long value, int width) {
     value /= 10;
   }
   text.append(digits, static_cast<std::size_t>(width));
+}
+
+// libstdc++ reads a long double with strtold under the "C" locale where it
+// can switch the locale of one thread (uselocale); elsewhere it reads a
+// double. There the pattern is found by from_chars, which takes what
+// from_chars takes, and the number read by strtold in the locale of the
+// moment, whose decimal point takes the place of the point.
+std::from_chars_result ReadLongDouble(const char* first, const char* last, long double& value) {
+#if defined(__GLIBCXX__) && !defined(_GLIBCXX_HAVE_USELOCALE) && LDBL_MANT_DIG > DBL_MANT_DIG
+  double pattern = 0.0;
+  std::from_chars_result result = std::from_chars(first, last, pattern);
+  if (result.ec == std::errc::invalid_argument) return result;
+  std::string text;
+  const char* point = std::localeconv()->decimal_point;
+  for (const char* c = first; c != result.ptr; ++c) {
+    if (*c == '.') {
+      text += point != nullptr && *point != '\0' ? point : ".";
+    } else {
+      text += *c;
+    }
+  }
+  errno = 0;
+  char* end = nullptr;
+  const long double read = std::strtold(text.c_str(), &end);
+  if (errno == ERANGE || end != text.c_str() + text.size()) {
+    result.ec = std::errc::result_out_of_range;
+    return result;
+  }
+  value = read;
+  result.ec = std::errc{};
+  return result;
+#else
+  return std::from_chars(first, last, value);
+#endif
 }
 
 }  // namespace engine

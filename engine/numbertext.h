@@ -6,6 +6,7 @@
 // rounding.h.
 #pragma once
 
+#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,12 @@ std::string BlankLeadingZeros(std::string_view text);  // "0012" -> "  12"
 // NumericCharsOnly: only the digits and the first separator (a comma when the
 // locale's separator is a comma, else a point); "0" when nothing is left.
 std::string NumericCharsOnly(std::string_view text);  // "1.234,5 EUR" -> "1234,5"
+
+// ReadLongDouble: std::from_chars for a long double (point, no locale), to
+// its last bit on every system. The C++ library of MinGW reads a long double
+// through a double there and loses its last eleven bits (1.9996 is then not
+// 19996/10000), so on such a library the text is read by strtold instead.
+std::from_chars_result ReadLongDouble(const char* first, const char* last,
+                                      long double& value);  // "1.9996" -> 19996.0L / 10000
 
 }  // namespace engine

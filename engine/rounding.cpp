@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "engine/environment.h"
+#include "engine/numbertext.h"
 
 namespace engine {
 namespace {
@@ -42,7 +43,7 @@ std::string GeneralText(long double value) {
 std::optional<long double> ReadNumber(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   long double value = 0.0L;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto [end, error] = ReadLongDouble(text.data(), text.data() + text.size(), value);
   if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
     return std::nullopt;
   }

@@ -29,6 +29,10 @@ std::string WhyNotWritable(const fs::path& path) {
 
 }  // namespace
 
+fs::path Utf8Path(std::string_view text) {
+  return fs::path(std::u8string(text.begin(), text.end()));
+}
+
 std::string WriteFileWhole(const fs::path& target, std::string_view text) {
   const auto refusal = [&] {
     return "Die Datei \"" + Utf8(target) + "\" kann nicht geschrieben werden" +

@@ -18,4 +18,9 @@ std::string WriteFileWhole(const std::filesystem::path& target, std::string_view
 // ("/tmp/x.ics", "BEGIN:...") -> ""; ("/tmp", ...) ->
 // "Die Datei \"/tmp\" kann nicht geschrieben werden (das ist ein Ordner)."
 
+// Utf8Path: the path named by UTF-8 text, such as the command line's
+// arguments. A std::string would be read in the ANSI code page on Windows,
+// and "ö.ics" would become "Ã¶.ics" there.
+std::filesystem::path Utf8Path(std::string_view text);  // "ö.ics" -> L"ö.ics" on Windows
+
 }  // namespace exports

@@ -8,8 +8,9 @@
 # sources can be checked against the program before it (compare_cli.sh).
 #
 # The file does not depend on the clock: every date is given, "monat" always
-# gets its month, the DTSTAMP lines of iCalendar output are normalised, and the
-# temporary folder of the calls that write files shows as @TMP@.
+# gets its month and "uhr" its day, the DTSTAMP lines of iCalendar output are
+# normalised, and the temporary folder of the calls that write files shows as
+# @TMP@.
 set -uo pipefail
 
 if (($# != 2)); then
@@ -165,8 +166,8 @@ commands=(jd datum tag pruefe feiertage monat ostern formate runden zinstage zei
 for command in "${commands[@]}"; do
   c "$command" --help
   c "$command" -h
-  # "monat" alone is the month of today.
-  [[ $command != monat ]] && c "$command"
+  # "monat" alone is the month of today, "uhr" alone the clock to the second.
+  [[ $command != monat && $command != uhr ]] && c "$command"
   c "$command" --gibtsnicht
 done
 

@@ -15,6 +15,9 @@ case "${1:-}" in
     # xdotool from the system's python3; imagemagick's import takes the
     # screenshot of a failed run.
     packages+=(xvfb xdotool python3 imagemagick)
+    # scripts/windows.sh: the engine and the command line cross-built for Windows
+    # (MinGW-w64, posix threads; GoogleTest from its sources) and run under Wine
+    packages+=(g++-mingw-w64-x86-64-posix googletest wine64)
     ;;
   --screenshot) packages+=(xvfb x11-apps imagemagick) ;; # pictures of the real windows
 esac

@@ -94,8 +94,9 @@ TEST(YearCalendarCli, AMissingPrintProgramIsSaidInGerman) {
   calls.answer = std::nullopt;
   const RefusedCase kCases[] = {
       {{"jahreskalender", "2026", "-o", "k.pdf"},
-       "Fehler: Der Jahreskalender wird vom Programm razaduvovi-print gezeichnet, das neben "
-       "razaduvovi-cli installiert sein muss; es wurde nicht gefunden.\n"},
+       "Fehler: Den Jahreskalender zeichnet das Programm razaduvovi-print, das hier fehlt: Es "
+       "braucht Qt und gehört neben razaduvovi-cli (oder nach ../libexec/razaduvovi/); die "
+       "Ausgabe für Windows hat es nicht.\n"},
   };
   ExpectRefused(kCases);
 }
