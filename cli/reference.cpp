@@ -138,6 +138,23 @@ bool IsFlag(const CLI::Option* option) {
   return option->get_expected_max() == 0;
 }
 
+// {"-l", "--land"}: the names an option is called by, short ones first.
+std::vector<std::string> DashedNames(const CLI::Option* option) {
+  std::vector<std::string> names;
+  for (const std::string& name : option->get_snames()) names.push_back("-" + name);
+  for (const std::string& name : option->get_lnames()) names.push_back("--" + name);
+  return names;
+}
+
+std::string Joined(const std::vector<std::string>& words, std::string_view separator) {
+  std::string text;
+  for (const std::string& word : words) {
+    if (!text.empty()) text += separator;
+    text += word;
+  }
+  return text;
+}
+
 // "[OPTIONEN] DATUM [ZEIT]"
 std::string UsageOf(const CLI::App& command) {
   std::string usage = "[OPTIONEN]";
@@ -150,13 +167,7 @@ std::string UsageOf(const CLI::App& command) {
 
 // ".BR \-l , \-\-land" with the value's name in italics.
 void RoffOptionHead(std::ostream& out, const CLI::Option* option) {
-  std::string names;
-  for (const std::string& name : option->get_snames())
-    names += (names.empty() ? "-" : ", -") + name;
-  for (const std::string& name : option->get_lnames()) {
-    names += (names.empty() ? "--" : ", --") + name;
-  }
-  out << ".TP\n\\fB" << Roff(names) << "\\fR";
+  out << ".TP\n\\fB" << Roff(Joined(DashedNames(option), ", ")) << "\\fR";
   if (!IsFlag(option)) out << " \\fI" << Roff(option->get_type_name()) << "\\fR";
   out << '\n';
 }
@@ -208,13 +219,6 @@ std::string Quoted(std::string_view word) {
   std::string out = "'";
   for (const char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
-}
-
-std::string OptionNames(const CLI::Option* option) {
-  std::string names;
-  for (const std::string& name : option->get_snames()) names += " -" + name;
-  for (const std::string& name : option->get_lnames()) names += " --" + name;
-  return names.substr(names.empty() ? 0 : 1);
 }
 
 }  // namespace
@@ -349,10 +353,8 @@ std::string ManPageOfProgram() {
 
 std::string BashCompletion(const CLI::App& app) {
   std::ostringstream out;
-  std::string commands;
-  for (const CLI::App* command : app.get_subcommands({})) {
-    commands += (commands.empty() ? "" : " ") + command->get_name();
-  }
+  std::vector<std::string> commands;
+  for (const CLI::App* command : app.get_subcommands({})) commands.push_back(command->get_name());
   out << "# bash completion for razaduvovi-cli, written from its own help when it was built.\n"
       << "_razaduvovi_cli_words() {\n"
       << "  local IFS=$'\\n' word\n"
@@ -366,15 +368,7 @@ std::string BashCompletion(const CLI::App& app) {
       << "  local command= i\n"
       << "  for ((i = 1; i < COMP_CWORD; i++)); do\n"
       << "    case ${COMP_WORDS[i]} in\n"
-      << "      " <<
-      [&] {
-        std::string alternatives = commands;
-        for (char& c : alternatives) {
-          if (c == ' ') c = '|';
-        }
-        return alternatives;
-      }()
-      << ")\n"
+      << "      " << Joined(commands, "|") << ")\n"
       << "        command=${COMP_WORDS[i]}\n"
       << "        break\n"
       << "        ;;\n"
@@ -384,20 +378,15 @@ std::string BashCompletion(const CLI::App& app) {
   for (const CLI::App* command : app.get_subcommands({})) {
     for (const CLI::Option* option : OptionsOf(*command, false)) {
       if (IsFlag(option)) continue;
-      std::string patterns;
-      for (const std::string& name : option->get_snames()) {
-        patterns += (patterns.empty() ? "" : "|") + Quoted(command->get_name() + " -" + name);
-      }
-      for (const std::string& name : option->get_lnames()) {
-        patterns += (patterns.empty() ? "" : "|") + Quoted(command->get_name() + " --" + name);
+      std::vector<std::string> patterns;
+      for (const std::string& name : DashedNames(option)) {
+        patterns.push_back(Quoted(command->get_name() + " " + name));
       }
       const std::vector<std::string> values = ValuesOf(option);
       const std::string type = option->get_type_name();
-      out << "    " << patterns << ")\n";
+      out << "    " << Joined(patterns, "|") << ")\n";
       if (!values.empty()) {
-        std::string words;
-        for (const std::string& value : values) words += (words.empty() ? "" : "\n") + value;
-        out << "      _razaduvovi_cli_words " << Quoted(words) << "\n";
+        out << "      _razaduvovi_cli_words " << Quoted(Joined(values, "\n")) << "\n";
       } else if (type.starts_with("DATEI")) {
         out << "      COMPREPLY=($(compgen -f -- \"$cur\"))\n";
       } else {
@@ -409,12 +398,14 @@ std::string BashCompletion(const CLI::App& app) {
   out << "  esac\n"
       << "  case $command in\n"
       << "    '')\n"
-      << "      COMPREPLY=($(compgen -W '" << commands << " --help --version' -- \"$cur\"))\n"
+      << "      COMPREPLY=($(compgen -W '" << Joined(commands, " ")
+      << " --help --version' -- \"$cur\"))\n"
       << "      ;;\n";
   for (const CLI::App* command : app.get_subcommands({})) {
     std::string options;
     for (const CLI::Option* option : OptionsOf(*command, false)) {
-      options += (options.empty() ? "" : " ") + OptionNames(option);
+      const std::vector<std::string> names = DashedNames(option);
+      options += (options.empty() ? "" : " ") + Joined(names, " ");
     }
     out << "    " << command->get_name() << ")\n"
         << "      [[ $cur == -* ]] && COMPREPLY=($(compgen -W '" << options << "' -- \"$cur\"))\n"

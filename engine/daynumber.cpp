@@ -228,14 +228,20 @@ int DaysInMonth(int month, int year) {
   return DaysInMonthOf(month, year, CalendarKind::Gregorian);
 }
 
-int TodayJD() {
-  const LocalDateTime now = Now();
+namespace {
+
+int DayNumberOfNow(const LocalDateTime& now) {
   return DayNumberOf(CivilDate{now.year, now.month, now.day}, CalendarKind::Gregorian);
 }
 
+}  // namespace
+
+int TodayJD() {
+  return DayNumberOfNow(Now());
+}
+
 int TodayJD(const Region& region) {
-  const LocalDateTime now = Now(region);
-  return DayNumberOf(CivilDate{now.year, now.month, now.day}, CalendarKind::Gregorian);
+  return DayNumberOfNow(Now(region));
 }
 
 std::string TodayText(CalendarKind kind) {

@@ -151,17 +151,12 @@ int SwitchSecondOfDay(int jd, const Region& where) {
   if (jd == summer.doubleEnd) return 3 * kHour;
   const int code = jd == summer.begin ? summer.beginCode : jd == summer.end ? summer.endCode : 0;
   switch (code) {
-    case kSwitchEnd0201:
-      return 2 * kHour;
     case kSwitchEnd0302:
-      return 3 * kHour;
-    case kSwitchBegin0203:
-      return 2 * kHour;
     case kSwitchBegin0304:
       return 3 * kHour;
     case kSwitchEnd0100:
       return kHour;
-    default:
+    default:  // 02:00 -> 01:00, 02:00 -> 03:00
       return 2 * kHour;
   }
 }

@@ -28,6 +28,7 @@
 #include "popup/kalender.h"
 #include "testsupport/recorders.h"
 #include "testsupport/widget_test_main.h"
+#include "testsupport/zone_scope.h"
 
 namespace {
 
@@ -398,9 +399,9 @@ class TCalVrnTest : public QObject {
   // Midnight is Germany's, not the machine's: a machine clock at 23:30 UTC
   // on New Year's Eve is already New Year's Day, under any TZ setting.
   void theDayTurnsAtMidnightOfTheRegion() {
-    const QByteArray savedZone = qgetenv("TZ");
+    testsupport::ZoneScope machineZone;
     for (const char* zone : {"UTC", "America/New_York", "Europe/Berlin"}) {
-      qputenv("TZ", zone);
+      machineZone.Set(zone);
       platform::MemoryStore store = StoreWith(0, 0, 0, 1, 0);
       const auto window = MakeWindow(store);
       window->show();
@@ -412,11 +413,6 @@ class TCalVrnTest : public QObject {
       QCOMPARE(window->ShownDate(), QStringLiteral("01.01.2027"));
       QCOMPARE(Child<QLabel>(*window, "Lbl_Now")->text(), QStringLiteral("01.01.2027, 00:30:00"));
       engine::SetClock(engine::FixedLegalClock(widget_tests::kTestNow));
-    }
-    if (savedZone.isNull()) {
-      qunsetenv("TZ");
-    } else {
-      qputenv("TZ", savedZone);
     }
   }
 

@@ -11,6 +11,7 @@
 #include "platform/openurl.h"
 #include "testsupport/days.h"
 #include "testsupport/widget_test_main.h"
+#include "testsupport/zone_scope.h"
 #include "tools/clockpage.h"
 #include "tools/pagewidgets.h"
 
@@ -231,10 +232,10 @@ class TClockPageTest : public QObject {
   // The page reads the clock as UTC and shows the region's legal time: the
   // same page whatever zone the machine is set to.
   void clockShowIsTheSameInEveryMachineZone() {
-    const QByteArray savedZone = qgetenv("TZ");
+    testsupport::ZoneScope machineZone;
     engine::SetClock([] { return engine::UtcMomentOfUtc({2026, 7, 1, 10, 0, 0, 0}); });
     for (const char* zone : {"UTC", "America/New_York", "Europe/Berlin"}) {
-      qputenv("TZ", zone);
+      machineZone.Set(zone);
       for (const char* region : {"D-NI", "A-W"}) {
         RoundTrip trip("01.07.2026", region, "08:00:00");
         QTest::mouseClick(trip.page.findChild<TLinkLabel*>("Lbl_ClockShow"), Qt::LeftButton);
@@ -245,11 +246,6 @@ class TClockPageTest : public QObject {
       }
     }
     engine::SetClock(engine::FixedLegalClock(widget_tests::kTestNow));
-    if (savedZone.isNull()) {
-      qunsetenv("TZ");
-    } else {
-      qputenv("TZ", savedZone);
-    }
   }
 
   void secondsCheckBoxCutsAndRestores() {
